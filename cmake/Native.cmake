@@ -1,0 +1,25 @@
+# Native build: the portable code and its tests, under AddressSanitizer and
+# UndefinedBehaviorSanitizer; benchmarks and the fuzz target build without.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(TV_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+
+add_library(tv_core STATIC ${TV_CORE_SOURCES})
+target_include_directories(tv_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(tv_core PRIVATE ${TV_SANITIZE})
+
+add_executable(tv_tests ${TV_PORTABLE_TESTS})
+target_include_directories(tv_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_options(tv_tests PRIVATE ${TV_SANITIZE})
+target_link_options(tv_tests PRIVATE ${TV_SANITIZE})
+target_link_libraries(tv_tests PRIVATE tv_core GTest::gtest_main)
+gtest_discover_tests(tv_tests DISCOVERY_TIMEOUT 60)
+
+# Benchmarks and fuzzing: optional extras, see bench/ and fuzz/.
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)
+  add_subdirectory(bench)
+endif()
+if(EXISTS ${CMAKE_SOURCE_DIR}/fuzz/CMakeLists.txt)
+  add_subdirectory(fuzz)
+endif()

@@ -1,0 +1,12 @@
+# The resource script and the pictures it includes. Icons and the bitmap are
+# drawn by tools/make_icons.py into the build folder, so they change from
+# source.
+set(TV_RESOURCE_RC ${CMAKE_SOURCE_DIR}/res/Tempovista.rc)
+set(TV_ICON_STAMP ${CMAKE_BINARY_DIR}/res/pictures.stamp)
+add_custom_command(OUTPUT ${TV_ICON_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/res
+  COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tools/make_icons.py ${CMAKE_BINARY_DIR}/res
+  COMMAND ${CMAKE_COMMAND} -E touch ${TV_ICON_STAMP}
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icons.py
+  COMMENT "Drawing icons and bitmap")
+add_custom_target(tv_resources DEPENDS ${TV_ICON_STAMP})

@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "base/COleDateTime.h"
+
+class CSubclassedWnd;
+
+// Data exchange between members and dialog controls. Reading controls
+// (m_bSaveAndValidate true) copies every bound control into its member;
+// writing copies every member into its control.
+class CDataExchange {
+ public:
+  CDataExchange(HWND dialog, bool saveAndValidate) : m_hDlg(dialog), m_bSaveAndValidate(saveAndValidate) {}
+  HWND m_hDlg;
+  bool m_bSaveAndValidate;
+};
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+void DDX_Check(CDataExchange* pDX, int id, BOOL& value);
+// Month calendar: reading yields the selected day at 00:00:00; writing
+// selects the member's day.
+void DDX_MonthCalCtrl(CDataExchange* pDX, int id, COleDateTime& value);
+// Date-time picker, date and time of day.
+void DDX_DateTimeCtrl(CDataExchange* pDX, int id, COleDateTime& value);
+// Binds a control to a C++ object: subclasses it at the first exchange.
+void DDX_Control(CDataExchange* pDX, int id, CSubclassedWnd& control);

@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+#include <commdlg.h>
+
+#include <functional>
+#include <string>
+
+// Message boxes and the open-file dialog go through here, so that a test can
+// read a box's text and answer it instead of a user.
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
+bool ShowOpenFileDialog(OPENFILENAMEA& ofn);
+
+struct MessageBoxCall {
+  HWND owner;
+  std::string text;
+  std::string caption;
+  UINT type;
+};
+// The hook answers in place of the user (IDYES, IDNO, IDOK...).
+using MessageBoxHook = std::function<int(const MessageBoxCall&)>;
+void SetMessageBoxHook(MessageBoxHook hook);  // empty: the real box
+// The hook fills the file name, or answers false for Cancel.
+using OpenFileHook = std::function<bool(OPENFILENAMEA&)>;
+void SetOpenFileHook(OpenFileHook hook);

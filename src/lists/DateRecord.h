@@ -1,0 +1,20 @@
+#pragma once
+#include <list>
+#include <string>
+
+#include "base/COleDateTime.h"
+
+// One named date: a holiday, an event or a countdown counter's end moment.
+struct DateRecord {
+  std::string name;
+  COleDateTime date;
+  bool active = true;  // false: deleted on the countdown page, ignored everywhere
+};
+
+// Nodes are allocated one per record; SortByDate relinks them.
+using DateRecordList = std::list<DateRecord>;
+
+enum class DateListKind { Holidays, Events, Counters };
+
+// Stable merge sort by date on the linear time scale, by relinking.
+void SortByDate(DateRecordList& list);
