@@ -5,6 +5,7 @@ include(GoogleTest)
 
 set(TV_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
+# *_native.cpp files stand in for the Win32 halves here.
 add_library(tv_core STATIC ${TV_CORE_SOURCES})
 target_include_directories(tv_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(tv_core PRIVATE ${TV_SANITIZE})

@@ -8,9 +8,10 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 set(TV_WIN_LIBS comctl32 wininet oleaut32 ole32 uuid shell32 comdlg32 version
     advapi32 user32 gdi32 kernel32)
 
-add_library(tv_core STATIC ${TV_CORE_SOURCES})
-target_include_directories(tv_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
-
+# One library holds everything but main.cpp: the portable code, its Win32
+# halves (*_win.cpp) and the window code. Files named *_native.cpp stand in
+# for a Win32 half in the native build only.
+list(FILTER TV_CORE_SOURCES EXCLUDE REGEX "_native\\.cpp$")
 file(GLOB TV_WIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/base/*_win.cpp
   ${CMAKE_SOURCE_DIR}/src/lists/*_win.cpp
@@ -19,9 +20,9 @@ file(GLOB TV_WIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/pages/*.cpp
   ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 list(FILTER TV_WIN_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
-add_library(tv_win STATIC ${TV_WIN_SOURCES})
+add_library(tv_win STATIC ${TV_CORE_SOURCES} ${TV_WIN_SOURCES})
 target_include_directories(tv_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
-target_link_libraries(tv_win PUBLIC tv_core ${TV_WIN_LIBS})
+target_link_libraries(tv_win PUBLIC ${TV_WIN_LIBS})
 
 include(cmake/Resources.cmake)
 
