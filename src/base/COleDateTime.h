@@ -1,4 +1,6 @@
 #pragma once
+#include <cmath>
+
 // An OLE automation date: days since 1899-12-30 00:00 as a double, the
 // fraction being the time of day, with a valid/invalid status. Before
 // 1899-12-30 the integer part counts days backwards while the fraction still
@@ -18,6 +20,10 @@ class COleDateTime {
  public:
   enum DateTimeStatus { valid = 0, invalid = 1 };
 
+  // The supported range: 1 January 100 to 31 December 9999, as day numbers.
+  static constexpr double kMinDay = -657434.0;
+  static constexpr double kMaxDay = 2958465.0;
+
   COleDateTime() = default;  // 0.0, valid
   explicit COleDateTime(double value, DateTimeStatus status = valid)
       : m_dt(value), m_status(status) {}
@@ -29,8 +35,9 @@ class COleDateTime {
 
   // Composes from calendar fields. A day beyond the month's length carries
   // into the following month (31 February 2003 is 3 March 2003); a month
-  // outside 1..12, a year outside 100..9999 or a negative field gives an
-  // invalid value. Returns true when the result is valid.
+  // outside 1..12, a year outside 100..9999, a day outside 1..31, an hour
+  // outside 0..23 or a minute or second outside 0..59 gives an invalid
+  // value (0.0). Returns true when the result is valid.
   bool SetDateTime(int year, int month, int day, int hour, int minute, int second);
   bool SetDate(int year, int month, int day) { return SetDateTime(year, month, day, 0, 0, 0); }
 
@@ -50,7 +57,11 @@ class COleDateTime {
   int GetDayOfWeek() const;  // 1 = Sunday .. 7 = Saturday
 
   // The value on a linear time scale (days, time of day counted forwards).
-  static double LinearKey(double value);
+  static double LinearKey(double value) {
+    if (value >= 0.0) return value;
+    double c = std::ceil(value);
+    return c - (value - c);
+  }
   static double FromLinear(double key);
 
   // Difference in days on the linear scale; adding days likewise.

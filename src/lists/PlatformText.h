@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "base/COleDateTime.h"
+
+// The parts of list text handling that belong to the platform. Windows:
+// VarDateFromStr with the user's default locale, and the lead bytes of the
+// ANSI code page. The native build has neither: every date text is "not a
+// date" there, and no byte is a lead byte.
+
+// The platform's date parser: invalid 0.0 when the text is not a date,
+// invalid -1.0 for any other failure.
+COleDateTime ParsePlatformDate(const std::string& text);
+
+// Which bytes begin a double-byte character in the system's ANSI code page.
+struct LeadByteTable {
+  bool lead[256] = {};
+  bool any = false;
+};
+const LeadByteTable& AnsiLeadBytes();
