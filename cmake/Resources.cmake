@@ -10,3 +10,11 @@ add_custom_command(OUTPUT ${TV_ICON_STAMP}
   DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icons.py
   COMMENT "Drawing icons and bitmap")
 add_custom_target(tv_resources DEPENDS ${TV_ICON_STAMP})
+
+# windres does not report what the script includes: name it here, so that a
+# changed page template, manifest or picture rebuilds the resources.
+file(GLOB TV_RESOURCE_PARTS CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/res/dialogs/*.rc
+  ${CMAKE_SOURCE_DIR}/res/*.manifest)
+set_source_files_properties(${TV_RESOURCE_RC} PROPERTIES
+  OBJECT_DEPENDS "${TV_RESOURCE_PARTS};${CMAKE_SOURCE_DIR}/res/resource.h;${TV_ICON_STAMP}")

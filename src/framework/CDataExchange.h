@@ -9,7 +9,8 @@ class CSubclassedWnd;
 
 // Data exchange between members and dialog controls. Reading controls
 // (m_bSaveAndValidate true) copies every bound control into its member;
-// writing copies every member into its control.
+// writing copies every member into its control. A control that is missing,
+// or that cannot give a value, leaves its member unchanged.
 class CDataExchange {
  public:
   CDataExchange(HWND dialog, bool saveAndValidate) : m_hDlg(dialog), m_bSaveAndValidate(saveAndValidate) {}
@@ -18,11 +19,14 @@ class CDataExchange {
 };
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+// Check boxes: BST_UNCHECKED, BST_CHECKED (or BST_INDETERMINATE).
 void DDX_Check(CDataExchange* pDX, int id, BOOL& value);
 // Month calendar: reading yields the selected day at 00:00:00; writing
-// selects the member's day.
+// selects the member's day (an invalid member selects nothing).
 void DDX_MonthCalCtrl(CDataExchange* pDX, int id, COleDateTime& value);
-// Date-time picker, date and time of day.
+// Date-time picker, date and time of day to the second. Reading a picker
+// whose check box is cleared (DTS_SHOWNONE) yields an invalid value;
+// writing an invalid value clears that check box.
 void DDX_DateTimeCtrl(CDataExchange* pDX, int id, COleDateTime& value);
 // Binds a control to a C++ object: subclasses it at the first exchange.
 void DDX_Control(CDataExchange* pDX, int id, CSubclassedWnd& control);

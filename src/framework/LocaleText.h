@@ -4,10 +4,10 @@
 #include "base/COleDateTime.h"
 
 // Dates as text in the user's default locale (VarBstrFromDate); an invalid
-// value reads "Invalid DateTime".
+// value, or one the platform cannot convert, reads "Invalid DateTime".
 enum class DateTextForm {
   ShortDate,    // the date alone, short date format (VAR_DATEVALUEONLY)
-  TimeOnly,     // VAR_TIMEVALUEONLY
-  DateAndTime,  // no flags
+  TimeOnly,     // the time alone (VAR_TIMEVALUEONLY)
+  DateAndTime,  // no flags: the time is left out at midnight, the date for day 0
 };
 std::string DateText(const COleDateTime& value, DateTextForm form = DateTextForm::ShortDate);

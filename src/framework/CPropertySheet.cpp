@@ -1,0 +1,141 @@
+#include "framework/CPropertySheet.h"
+
+namespace {
+const UINT_PTR kSubclassId = 0x5456;  // "TV"
+
+// The sheet being created by DoModal and the hook that catches its window.
+// The program has one user-interface thread.
+CPropertySheet* g_pCreating = nullptr;
+HHOOK g_creationHook = nullptr;
+
+bool IsDialogClass(HWND hwnd) {
+  char name[16] = {};
+  return GetClassNameA(hwnd, name, sizeof(name)) > 0 && lstrcmpA(name, "#32770") == 0;
+}
+}  // namespace
+
+CPropertySheet::CPropertySheet(const char* caption, HWND parent, UINT selectPage)
+    : m_caption(caption != nullptr ? caption : ""), m_parent(parent), m_startPage(selectPage) {}
+
+CPropertySheet::~CPropertySheet() {
+  if (m_hWnd != nullptr) RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
+}
+
+void CPropertySheet::AddPage(CPropertyPage* page) {
+  if (page != nullptr) m_pages.push_back(page);
+}
+
+void CPropertySheet::RemovePage(int index) {
+  if (index < 0 || index >= GetPageCount()) return;
+  if (m_hWnd != nullptr) SendMessageA(m_hWnd, PSM_REMOVEPAGE, static_cast<WPARAM>(index), 0);
+  m_pages.erase(m_pages.begin() + index);
+  if (m_startPage > 0 && static_cast<int>(m_startPage) >= GetPageCount()) m_startPage = 0;
+}
+
+bool CPropertySheet::SetActivePage(int index) {
+  if (index < 0 || index >= GetPageCount()) return false;
+  if (m_hWnd == nullptr) {
+    m_startPage = static_cast<UINT>(index);
+    return true;
+  }
+  return SendMessageA(m_hWnd, PSM_SETCURSEL, static_cast<WPARAM>(index), 0) != 0;
+}
+
+int CPropertySheet::GetActiveIndex() const {
+  if (m_hWnd == nullptr) return static_cast<int>(m_startPage);
+  HWND page = reinterpret_cast<HWND>(SendMessageA(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+  return static_cast<int>(SendMessageA(m_hWnd, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0));
+}
+
+INT_PTR CPropertySheet::DoModal() {
+  if (m_hWnd != nullptr || g_pCreating != nullptr) return -1;  // already running
+  OnPreCreate();
+
+  // comctl32 copies the page records; the vector only has to outlive the call.
+  std::vector<PROPSHEETPAGEA> pages;
+  pages.reserve(m_pages.size());
+  for (CPropertyPage* page : m_pages) pages.push_back(*page->GetPSP());
+
+  PROPSHEETHEADERA header{};
+  header.dwSize = sizeof(header);
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOCONTEXTHELP;
+  header.hwndParent = m_parent;
+  header.hInstance = GetModuleHandleA(nullptr);
+  header.pszCaption = m_caption.c_str();
+  header.nPages = static_cast<UINT>(pages.size());
+  header.nStartPage = m_startPage < pages.size() ? m_startPage : 0;
+  header.ppsp = pages.data();
+
+  // PSCB_INITIALIZED would come in the middle of comctl32's WM_INITDIALOG,
+  // too late to see that message: catch the window as it is created instead.
+  g_pCreating = this;
+  g_creationHook = SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
+  INT_PTR result = g_creationHook != nullptr ? PropertySheetA(&header) : -1;
+  if (g_creationHook != nullptr) UnhookWindowsHookEx(g_creationHook);
+  g_creationHook = nullptr;
+  g_pCreating = nullptr;
+  return result;
+}
+
+BOOL CPropertySheet::OnInitDialog() { return TRUE; }
+
+LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return Default(msg, wParam, lParam);
+}
+
+LRESULT CPropertySheet::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefSubclassProc(m_hWnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK CPropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && g_pCreating != nullptr) {
+    HWND hwnd = reinterpret_cast<HWND>(wParam);
+    const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+    // The sheet is the first top-level dialog made; pages are its children.
+    if ((create->style & WS_CHILD) == 0 && IsDialogClass(hwnd)) {
+      CPropertySheet* sheet = g_pCreating;
+      g_pCreating = nullptr;
+      sheet->Attach(hwnd);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool CPropertySheet::Attach(HWND hwnd) {
+  if (!SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    return false;
+  }
+  m_hWnd = hwnd;
+  return true;
+}
+
+LRESULT CALLBACK CPropertySheet::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR, DWORD_PTR refData) {
+  auto* self = reinterpret_cast<CPropertySheet*>(refData);
+  switch (msg) {
+    case WM_INITDIALOG: {
+      LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);  // comctl32 builds the sheet
+      try {
+        if (!self->OnInitDialog()) result = FALSE;
+      } catch (...) {
+      }
+      return result;
+    }
+    case WM_DESTROY:
+      try {
+        self->OnDestroyWindow();
+      } catch (...) {
+      }
+      return DefSubclassProc(hwnd, msg, wParam, lParam);
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+      self->m_hWnd = nullptr;
+      return DefSubclassProc(hwnd, msg, wParam, lParam);
+    default:
+      try {
+        return self->WindowProc(msg, wParam, lParam);
+      } catch (...) {
+        return 0;
+      }
+  }
+}

@@ -1,0 +1,28 @@
+#include "framework/Prompt.h"
+
+#include <utility>
+
+namespace {
+MessageBoxHook& MessageBoxHookSlot() {
+  static MessageBoxHook hook;
+  return hook;
+}
+OpenFileHook& OpenFileHookSlot() {
+  static OpenFileHook hook;
+  return hook;
+}
+}  // namespace
+
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
+  if (MessageBoxHookSlot()) return MessageBoxHookSlot()(MessageBoxCall{owner, text, caption, type});
+  return ::MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+}
+
+bool ShowOpenFileDialog(OPENFILENAMEA& ofn) {
+  if (OpenFileHookSlot()) return OpenFileHookSlot()(ofn);
+  return ::GetOpenFileNameA(&ofn) != FALSE;
+}
+
+void SetMessageBoxHook(MessageBoxHook hook) { MessageBoxHookSlot() = std::move(hook); }
+
+void SetOpenFileHook(OpenFileHook hook) { OpenFileHookSlot() = std::move(hook); }

@@ -1,0 +1,196 @@
+#!/usr/bin/python3
+"""Draws Tempovista's icons and bitmap into a folder (the build's res/).
+
+Writes tempovista.ico (the main icon: a month calendar at 48, 32 and
+16 pixels), small.ico (the same picture at 16 and 32 pixels), day01.ico ..
+day31.ico (the day's number in white on a blue square, at 16, 32 and 48
+pixels, drawn with a small pixel font so it stays legible at 16 pixels) and
+calendar.bmp (the calendar on the dialog face colour, for the About page).
+Python 3 standard library only.
+"""
+
+import os
+import struct
+import sys
+
+TRANSPARENT = (0, 0, 0, 0)
+WHITE = (255, 255, 255, 255)
+FRAME = (64, 64, 72, 255)
+HEADER = (200, 48, 48, 255)
+RING = (48, 48, 56, 255)
+CELL = (150, 150, 160, 255)
+TODAY = (32, 96, 200, 255)
+BLUE = (32, 96, 200, 255)
+BLUE_EDGE = (16, 56, 140, 255)
+FACE = (240, 240, 240)
+
+# Digits 3 pixels wide and 5 high; scaled by whole pixels per size.
+DIGITS = {
+    "0": ["###", "#.#", "#.#", "#.#", "###"],
+    "1": [".#.", "##.", ".#.", ".#.", "###"],
+    "2": ["###", "..#", "###", "#..", "###"],
+    "3": ["###", "..#", ".##", "..#", "###"],
+    "4": ["#.#", "#.#", "###", "..#", "..#"],
+    "5": ["###", "#..", "###", "..#", "###"],
+    "6": ["###", "#..", "###", "#.#", "###"],
+    "7": ["###", "..#", ".#.", ".#.", ".#."],
+    "8": ["###", "#.#", "###", "#.#", "###"],
+    "9": ["###", "#.#", "###", "..#", "###"],
+}
+
+
+class Canvas:
+    def __init__(self, size, fill=TRANSPARENT):
+        self.size = size
+        self.pixels = [fill] * (size * size)
+
+    def rect(self, x0, y0, x1, y1, color):
+        """Fills [x0, x1) x [y0, y1), clipped to the canvas."""
+        for y in range(max(0, y0), min(self.size, y1)):
+            for x in range(max(0, x0), min(self.size, x1)):
+                self.pixels[y * self.size + x] = color
+
+    def frame(self, x0, y0, x1, y1, width, color):
+        self.rect(x0, y0, x1, y0 + width, color)
+        self.rect(x0, y1 - width, x1, y1, color)
+        self.rect(x0, y0, x0 + width, y1, color)
+        self.rect(x1 - width, y0, x1, y1, color)
+
+
+def draw_calendar(size):
+    c = Canvas(size)
+    line = max(1, size // 24)
+    margin = max(1, size // 16)
+    top = size * 3 // 16
+    left, right, bottom = margin, size - margin, size - margin
+    c.rect(left, top, right, bottom, WHITE)
+    header_bottom = top + max(3, size * 5 // 16)
+    c.rect(left, top, right, header_bottom, HEADER)
+    c.frame(left, top, right, bottom, line, FRAME)
+    # Two binder rings above the header.
+    ring_w = max(1, size // 12)
+    for centre in (size * 5 // 16, size * 11 // 16):
+        c.rect(centre - ring_w // 2, max(0, top - size // 8), centre - ring_w // 2 + ring_w,
+               top + max(2, size // 10), RING)
+    # The grid of days, one of them today's.
+    rows, cols = (3, 4) if size < 32 else (4, 5)
+    gx0, gx1 = left + line + 1, right - line - 1
+    gy0, gy1 = header_bottom + 1, bottom - line - 1
+    cell_w = (gx1 - gx0) / cols
+    cell_h = (gy1 - gy0) / rows
+    box = max(1, int(min(cell_w, cell_h) * 0.6))
+    for r in range(rows):
+        for k in range(cols):
+            x = int(gx0 + k * cell_w + (cell_w - box) / 2)
+            y = int(gy0 + r * cell_h + (cell_h - box) / 2)
+            color = TODAY if (r, k) == (1, cols - 2) else CELL
+            c.rect(x, y, x + box, y + box, color)
+    return c
+
+
+def draw_day(size, day):
+    c = Canvas(size)
+    corner = max(1, size // 16)
+    c.rect(0, corner, size, size - corner, BLUE)
+    c.rect(corner, 0, size - corner, size, BLUE)
+    edge = max(1, size // 32)
+    c.rect(corner, size - edge, size - corner, size, BLUE_EDGE)
+    text = str(day)
+    scale = max(1, size // 8) if len(text) == 2 else max(2, size * 5 // 32)
+    gap = scale
+    width = len(text) * 3 * scale + (len(text) - 1) * gap
+    height = 5 * scale
+    x = (size - width) // 2
+    y = (size - height) // 2
+    for ch in text:
+        for row, bits in enumerate(DIGITS[ch]):
+            for col, bit in enumerate(bits):
+                if bit == "#":
+                    c.rect(x + col * scale, y + row * scale,
+                           x + (col + 1) * scale, y + (row + 1) * scale, WHITE)
+        x += 3 * scale + gap
+    return c
+
+
+def icon_image(canvas):
+    """One icon image: a 32-bit DIB (bottom-up BGRA) and its AND mask."""
+    size = canvas.size
+    rows = []
+    mask_rows = []
+    mask_stride = ((size + 31) // 32) * 4
+    for y in range(size - 1, -1, -1):
+        row = bytearray()
+        mask = bytearray(mask_stride)
+        for x in range(size):
+            r, g, b, a = canvas.pixels[y * size + x]
+            row += bytes((b, g, r, a))
+            if a == 0:
+                mask[x // 8] |= 0x80 >> (x % 8)
+        rows.append(bytes(row))
+        mask_rows.append(bytes(mask))
+    pixels = b"".join(rows)
+    masks = b"".join(mask_rows)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0,
+                         len(pixels) + len(masks), 0, 0, 0, 0)
+    return header + pixels + masks
+
+
+def write_ico(path, canvases):
+    images = [icon_image(c) for c in canvases]
+    out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
+    offset = 6 + 16 * len(images)
+    for canvas, image in zip(canvases, images):
+        dim = canvas.size if canvas.size < 256 else 0
+        out += struct.pack("<BBBBHHII", dim, dim, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    for image in images:
+        out += image
+    write_if_changed(path, bytes(out))
+
+
+def write_bmp(path, canvas, background):
+    """A 24-bit bitmap of the canvas blended onto the background colour."""
+    size = canvas.size
+    stride = (size * 3 + 3) & ~3
+    data = bytearray()
+    for y in range(size - 1, -1, -1):
+        row = bytearray()
+        for x in range(size):
+            r, g, b, a = canvas.pixels[y * size + x]
+            blend = [(v * a + bg * (255 - a)) // 255 for v, bg in zip((r, g, b), background)]
+            row += bytes((blend[2], blend[1], blend[0]))
+        row += bytes(stride - len(row))
+        data += row
+    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
+    write_if_changed(path, header + info + bytes(data))
+
+
+def write_if_changed(path, content):
+    # Leaves an unchanged file alone so the resource script is not rebuilt.
+    try:
+        with open(path, "rb") as f:
+            if f.read() == content:
+                return
+    except OSError:
+        pass
+    with open(path, "wb") as f:
+        f.write(content)
+
+
+def main(argv):
+    if len(argv) != 2:
+        sys.stderr.write("usage: make_icons.py OUTPUT_FOLDER\n")
+        return 2
+    out = argv[1]
+    os.makedirs(out, exist_ok=True)
+    write_ico(os.path.join(out, "tempovista.ico"), [draw_calendar(s) for s in (48, 32, 16)])
+    write_ico(os.path.join(out, "small.ico"), [draw_calendar(s) for s in (16, 32)])
+    for day in range(1, 32):
+        write_ico(os.path.join(out, "day%02d.ico" % day), [draw_day(s, day) for s in (16, 32, 48)])
+    write_bmp(os.path.join(out, "calendar.bmp"), draw_calendar(64), FACE)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
