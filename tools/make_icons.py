@@ -21,7 +21,6 @@ RING = (48, 48, 56, 255)
 CELL = (150, 150, 160, 255)
 TODAY = (32, 96, 200, 255)
 BLUE = (32, 96, 200, 255)
-BLUE_EDGE = (16, 56, 140, 255)
 FACE = (240, 240, 240)
 
 # Digits 3 pixels wide and 5 high; scaled by whole pixels per size.
@@ -64,7 +63,7 @@ def draw_calendar(size):
     top = size * 3 // 16
     left, right, bottom = margin, size - margin, size - margin
     c.rect(left, top, right, bottom, WHITE)
-    header_bottom = top + max(3, size * 5 // 16)
+    header_bottom = top + max(3, size // 4)
     c.rect(left, top, right, header_bottom, HEADER)
     c.frame(left, top, right, bottom, line, FRAME)
     # Two binder rings above the header.
@@ -72,18 +71,21 @@ def draw_calendar(size):
     for centre in (size * 5 // 16, size * 11 // 16):
         c.rect(centre - ring_w // 2, max(0, top - size // 8), centre - ring_w // 2 + ring_w,
                top + max(2, size // 10), RING)
-    # The grid of days, one of them today's.
-    rows, cols = (3, 4) if size < 32 else (4, 5)
-    gx0, gx1 = left + line + 1, right - line - 1
-    gy0, gy1 = header_bottom + 1, bottom - line - 1
-    cell_w = (gx1 - gx0) / cols
-    cell_h = (gy1 - gy0) / rows
-    box = max(1, int(min(cell_w, cell_h) * 0.6))
+    # The grid of days, one of them today's: boxes and gaps of whole pixels,
+    # as many rows and columns as fit (at most 4 x 5), centred.
+    box = max(2, size // 10)
+    gap = max(1, size // 16)
+    gx0, gx1 = left + line + gap, right - line - gap
+    gy0, gy1 = header_bottom + gap, bottom - line - gap
+    cols = min(5, (gx1 - gx0 + gap) // (box + gap))
+    rows = min(4, (gy1 - gy0 + gap) // (box + gap))
+    x0 = gx0 + (gx1 - gx0 - (cols * (box + gap) - gap)) // 2
+    y0 = gy0 + (gy1 - gy0 - (rows * (box + gap) - gap)) // 2
     for r in range(rows):
         for k in range(cols):
-            x = int(gx0 + k * cell_w + (cell_w - box) / 2)
-            y = int(gy0 + r * cell_h + (cell_h - box) / 2)
-            color = TODAY if (r, k) == (1, cols - 2) else CELL
+            x = x0 + k * (box + gap)
+            y = y0 + r * (box + gap)
+            color = TODAY if (r, k) == (rows // 2, cols - 2) else CELL
             c.rect(x, y, x + box, y + box, color)
     return c
 
@@ -93,8 +95,6 @@ def draw_day(size, day):
     corner = max(1, size // 16)
     c.rect(0, corner, size, size - corner, BLUE)
     c.rect(corner, 0, size - corner, size, BLUE)
-    edge = max(1, size // 32)
-    c.rect(corner, size - edge, size - corner, size, BLUE_EDGE)
     text = str(day)
     scale = max(1, size // 8) if len(text) == 2 else max(2, size * 5 // 32)
     gap = scale
