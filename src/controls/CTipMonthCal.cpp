@@ -1,5 +1,6 @@
 #include "controls/CTipMonthCal.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -7,7 +8,8 @@ namespace {
 // The hit-test record in its first, 32-byte form: every comctl32 version
 // accepts it, and the day is all we need from it.
 constexpr UINT kHitTestV1Size = 32;
-static_assert(MCHITTESTINFO_V1_SIZE == kHitTestV1Size, "MCHITTESTINFO v1 is 32 bytes");
+static_assert(offsetof(MCHITTESTINFO, st) + sizeof(SYSTEMTIME) == kHitTestV1Size,
+              "the first hit-test record ends with the day");
 
 bool IsDayCell(LRESULT hit) {
   const auto h = static_cast<UINT>(hit);
@@ -67,6 +69,12 @@ void CTipMonthCal::PreSubclassWindow() {
 
 LRESULT CTipMonthCal::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_MOUSEMOVE) OnMouseMove(wParam, lParam);
+  if (msg == WM_DESTROY) {
+    // The tooltip goes with its owner; a calendar made again gets a new one.
+    if (m_tip != nullptr) ::DestroyWindow(m_tip);
+    m_tip = nullptr;
+    m_lastHit = SYSTEMTIME{};
+  }
   return CSubclassedWnd::WindowProc(msg, wParam, lParam);
 }
 

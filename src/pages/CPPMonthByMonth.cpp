@@ -1,0 +1,324 @@
+#include "pages/CPPMonthByMonth.h"
+
+#include <climits>
+#include <cstdio>
+#include <vector>
+
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "app/CRegistrySettings.h"
+#include "base/DifferenceCalc.h"
+#include "framework/LocaleText.h"
+#include "lists/BusinessDays.h"
+#include "resource.h"
+
+CPPMonthByMonth* g_pMonthByMonthPage = nullptr;
+
+namespace {
+
+constexpr UINT_PTR kUpdateTimer = 1;
+constexpr UINT_PTR kStartupTimer = 2;
+constexpr UINT kStartupDelayMs = 500;
+constexpr LONG kDefaultUpdatePeriod = 60;
+constexpr DWORD kDefaultDifference = kUnitWeeks + 4;
+
+struct UnitItem {
+  const char* text;
+  DWORD code;
+};
+constexpr UnitItem kUnits[] = {
+    {"Days", kUnitDays}, {"Weeks", kUnitWeeks}, {"Months", kUnitMonths}, {"Year", kUnitYears}};
+constexpr int kYearItem = 3;
+
+std::string Decimal(long value) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%ld", value);
+  return text;
+}
+
+// Only the year, month and day matter to the calendar's tooltips.
+SYSTEMTIME ToSystemTime(const COleDateTime& date) {
+  SYSTEMTIME st{};
+  DateBreakdown b;
+  if (date.GetAsBreakdown(b)) {
+    st.wYear = static_cast<WORD>(b.year);
+    st.wMonth = static_cast<WORD>(b.month);
+    st.wDayOfWeek = static_cast<WORD>(b.dayOfWeek - 1);
+    st.wDay = static_cast<WORD>(b.day);
+    st.wHour = static_cast<WORD>(b.hour);
+    st.wMinute = static_cast<WORD>(b.minute);
+    st.wSecond = static_cast<WORD>(b.second);
+  }
+  return st;
+}
+
+COleDateTime FromSystemTime(const SYSTEMTIME& st) {
+  COleDateTime date;
+  date.SetDate(st.wYear, st.wMonth, st.wDay);
+  return date;
+}
+
+// A period that gives no meaningful timer (zero, negative, or too many
+// milliseconds for the timer's 32 bits) falls back to the default.
+UINT UpdatePeriodMs(LONG seconds) {
+  if (seconds <= 0 || seconds > INT_MAX / 1000) seconds = kDefaultUpdatePeriod;
+  return static_cast<UINT>(seconds) * 1000u;
+}
+
+CRegistrySettings* Settings() { return theApp.m_pSettings; }
+
+}  // namespace
+
+void CALLBACK MonthByMonthTimerProc(HWND window, UINT, UINT_PTR timerId, DWORD) {
+  try {
+    if (g_pMonthByMonthPage != nullptr) g_pMonthByMonthPage->OnTimerTick(window, timerId);
+  } catch (...) {
+    // A tick that failed is simply skipped; the next one tries again.
+  }
+}
+
+CPPMonthByMonth::CPPMonthByMonth() : CPropertyPage(IDD_MONTHBYMONTH) {
+  m_startDate = COleDateTime::GetCurrentTime();
+  // The end date is computed at initialisation; until then, and should that
+  // move fail, it equals the start so the calendar never sees a stray date.
+  m_endDate = m_startDate;
+  g_pMonthByMonthPage = this;
+}
+
+CPPMonthByMonth::~CPPMonthByMonth() {
+  if (g_pMonthByMonthPage == this) g_pMonthByMonthPage = nullptr;
+}
+
+void CPPMonthByMonth::DoDataExchange(CDataExchange* pDX) {
+  DDX_Control(pDX, IDC_MBM_STARTCAL, m_startCal);
+  DDX_Control(pDX, IDC_MBM_ENDCAL, m_endCal);
+  DDX_MonthCalCtrl(pDX, IDC_MBM_STARTCAL, m_startDate);
+  DDX_MonthCalCtrl(pDX, IDC_MBM_ENDCAL, m_endDate);
+  DDX_Text(pDX, IDC_MBM_TODAY, m_strToday);
+  DDX_Check(pDX, IDC_MBM_LOCK, m_bLockDifference);
+  DDX_Text(pDX, IDC_MBM_AMOUNT, m_strAmount);
+  DDX_Text(pDX, IDC_MBM_START, m_strStart);
+  DDX_Text(pDX, IDC_MBM_END, m_strEnd);
+  DDX_Text(pDX, IDC_MBM_DAYS, m_strDays);
+  DDX_Text(pDX, IDC_MBM_WEEKDAYS, m_strWeekdays);
+  DDX_Text(pDX, IDC_MBM_WEEKS, m_strWeeks);
+  DDX_Text(pDX, IDC_MBM_BUSINESSDAYS, m_strBusinessDays);
+}
+
+BOOL CPPMonthByMonth::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  m_pMainDlg = theApp.m_pMainWnd;
+
+  FillUnits();
+  LONG updatePeriod = kDefaultUpdatePeriod;
+  ReadSettings(updatePeriod);
+  m_strAmount = Decimal(static_cast<long>(m_nDifference & kAmountMask));
+
+  SendDlgItemMessage(IDC_MBM_UNIT, CB_SETCURSEL, kYearItem);
+  for (int i = 0; i < static_cast<int>(sizeof kUnits / sizeof kUnits[0]); ++i) {
+    if (kUnits[i].code == (m_nDifference & kUnitMask)) SendDlgItemMessage(IDC_MBM_UNIT, CB_SETCURSEL, i);
+  }
+
+  m_nLastTrayDay = -1;
+  SetTimer(kUpdateTimer, UpdatePeriodMs(updatePeriod), MonthByMonthTimerProc);
+  SetTimer(kStartupTimer, kStartupDelayMs, MonthByMonthTimerProc);
+
+  UpdateData(false);
+  OnCalcDifference();
+  MarkHolidays(m_startCal);
+  MarkHolidays(m_endCal);
+  return TRUE;
+}
+
+void CPPMonthByMonth::FillUnits() {
+  for (const UnitItem& unit : kUnits) {
+    const LRESULT index =
+        SendDlgItemMessage(IDC_MBM_UNIT, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(unit.text));
+    if (index >= 0) SendDlgItemMessage(IDC_MBM_UNIT, CB_SETITEMDATA, index, unit.code);
+  }
+}
+
+void CPPMonthByMonth::ReadSettings(LONG& updatePeriod) {
+  m_nDifference = kDefaultDifference;
+  m_bLockDifference = FALSE;
+  CRegistrySettings* settings = Settings();
+  if (settings == nullptr) return;
+  m_nDifference = static_cast<DWORD>(settings->GetNumber("Difference"));
+  m_bLockDifference = settings->GetNumber("LinkedDifference") != 0 ? TRUE : FALSE;
+  updatePeriod = settings->GetNumber("UpdatePeriod");
+}
+
+DWORD CPPMonthByMonth::SelectedUnit() const {
+  const LRESULT index = SendDlgItemMessage(IDC_MBM_UNIT, CB_GETCURSEL);
+  if (index == CB_ERR) return m_nDifference & kUnitMask;
+  return static_cast<DWORD>(SendDlgItemMessage(IDC_MBM_UNIT, CB_GETITEMDATA, index));
+}
+
+BOOL CPPMonthByMonth::OnSetActive() {
+  MarkHolidays(m_startCal);
+  MarkHolidays(m_endCal);
+  return CPropertyPage::OnSetActive();
+}
+
+bool CPPMonthByMonth::OnCommand(WORD id, WORD code, HWND) {
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_MBM_RESET: OnResetToToday(); return true;
+    case IDC_MBM_LOCK: OnLockDifference(); return true;
+    case IDC_MBM_CALC: OnCalcDifference(); return true;
+    default: return false;
+  }
+}
+
+bool CPPMonthByMonth::OnNotify(int id, NMHDR* header, LRESULT* result) {
+  // The calendars' own day-state requests go unanswered: bold days change
+  // only through MarkHolidays.
+  if (header->code == MCN_SELCHANGE && (id == IDC_MBM_STARTCAL || id == IDC_MBM_ENDCAL)) {
+    Recalculate(id == IDC_MBM_STARTCAL);
+    *result = 0;
+    return true;
+  }
+  return CPropertyPage::OnNotify(id, header, result);
+}
+
+void CPPMonthByMonth::Recalculate(bool startChanged) {
+  UpdateData(true);
+  if (m_bLockDifference) {
+    MoveDates(startChanged);
+  } else {
+    FollowDates();
+  }
+  m_strStart = DateText(m_startDate);
+  m_strEnd = DateText(m_endDate);
+  MarkHolidays(m_startCal);
+  MarkHolidays(m_endCal);
+  ComputeCounts();
+  m_strToday = DateText(COleDateTime::GetCurrentTime());
+  UpdateData(false);
+}
+
+void CPPMonthByMonth::MoveDates(bool startChanged) {
+  const long amount = ReadAmount(m_strAmount);
+  const DWORD unit = SelectedUnit();
+  m_nDifference = PackDifference(amount, unit);
+  COleDateTime moved;
+  if (!MoveByDifference(startChanged ? m_startDate : m_endDate, startChanged ? amount : -amount, unit,
+                        moved)) {
+    MessageBox("Unable to set the date to the difference.\nPlease reduce the difference.",
+               "Month by Month Error", MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  (startChanged ? m_endDate : m_startDate) = moved;
+}
+
+void CPPMonthByMonth::FollowDates() {
+  if (m_endDate < m_startDate) m_endDate = m_startDate;
+  const DWORD unit = SelectedUnit();
+  const long value = UnlockedDifference(m_startDate, m_endDate, unit);
+  // The edit shows the whole value; the packed form keeps it to 16 bits so
+  // that it never spills into the unit.
+  m_strAmount = Decimal(value);
+  m_nDifference = PackDifference(value, unit);
+}
+
+void CPPMonthByMonth::ComputeCounts() {
+  static const DateRecordList kNoHolidays;
+  const DateRecordList& holidays = m_pMainDlg != nullptr ? m_pMainDlg->m_holidays : kNoHolidays;
+  const long days = CountDays(m_startDate, m_endDate);
+  m_strDays = Decimal(days);
+  m_strWeeks = FormatWeeks(days);
+  m_strWeekdays = Decimal(CountWeekdays(m_startDate, m_endDate));
+  m_strBusinessDays = Decimal(CountBusinessDays(m_startDate, m_endDate, holidays));
+}
+
+void CPPMonthByMonth::MarkHolidays(CTipMonthCal& calendar) {
+  HWND hwnd = calendar.GetSafeHwnd();
+  if (hwnd == nullptr) return;
+  SYSTEMTIME range[2]{};
+  const LRESULT months = ::SendMessageA(hwnd, MCM_GETMONTHRANGE, GMR_DAYSTATE,
+                                        reinterpret_cast<LPARAM>(range));
+  if (months <= 0) return;
+  std::vector<MONTHDAYSTATE> states(static_cast<size_t>(months), 0);
+  calendar.ClearTips();
+
+  const COleDateTime first = FromSystemTime(range[0]);
+  const COleDateTime afterLast = FromSystemTime(range[1]).AddDays(1);
+  const int firstMonth = range[0].wYear * 12 + range[0].wMonth;
+  if (m_pMainDlg != nullptr) {
+    for (const DateRecord& holiday : m_pMainDlg->m_holidays) {
+      if (!holiday.active || holiday.date < first || !(holiday.date < afterLast)) continue;
+      const SYSTEMTIME day = ToSystemTime(holiday.date);
+      calendar.AddTip(day, holiday.name);
+      // The word of the holiday's month among the displayed months; for the
+      // usual three (previous, current, next) this is 0, 1 or 2.
+      const int index = day.wYear * 12 + day.wMonth - firstMonth;
+      if (index >= 0 && index < months) states[static_cast<size_t>(index)] |= 1u << (day.wDay - 1);
+    }
+  }
+  ::SendMessageA(hwnd, MCM_SETDAYSTATE, static_cast<WPARAM>(months),
+                 reinterpret_cast<LPARAM>(states.data()));
+}
+
+void CPPMonthByMonth::OnResetToToday() {
+  UpdateData(true);
+  m_startDate = COleDateTime::GetCurrentTime();
+  m_strToday = DateText(m_startDate);
+  UpdateData(false);
+  Recalculate(true);
+}
+
+void CPPMonthByMonth::StoreDifference() {
+  CRegistrySettings* settings = Settings();
+  if (settings == nullptr) return;
+  settings->SetNumber("Difference", static_cast<LONG>(m_nDifference));
+  settings->SetNumber("LinkedDifference", m_bLockDifference ? 1 : 0);
+}
+
+void CPPMonthByMonth::OnLockDifference() {
+  Recalculate(true);
+  MarkHolidays(m_startCal);
+  MarkHolidays(m_endCal);
+  StoreDifference();
+}
+
+void CPPMonthByMonth::OnCalcDifference() {
+  if (!m_bLockDifference) {
+    UpdateData(true);
+    m_bLockDifference = TRUE;
+    UpdateData(false);
+    Recalculate(true);
+    UpdateData(true);
+    m_bLockDifference = FALSE;
+    UpdateData(false);
+  }
+  OnLockDifference();
+}
+
+void CPPMonthByMonth::OnTimerTick(HWND window, UINT_PTR timerId) {
+  if (window == nullptr || window != m_hWnd) return;
+  UpdateData(true);
+  m_strToday = DateText(COleDateTime::GetCurrentTime());
+  UpdateData(false);
+
+  const int today = COleDateTime::GetCurrentTime().GetDay();
+  if (today != m_nLastTrayDay) {
+    const int iconId = (today >= 1 && today <= 31) ? IDI_DAY_BASE + today : IDI_MAINICON;
+    HINSTANCE module = theApp.m_hInstance != nullptr ? theApp.m_hInstance : ::GetModuleHandleA(nullptr);
+    HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(iconId));
+    if (m_pMainDlg != nullptr) m_pMainDlg->ModifyTrayIcon(icon, m_strToday);
+    m_nLastTrayDay = today;
+  }
+
+  if (timerId == kStartupTimer) {
+    bool hide = false;
+    bool minimise = false;
+    if (CRegistrySettings* settings = Settings()) {
+      hide = settings->GetNumber("WindowHide") != 0;
+      minimise = settings->GetNumber("WindowMinimised") != 0;
+    }
+    const int show = theApp.m_nCmdShow;
+    if (show == SW_SHOWMINIMIZED || show == SW_MINIMIZE || show == SW_SHOWMINNOACTIVE) minimise = true;
+    if (m_pMainDlg != nullptr) m_pMainDlg->ApplyWindowState(hide, minimise);
+    KillTimer(kStartupTimer);
+  }
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "base/COleDateTime.h"
+#include "controls/CTipMonthCal.h"
+#include "framework/CPropertyPage.h"
+
+class CMainDlg;
+
+// The first page: a start and an end date on two calendars, the days,
+// weekdays, business days and weeks between them, and a difference that
+// either follows the dates or, locked, moves them. Its two timers keep
+// today's date and the tray icon's day current and restore the saved
+// window state shortly after start-up.
+class CPPMonthByMonth : public CPropertyPage {
+ public:
+  CPPMonthByMonth();
+  ~CPPMonthByMonth() override;
+
+  void Recalculate(bool startChanged);
+  void MarkHolidays(CTipMonthCal& calendar);
+  void OnResetToToday();
+  void OnLockDifference();
+  void OnCalcDifference();
+  // Both timers; ticks for any other window are ignored.
+  void OnTimerTick(HWND window, UINT_PTR timerId);
+
+  COleDateTime m_startDate;
+  COleDateTime m_endDate;
+  std::string m_strToday;
+  DWORD m_nDifference = 0x20004;
+  LONG m_nLastTrayDay = -1;
+  BOOL m_bLockDifference = FALSE;
+  std::string m_strAmount;
+  std::string m_strStart;
+  std::string m_strEnd;
+  std::string m_strDays;
+  std::string m_strWeekdays;
+  std::string m_strWeeks;
+  CTipMonthCal m_startCal;
+  CTipMonthCal m_endCal;
+  CMainDlg* m_pMainDlg = nullptr;
+  std::string m_strBusinessDays;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  BOOL OnSetActive() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
+
+ private:
+  void FillUnits();
+  void ReadSettings(LONG& updatePeriod);
+  DWORD SelectedUnit() const;
+  void MoveDates(bool startChanged);
+  void FollowDates();
+  void ComputeCounts();
+  void StoreDifference();
+};
+
+// The one Month by Month page of the process, set by its constructor; the
+// timer procedure finds the page through it.
+extern CPPMonthByMonth* g_pMonthByMonthPage;
+void CALLBACK MonthByMonthTimerProc(HWND window, UINT msg, UINT_PTR timerId, DWORD time);

@@ -1,0 +1,175 @@
+#pragma once
+// Hosts the real Month by Month page in the real main window, under a
+// settings key of the tests' own, with the shell, the message boxes and
+// the clock behind their test seams, and drives it as a user would.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "app/CRegistrySettings.h"
+#include "base/Clock.h"
+#include "framework/Prompt.h"
+#include "framework/ShellNotify.h"
+#include "pages/CPPMonthByMonth.h"
+#include "resource.h"
+
+namespace mbm {
+
+constexpr const char* kKey = "Software\\QRV\\TempovistaTests\\MonthByMonth\\";
+
+// Wednesday 15 January 2003, 10:30 UTC.
+constexpr int64_t kNow = 1042626600;
+inline int64_t FixedClock() { return kNow; }
+
+inline SYSTEMTIME Day(int year, int month, int day) {
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(year);
+  st.wMonth = static_cast<WORD>(month);
+  st.wDay = static_cast<WORD>(day);
+  return st;
+}
+
+struct ShellCall {
+  DWORD message;
+  HICON icon;
+  std::string tip;
+};
+
+class MonthByMonthTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    static const NumberDefault numbers[] = {
+        {"WindowHide", 0},   {"WindowMinimised", 0}, {"Difference", 0x20004},
+        {"LinkedDifference", 0}, {"UpdatePeriod", 60},  {"InternetAllowed", 0}};
+    static const TextDefault texts[] = {{"HolidayFile", ""},      {"EventFile", ""},
+                                        {"CounterFile", ""},      {"HolidayCacheFile", ""},
+                                        {"EventCacheFile", ""},   {"CounterCacheFile", ""}};
+    m_settings.SetRoot(HKEY_CURRENT_USER, kKey);
+    m_settings.AddNumberDefaults(numbers, 6);
+    m_settings.AddTextDefaults(texts, 6);
+    theApp.m_pSettings = &m_settings;
+    theApp.m_nCmdShow = SW_SHOWNORMAL;
+    theApp.m_hInstance = GetModuleHandleA(nullptr);
+    SetClockSource(&FixedClock);
+    SetShellNotifyHook([this](DWORD message, const NOTIFYICONDATAA& data) {
+      shell.push_back(ShellCall{message, data.hIcon, data.szTip});
+      return TRUE;
+    });
+    SetMessageBoxHook([this](const MessageBoxCall& call) {
+      boxes.push_back(call);
+      return IDOK;
+    });
+  }
+  void TearDown() override {
+    SetMessageBoxHook(nullptr);
+    SetShellNotifyHook(nullptr);
+    SetClockSource(nullptr);
+    theApp.m_pSettings = nullptr;
+    theApp.m_pMainWnd = nullptr;
+    theApp.m_nCmdShow = SW_SHOWNORMAL;
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+  }
+
+  void Store(const char* name, LONG value) { m_settings.SetNumber(name, value); }
+  LONG Stored(const char* name) { return m_settings.GetNumber(name); }
+
+  // Runs the main window with the page, calls `body` once the modal run
+  // has started, then closes the window.
+  void Run(const std::function<void()>& body) {
+    CMainDlg dlg;
+    CPPMonthByMonth page;
+    dlg.AddPage(&page);
+    theApp.m_pMainWnd = &dlg;
+    m_dlg = &dlg;
+    m_page = &page;
+    Body() = [&] {
+      body();
+      SendMessageA(dlg.GetSafeHwnd(), WM_CLOSE, 0, 0);
+    };
+    SetTimer(nullptr, 0, 20, &Driver);
+    dlg.DoModal();
+    m_dlg = nullptr;
+    m_page = nullptr;
+    theApp.m_pMainWnd = nullptr;
+  }
+
+  // --- the user's actions -------------------------------------------------
+  HWND Item(int id) const { return GetDlgItem(m_page->GetSafeHwnd(), id); }
+  // Picks a day on a calendar: the selection, then the notification the
+  // calendar sends its page.
+  void Pick(int calendarId, int year, int month, int day) {
+    SYSTEMTIME st = Day(year, month, day);
+    SendMessageA(Item(calendarId), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
+    NMSELCHANGE nm{};
+    nm.nmhdr.hwndFrom = Item(calendarId);
+    nm.nmhdr.idFrom = static_cast<UINT_PTR>(calendarId);
+    nm.nmhdr.code = MCN_SELCHANGE;
+    nm.stSelStart = st;
+    nm.stSelEnd = st;
+    SendMessageA(m_page->GetSafeHwnd(), WM_NOTIFY, calendarId, reinterpret_cast<LPARAM>(&nm));
+  }
+  void PickStart(int y, int m, int d) { Pick(IDC_MBM_STARTCAL, y, m, d); }
+  void PickEnd(int y, int m, int d) { Pick(IDC_MBM_ENDCAL, y, m, d); }
+  void Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+  void ChooseUnit(int index) { SendMessageA(Item(IDC_MBM_UNIT), CB_SETCURSEL, index, 0); }
+  void TypeAmount(const char* text) {
+    SendMessageA(Item(IDC_MBM_AMOUNT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  }
+  void SetLock(bool locked) {
+    if ((SendMessageA(Item(IDC_MBM_LOCK), BM_GETCHECK, 0, 0) == BST_CHECKED) != locked) Click(IDC_MBM_LOCK);
+  }
+
+  // --- what the user sees -------------------------------------------------
+  std::string Text(int id) const {
+    char text[256] = {};
+    GetWindowTextA(Item(id), text, sizeof text);
+    return text;
+  }
+  std::string Selected(int calendarId) const {
+    SYSTEMTIME st{};
+    SendMessageA(Item(calendarId), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
+    char text[32];
+    wsprintfA(text, "%04d-%02d-%02d", st.wYear, st.wMonth, st.wDay);
+    return text;
+  }
+  int UnitIndex() const { return static_cast<int>(SendMessageA(Item(IDC_MBM_UNIT), CB_GETCURSEL, 0, 0)); }
+
+  void AddHoliday(const char* name, int y, int m, int d, bool active = true) {
+    DateRecord record;
+    record.name = name;
+    record.date.SetDate(y, m, d);
+    record.active = active;
+    m_dlg->m_holidays.push_back(record);
+    SortByDate(m_dlg->m_holidays);
+  }
+
+  CRegistrySettings m_settings;
+  CMainDlg* m_dlg = nullptr;
+  CPPMonthByMonth* m_page = nullptr;
+  std::vector<ShellCall> shell;
+  std::vector<MessageBoxCall> boxes;
+
+ private:
+  static std::function<void()>& Body() {
+    static std::function<void()> body;
+    return body;
+  }
+  static void CALLBACK Driver(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    std::function<void()> body;
+    body.swap(Body());
+    if (body) body();
+  }
+};
+
+}  // namespace mbm
