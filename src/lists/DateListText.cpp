@@ -91,9 +91,16 @@ void AppendName(std::string& out, const std::string& name, const LeadByteTable& 
   if (name[0] == '!') out += ' ';
   for (size_t i = 0; i < name.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
-    if (lead.lead[c] && i + 1 < name.size() && name[i + 1] != '\0') {
-      out += name[i];
-      out += name[++i];
+    if (lead.lead[c]) {
+      // A lead byte needs a second byte that survives loading (which drops
+      // CRs); a broken one would swallow the bar after the name.
+      const char next = i + 1 < name.size() ? name[i + 1] : '\0';
+      if (next == '\0' || next == '\r' || next == '\n') {
+        out += ' ';
+      } else {
+        out += name[i];
+        out += name[++i];
+      }
     } else if (c == '|' || c == '\r' || c == '\n' || c == '\0') {
       out += ' ';
     } else {

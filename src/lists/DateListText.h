@@ -22,8 +22,9 @@ DateRecordList ParseDateListText(const std::string& text, const LeadByteTable& l
 // record in list order. An invalid date reads -001/-1/-1 (-1:-1:-1).
 // Names are written unchanged, except that the few that would not read back
 // or would spoil the lines after them are made safe: bars, CRs, LFs and
-// NULs become spaces, an empty name becomes one space and a leading "!"
-// gets a space before it.
+// NULs become spaces, as does a lead byte of the code page without a
+// second byte; an empty name becomes one space and a leading "!" gets a
+// space before it.
 std::string FormatDateListText(const DateRecordList& list, DateListKind kind);
 std::string FormatDateListText(const DateRecordList& list, DateListKind kind,
                                const LeadByteTable& leadBytes);
