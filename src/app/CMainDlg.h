@@ -10,6 +10,9 @@
 // The callback message of the tray icon.
 constexpr UINT WM_TRAYICON_NOTIFY = WM_USER + 0x6A;  // 0x046A
 
+// The "Exit" item this window appends to its system menu.
+constexpr UINT kSysCommandExit = 1;
+
 // The main window: a tabbed property sheet that owns the three date lists
 // and the tray icon. Closing it only hides it; the Exit commands end the run.
 class CMainDlg : public CPropertySheet {
@@ -17,8 +20,13 @@ class CMainDlg : public CPropertySheet {
   CMainDlg();  // caption "Tempovista", no parent, page 0 first; lists empty
   ~CMainDlg() override;
 
+  // Shows, minimises or hides the window and stores the state.
   void ApplyWindowState(bool hide, bool minimise);
+  // New icon and tooltip for the tray ("Tempovista", a line feed and the
+  // date on modern systems, else the date alone); five attempts.
   void ModifyTrayIcon(HICON icon, const std::string& dateText);
+  // Asks whether to save each list with unsaved changes. The list pages
+  // that keep such changes come later; until then there is nothing to ask.
   void PromptSaveChangedLists();
 
   DateRecordList& GetList(DateListKind kind);
@@ -30,7 +38,18 @@ class CMainDlg : public CPropertySheet {
   bool m_bModernOs = true;
 
  protected:
-  void OnPreCreate() override;
   BOOL OnInitDialog() override;
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void PlaceHideButton();
+  void ExtendSystemMenu();
+  void AddTrayIcon();
+  void OnTrayNotify(UINT mouseMessage);
+  void OnTrayCommand(UINT command);
+  LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
+  void OnHideButton();
+  void ExitApplication();
+  // Five attempts, 500 ms apart; false when all failed.
+  bool NotifyShellWithRetries(DWORD message);
 };

@@ -1,0 +1,270 @@
+#include "app/CMainDlg.h"
+
+#include <cstring>
+
+#include "app/CMainApp.h"
+#include "app/CRegistrySettings.h"
+#include "framework/ShellNotify.h"
+#include "resource.h"
+
+namespace {
+const char kTitle[] = "Tempovista";
+const UINT kShellAttempts = 5;
+const DWORD kShellRetryMs = 500;
+const int kApplyButton = 0x3021;  // the property sheet's Apply button
+const int kHelpButton = 9;
+const int kHideButton = IDOK;     // the sheet's OK button, renamed
+const UINT kTrayMenuFlags = TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD;  // 0x182
+
+// Tray menu items that select a page, and the page each selects.
+struct PageCommand {
+  UINT command;
+  int page;
+};
+const PageCommand kPageCommands[] = {
+    {ID_TRAY_MONTHBYMONTH, 0}, {ID_TRAY_STOPWATCH, 1}, {ID_TRAY_HOLIDAYS, 2},
+    {ID_TRAY_EVENTS, 3},       {ID_TRAY_COUNTDOWN, 4}, {ID_TRAY_ABOUT, 5},
+};
+
+HINSTANCE ResourceModule() {
+  return theApp.m_hInstance != nullptr ? theApp.m_hInstance : GetModuleHandleA(nullptr);
+}
+
+HICON LoadAppIcon(int id) { return LoadIconA(ResourceModule(), MAKEINTRESOURCEA(id)); }
+
+// The 88-byte record carries the first 64 bytes of the tooltip field.
+const size_t kTipSize = 64;
+
+// Copies as much of `text` as the record's tooltip holds, never splitting a
+// double-byte character of the ANSI code page, and terminates it.
+void CopyTooltip(char* tip, const std::string& text) {
+  size_t end = 0;
+  while (end < text.size()) {
+    const size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
+    if (end + width > kTipSize - 1 || end + width > text.size()) break;
+    end += width;
+  }
+  std::memcpy(tip, text.data(), end);
+  tip[end] = '\0';
+}
+}  // namespace
+
+CMainDlg::CMainDlg() : CPropertySheet(kTitle, nullptr, 0) {}
+
+CMainDlg::~CMainDlg() {
+  // The record names the window even after the window is gone, which is all
+  // the shell needs to find the icon. Never added (never run): no call.
+  if (m_nid.hWnd != nullptr) {
+    m_nid.uFlags = 0;
+    ShellNotifyIcon(NIM_DELETE, &m_nid);
+  }
+  m_counters.clear();
+  m_events.clear();
+  m_holidays.clear();
+}
+
+DateRecordList& CMainDlg::GetList(DateListKind kind) {
+  switch (kind) {
+    case DateListKind::Events:
+      return m_events;
+    case DateListKind::Counters:
+      return m_counters;
+    case DateListKind::Holidays:
+    default:
+      return m_holidays;
+  }
+}
+
+void CMainDlg::PromptSaveChangedLists() {}
+
+BOOL CMainDlg::OnInitDialog() {
+  CPropertySheet::OnInitDialog();
+
+  ShowItem(kApplyButton, false);
+  ShowItem(kHelpButton, false);
+  ShowItem(IDCANCEL, false);
+  PlaceHideButton();
+
+  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadAppIcon(IDI_MAINICON)));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadAppIcon(IDI_SMALLICON)));
+  SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | WS_MINIMIZEBOX);
+  ExtendSystemMenu();
+  AddTrayIcon();
+  return TRUE;
+}
+
+// Moves the OK button to the Cancel button's corner, its right margin equal
+// to its bottom margin, and makes it the Hide button.
+void CMainDlg::PlaceHideButton() {
+  HWND button = GetDlgItem(kHideButton);
+  if (button == nullptr) return;
+  RECT sheet{};
+  RECT rc{};
+  GetWindowRect(m_hWnd, &sheet);
+  GetWindowRect(button, &rc);
+  MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&sheet), 2);
+  MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+  const int width = rc.right - rc.left;
+  const int left = sheet.right - (sheet.bottom - rc.bottom) - width;
+  MoveWindow(button, left, rc.top, width, rc.bottom - rc.top, TRUE);
+  ShowWindow(button, SW_SHOW);
+  SetWindowTextA(button, "Hide");
+}
+
+void CMainDlg::ExtendSystemMenu() {
+  HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+  if (menu == nullptr) return;
+  AppendMenuA(menu, MF_STRING, SC_MINIMIZE, "Minimize");
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu, MF_STRING, kSysCommandExit, "Exit");
+  DrawMenuBar(m_hWnd);
+}
+
+void CMainDlg::AddTrayIcon() {
+  m_nid = NOTIFYICONDATAA{};
+  m_nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  m_nid.hWnd = m_hWnd;
+  m_nid.uID = 1;
+  m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  m_nid.uCallbackMessage = WM_TRAYICON_NOTIFY;
+  m_nid.hIcon = LoadAppIcon(IDI_MAINICON);
+  CopyTooltip(m_nid.szTip, kTitle);
+  NotifyShellWithRetries(NIM_ADD);  // without an icon the program runs on
+}
+
+void CMainDlg::ModifyTrayIcon(HICON icon, const std::string& dateText) {
+  m_nid.hIcon = icon;
+  CopyTooltip(m_nid.szTip, m_bModernOs ? std::string(kTitle) + "\n" + dateText : dateText);
+  NotifyShellWithRetries(NIM_MODIFY);
+}
+
+bool CMainDlg::NotifyShellWithRetries(DWORD message) {
+  for (UINT attempt = 1; attempt <= kShellAttempts; ++attempt) {
+    if (ShellNotifyIcon(message, &m_nid)) return true;
+    if (attempt < kShellAttempts) Sleep(kShellRetryMs);
+  }
+  return false;
+}
+
+void CMainDlg::ApplyWindowState(bool hide, bool minimise) {
+  if (m_hWnd != nullptr) {
+    if (hide) {
+      ShowWindow(m_hWnd, SW_HIDE);
+    } else if (minimise) {
+      ShowWindow(m_hWnd, SW_MINIMIZE);
+    } else {
+      ShowWindow(m_hWnd, SW_SHOW);
+      ShowWindow(m_hWnd, SW_RESTORE);
+      if (GetForegroundWindow() != m_hWnd) SetForegroundWindow(m_hWnd);
+    }
+  }
+  if (CRegistrySettings* settings = theApp.m_pSettings) {
+    settings->SetNumber("WindowHide", hide ? 1 : 0);
+    settings->SetNumber("WindowMinimised", minimise ? 1 : 0);
+  }
+}
+
+LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_TRAYICON_NOTIFY:
+      // comctl32 reads this number as PSM_REBOOTSYSTEM: never pass it on.
+      OnTrayNotify(static_cast<UINT>(lParam));
+      return 0;
+    case WM_SYSCOMMAND:
+      return OnSysCommand(wParam, lParam);
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kHideButton) {  // the Hide button, or Enter
+        OnHideButton();
+        return 0;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        // Escape would end the modal run, and with it the program, without
+        // the exit path: hide like the close command instead.
+        ApplyWindowState(true, true);
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return Default(msg, wParam, lParam);
+}
+
+void CMainDlg::OnHideButton() { ApplyWindowState(true, true); }
+
+// Commands are compared whole: the low four bits are not masked off.
+LRESULT CMainDlg::OnSysCommand(WPARAM command, LPARAM lParam) {
+  switch (command) {
+    case kSysCommandExit:
+      if (MessageBox("Are you sure you want to terminate this application", kTitle,
+                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
+        ExitApplication();
+      }
+      return 0;
+    case SC_CLOSE:
+      ApplyWindowState(true, true);
+      return 0;  // hidden, not closed
+    case SC_MINIMIZE:
+      ApplyWindowState(false, true);
+      break;
+    case SC_MAXIMIZE:
+    case SC_RESTORE:
+      ApplyWindowState(false, false);
+      break;
+    default:
+      break;
+  }
+  return Default(WM_SYSCOMMAND, command, lParam);
+}
+
+void CMainDlg::OnTrayNotify(UINT mouseMessage) {
+  if (mouseMessage == WM_LBUTTONDBLCLK) {
+    ApplyWindowState(false, false);
+    return;
+  }
+  if (mouseMessage != WM_RBUTTONUP) return;
+
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  HMENU menu = LoadMenuA(ResourceModule(), MAKEINTRESOURCEA(IDR_TRAYMENU));
+  if (menu == nullptr) return;
+  HMENU popup = GetSubMenu(menu, 0);
+  UINT command = 0;
+  if (popup != nullptr) {
+    SetMenuDefaultItem(popup, ID_TRAY_OPEN, FALSE);
+    SetForegroundWindow(m_hWnd);
+    command = static_cast<UINT>(TrackPopupMenu(popup, kTrayMenuFlags, cursor.x, cursor.y, 0, m_hWnd, nullptr));
+    // Without this the menu does not close when the user clicks elsewhere.
+    PostMessageA(m_hWnd, WM_NULL, 0, 0);
+  }
+  DestroyMenu(menu);
+  OnTrayCommand(command);
+}
+
+void CMainDlg::OnTrayCommand(UINT command) {
+  for (const PageCommand& item : kPageCommands) {
+    if (item.command == command) {
+      SetActivePage(item.page);
+      ApplyWindowState(false, false);
+      return;
+    }
+  }
+  switch (command) {
+    case ID_TRAY_OPEN:
+      ApplyWindowState(false, false);
+      break;
+    case ID_TRAY_HIDE:
+      ApplyWindowState(true, true);
+      break;
+    case ID_TRAY_EXIT:
+      ExitApplication();
+      break;
+    default:
+      break;  // nothing chosen
+  }
+}
+
+void CMainDlg::ExitApplication() {
+  PromptSaveChangedLists();
+  SendMessageA(m_hWnd, WM_CLOSE, 0, 0);  // the sheet's own close ends the modal run
+}

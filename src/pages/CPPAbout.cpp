@@ -1,0 +1,5 @@
+#include "pages/CPPAbout.h"
+
+#include "resource.h"
+
+CPPAbout::CPPAbout() : CPropertyPage(IDD_ABOUT) {}

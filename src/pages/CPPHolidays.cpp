@@ -1,0 +1,5 @@
+#include "pages/CPPHolidays.h"
+
+#include "resource.h"
+
+CPPHolidays::CPPHolidays() : CPropertyPage(IDD_HOLIDAYS) {}
