@@ -20,27 +20,24 @@ inline LRESULT HitTest(HWND cal, POINT pt, SYSTEMTIME* day = nullptr) {
   return where;
 }
 
-// The first client point whose hit test is the given day with the given
-// kind (MCHT_CALENDARDATE, ...NEXT or ...PREV); {-1, -1} when none is.
+// The middle of a day's cell of the given kind (MCHT_CALENDARDATE,
+// ...NEXT or ...PREV); {-1, -1} when the calendar shows no such cell. One
+// coarse scan of the client area finds the cells; the point returned is the
+// middle one of the scan points that hit the day, well inside its cell.
 inline POINT FindDay(HWND cal, int year, int month, int day, UINT kind) {
   RECT rc;
   GetClientRect(cal, &rc);
-  for (LONG y = 0; y < rc.bottom; y += 2) {
-    for (LONG x = 0; x < rc.right; x += 2) {
+  std::vector<POINT> hits;
+  for (LONG y = 1; y < rc.bottom; y += 3) {
+    for (LONG x = 1; x < rc.right; x += 3) {
       SYSTEMTIME st;
       const auto where = static_cast<UINT>(HitTest(cal, POINT{x, y}, &st));
-      if (where == kind && st.wYear == year && st.wMonth == month && st.wDay == day) {
-        // Aim at the middle of the cell's run on this row, away from edges.
-        LONG right = x;
-        SYSTEMTIME next;
-        while (right + 1 < rc.right && static_cast<UINT>(HitTest(cal, POINT{right + 1, y}, &next)) == kind &&
-               next.wDay == day && next.wMonth == month)
-          ++right;
-        return POINT{(x + right) / 2, y + 3};
-      }
+      if (where == kind && st.wYear == year && st.wMonth == month && st.wDay == day)
+        hits.push_back(POINT{x, y});
     }
   }
-  return POINT{-1, -1};
+  if (hits.empty()) return POINT{-1, -1};
+  return hits[hits.size() / 2];
 }
 
 // A point whose hit test is none of the day cells (the title, say).
