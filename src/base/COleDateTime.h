@@ -1,6 +1,12 @@
 #pragma once
 #include <cmath>
 
+// <windows.h> defines GetCurrentTime() as GetTickCount(), which would rename
+// the member below wherever it is included first.
+#ifdef GetCurrentTime
+#undef GetCurrentTime
+#endif
+
 // An OLE automation date: days since 1899-12-30 00:00 as a double, the
 // fraction being the time of day, with a valid/invalid status. Before
 // 1899-12-30 the integer part counts days backwards while the fraction still
