@@ -192,8 +192,11 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void CMainDlg::OnHideButton() { ApplyWindowState(true, true); }
 
-// Commands are compared whole: the low four bits are not masked off.
+// Commands are compared whole: the low four bits are not masked off. The
+// one exception is close: a close with those bits set would reach the
+// sheet's own close and end the program without the exit path.
 LRESULT CMainDlg::OnSysCommand(WPARAM command, LPARAM lParam) {
+  if ((command & 0xFFF0) == SC_CLOSE) command = SC_CLOSE;
   switch (command) {
     case kSysCommandExit:
       if (MessageBox("Are you sure you want to terminate this application", kTitle,

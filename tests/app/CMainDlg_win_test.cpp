@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/MainDlgHarness.h"
+#include "support/WindowProbe_win.h"
+
+namespace maindlg {
+namespace {
+
+TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
+  HWND hide = nullptr;
+  RECT sheet{}, button{};
+  bool shown[3] = {};
+  LONG style = 0;
+  HICON big = nullptr, small = nullptr;
+  std::vector<std::pair<UINT, std::string>> tail;
+  Run({[&] {
+    const int hidden[3] = {0x3021, 9, IDCANCEL};  // Apply, Help, Cancel
+    for (int i = 0; i < 3; ++i) shown[i] = IsWindowVisible(GetDlgItem(Sheet(), hidden[i]));
+    hide = GetDlgItem(Sheet(), IDOK);
+    GetWindowRect(Sheet(), &sheet);
+    GetWindowRect(hide, &button);
+    style = GetWindowLongA(Sheet(), GWL_STYLE);
+    big = reinterpret_cast<HICON>(SendMessageA(Sheet(), WM_GETICON, ICON_BIG, 0));
+    small = reinterpret_cast<HICON>(SendMessageA(Sheet(), WM_GETICON, ICON_SMALL, 0));
+    HMENU menu = GetSystemMenu(Sheet(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    for (int i = count - 3; i < count; ++i) {
+      char text[64] = {};
+      GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+      tail.emplace_back(GetMenuItemID(menu, i), text);
+    }
+    EXPECT_EQ(probe::WindowTitle(hide), "Hide");
+    EXPECT_TRUE(IsWindowVisible(hide));
+    return true;
+  }});
+
+  EXPECT_FALSE(shown[0]) << "Apply";
+  EXPECT_FALSE(shown[1]) << "Help";
+  EXPECT_FALSE(shown[2]) << "Cancel";
+  EXPECT_EQ(sheet.right - button.right, sheet.bottom - button.bottom) << "right margin equals bottom margin";
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_NE(big, nullptr);
+  EXPECT_NE(small, nullptr);
+  ASSERT_EQ(tail.size(), 3u);
+  EXPECT_EQ(tail[0], std::make_pair(UINT(SC_MINIMIZE), std::string("Minimize")));
+  EXPECT_EQ(tail[1].first, UINT(0)) << "separator";
+  EXPECT_EQ(tail[2], std::make_pair(UINT(1), std::string("Exit")));
+
+  ASSERT_GE(shell.size(), 2u);
+  const ShellCall& add = shell.front();
+  EXPECT_EQ(add.message, DWORD(NIM_ADD));
+  EXPECT_EQ(add.data.cbSize, DWORD(NOTIFYICONDATAA_V1_SIZE));
+  EXPECT_EQ(add.data.uID, 1u);
+  EXPECT_EQ(add.data.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+  EXPECT_EQ(add.data.uCallbackMessage, 0x046Au);
+  EXPECT_EQ(add.data.hIcon, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)));
+  EXPECT_STREQ(add.data.szTip, "Tempovista");
+  // The window's destruction takes the icon away.
+  EXPECT_EQ(shell.back().message, DWORD(NIM_DELETE));
+  EXPECT_EQ(shell.back().data.uFlags, 0u);
+  EXPECT_EQ(shell.back().data.hWnd, add.data.hWnd);
+}
+
+// Each user action, from a shown window whose state was stored as 7/7 (so
+// that any write shows): what the window does and what it stores.
+struct StateCase {
+  const char* action;
+  std::function<void(MainDlgTest&)> act;
+  bool visible;
+  bool iconic;
+  LONG hide;
+  LONG minimised;
+};
+
+TEST_F(MainDlgTest, UserActionsSetAndStoreTheWindowState) {
+  const StateCase cases[] = {
+      {"close command", [](MainDlgTest& t) { t.SysCommand(SC_CLOSE); }, false, false, 1, 1},
+      {"close with low bits", [](MainDlgTest& t) { t.SysCommand(SC_CLOSE | 3); }, false, false, 1, 1},
+      {"Escape", [](MainDlgTest& t) { t.PressKey(VK_ESCAPE); }, false, false, 1, 1},
+      {"Enter", [](MainDlgTest& t) { t.PressKey(VK_RETURN); }, false, false, 1, 1},
+      {"Hide button", [](MainDlgTest& t) { SendMessageA(GetDlgItem(t.Sheet(), IDOK), BM_CLICK, 0, 0); }, false, false, 1, 1},
+      {"minimise command", [](MainDlgTest& t) { t.SysCommand(SC_MINIMIZE); }, true, true, 0, 1},
+      {"restore command", [](MainDlgTest& t) { t.SysCommand(SC_RESTORE); }, true, false, 0, 0},
+      {"maximise command", [](MainDlgTest& t) { t.SysCommand(SC_MAXIMIZE); }, true, false, 0, 0},
+      {"tray double-click", [](MainDlgTest& t) { t.Tray(WM_LBUTTONDBLCLK); }, true, false, 0, 0},
+      {"tray left click", [](MainDlgTest& t) { t.Tray(WM_LBUTTONDOWN); t.Tray(WM_LBUTTONUP); }, true, false, kUntouched, kUntouched},
+      {"tray right double-click", [](MainDlgTest& t) { t.Tray(WM_RBUTTONDBLCLK); }, true, false, kUntouched, kUntouched},
+      {"tray mouse move", [](MainDlgTest& t) { t.Tray(WM_MOUSEMOVE); t.Tray(WM_RBUTTONDOWN); }, true, false, kUntouched, kUntouched},
+      // Compared whole: the framework minimises, nothing is stored.
+      {"minimise with low bits", [](MainDlgTest& t) { t.SysCommand(SC_MINIMIZE | 1); }, true, true, kUntouched, kUntouched},
+  };
+  for (const StateCase& c : cases) {
+    SCOPED_TRACE(c.action);
+    bool visible = false, iconic = false;
+    const bool ended = Run({[&] {
+                              StoreState(kUntouched, kUntouched);
+                              c.act(*this);
+                              return true;
+                            },
+                            [] { return true; },  // let posted messages arrive
+                            [&] {
+                              visible = Visible();
+                              iconic = Iconic();
+                              return true;
+                            }});
+    EXPECT_FALSE(ended) << "the program must run on";
+    EXPECT_EQ(visible, c.visible);
+    EXPECT_EQ(iconic, c.iconic);
+    EXPECT_EQ(Stored("WindowHide"), c.hide);
+    EXPECT_EQ(Stored("WindowMinimised"), c.minimised);
+    EXPECT_TRUE(boxes.empty());
+  }
+}
+
+TEST_F(MainDlgTest, DoubleClickOnTheTrayIconBringsAHiddenWindowBack) {
+  bool hidden = true, shown = false;
+  Run({[&] { SysCommand(SC_CLOSE); return true; },
+       [&] { hidden = !Visible(); Tray(WM_LBUTTONDBLCLK); return true; },
+       [&] { shown = Visible() && !Iconic(); return true; }});
+  EXPECT_TRUE(hidden);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(Stored("WindowHide"), 0);
+  EXPECT_EQ(Stored("WindowMinimised"), 0);
+}
+
+// The tray menu, opened by a right-button release and answered with an
+// item's mnemonic, from a hidden window showing page 0.
+struct MenuCase {
+  char key;
+  int page;
+  bool visible;
+  LONG hide;
+  LONG minimised;
+};
+
+TEST_F(MainDlgTest, TrayMenuSelectsPagesAndShowsOrHidesTheWindow) {
+  const MenuCase cases[] = {
+      {'m', 0, true, 0, 0}, {'s', 1, true, 0, 0}, {'i', 2, true, 0, 0}, {'e', 3, true, 0, 0},
+      {'t', 4, true, 0, 0}, {'a', 5, true, 0, 0}, {'o', 0, true, 0, 0}, {'h', 0, false, 1, 1},
+  };
+  for (const MenuCase& c : cases) {
+    SCOPED_TRACE(std::string("key ") + c.key);
+    UINT defaultItem = 0;
+    bool visible = false;
+    int page = -1;
+    Run({[&] { SysCommand(SC_CLOSE); StoreState(kUntouched, kUntouched); Tray(WM_RBUTTONUP); return true; },
+         [&] {
+           HWND menu = probe::FindPopupMenu(GetCurrentProcessId());
+           if (menu == nullptr) return false;
+           HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
+           defaultItem = GetMenuDefaultItem(items, FALSE, 0);
+           probe::ChooseMenuItem(menu, c.key);
+           return true;
+         },
+         [&] { visible = Visible(); page = ActivePage(); return probe::FindPopupMenu(GetCurrentProcessId()) == nullptr; }});
+    EXPECT_EQ(defaultItem, UINT(ID_TRAY_OPEN));
+    EXPECT_EQ(page, c.page);
+    EXPECT_EQ(visible, c.visible);
+    EXPECT_EQ(Stored("WindowHide"), c.hide);
+    EXPECT_EQ(Stored("WindowMinimised"), c.minimised);
+  }
+}
+
+TEST_F(MainDlgTest, TrayMenuExitEndsTheRunWithoutAskingAndRemovesTheIcon) {
+  const bool ended = Run({[&] { StoreState(kUntouched, kUntouched); Tray(WM_RBUTTONUP); return true; },
+                          [&] {
+                            HWND menu = probe::FindPopupMenu(GetCurrentProcessId());
+                            if (menu != nullptr) probe::ChooseMenuItem(menu, 'x');
+                            return menu != nullptr;
+                          },
+                          [] { return false; }});  // wait for the run to end
+  EXPECT_TRUE(ended);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(Stored("WindowHide"), kUntouched);
+  ASSERT_FALSE(shell.empty());
+  EXPECT_EQ(shell.back().message, DWORD(NIM_DELETE));
+}
+
+TEST_F(MainDlgTest, SystemMenuExitAsksAndNoChangesNothing) {
+  boxAnswer = IDNO;
+  bool visible = false;
+  const bool ended = Run({[&] { StoreState(kUntouched, kUntouched); SysCommand(1); return true; },
+                          [&] { visible = Visible(); return true; }});
+  EXPECT_FALSE(ended);
+  EXPECT_TRUE(visible);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Are you sure you want to terminate this application");
+  EXPECT_EQ(boxes[0].caption, "Tempovista");
+  EXPECT_EQ(boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
+  EXPECT_NE(boxes[0].owner, nullptr);
+  EXPECT_EQ(Stored("WindowHide"), kUntouched);
+  EXPECT_EQ(Stored("WindowMinimised"), kUntouched);
+  EXPECT_EQ(Count(NIM_DELETE), 1) << "only the harness's own close removed the icon";
+}
+
+TEST_F(MainDlgTest, SystemMenuExitAnsweredYesEndsTheRun) {
+  boxAnswer = IDYES;
+  const bool ended = Run({[&] { SysCommand(1); return true; }, [] { return false; }});
+  EXPECT_TRUE(ended);
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(shell.back().message, DWORD(NIM_DELETE));
+}
+
+TEST_F(MainDlgTest, RefusedTrayIconIsTriedFiveTimesHalfASecondApartThenTheProgramRunsOn) {
+  failShell = 5;
+  bool hidden = false;
+  const bool ended = Run({[&] { SysCommand(SC_CLOSE); return true; }, [&] { hidden = !Visible(); return true; }});
+  EXPECT_FALSE(ended);
+  EXPECT_TRUE(hidden) << "the window still answers the user";
+  ASSERT_EQ(Count(NIM_ADD), 5);
+  for (int i = 1; i < 5; ++i) EXPECT_GE(shell[i].tick - shell[i - 1].tick, 450u) << "attempt " << i + 1;
+}
+
+TEST_F(MainDlgTest, TrayIconAddedAtTheThirdAttemptIsNotAddedAgain) {
+  failShell = 2;
+  Run({[] { return true; }});
+  EXPECT_EQ(Count(NIM_ADD), 3);
+}
+
+// ModifyTrayIcon needs no window: the record goes to the shell as it is.
+struct TipCase {
+  bool modernOs;
+  std::string date;
+  std::string tip;
+};
+
+TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
+  const std::string longDate(80, '7');
+  const TipCase cases[] = {
+      {true, "07/12/2026", "Tempovista\n07/12/2026"},
+      {false, "07/12/2026", "07/12/2026"},
+      {true, longDate, ("Tempovista\n" + longDate).substr(0, 63)},
+      {false, std::string(63, 'x'), std::string(63, 'x')},
+      {false, std::string(64, 'x'), std::string(63, 'x')},
+      {true, "", "Tempovista\n"},
+  };
+  for (const TipCase& c : cases) {
+    SCOPED_TRACE(c.tip);
+    std::vector<NOTIFYICONDATAA> calls;
+    SetShellNotifyHook([&](DWORD message, const NOTIFYICONDATAA& data) {
+      EXPECT_EQ(message, DWORD(NIM_MODIFY));
+      calls.push_back(data);
+      return TRUE;
+    });
+    {
+      CMainDlg dlg;
+      dlg.m_bModernOs = c.modernOs;
+      HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + 7));
+      dlg.ModifyTrayIcon(icon, c.date);
+      ASSERT_EQ(calls.size(), 1u);
+      EXPECT_EQ(calls[0].hIcon, icon);
+      EXPECT_EQ(std::string(calls[0].szTip, strnlen(calls[0].szTip, 64)), c.tip);
+    }
+    EXPECT_EQ(calls.size(), 1u) << "a window never run has no icon to remove";
+    SetShellNotifyHook(nullptr);
+  }
+}
+
+TEST(MainDlgTrayIcon, RefusedUpdateIsTriedFiveTimes) {
+  int attempts = 0;
+  SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAA&) {
+    ++attempts;
+    return FALSE;
+  });
+  CMainDlg dlg;
+  dlg.ModifyTrayIcon(nullptr, "date");
+  SetShellNotifyHook(nullptr);
+  EXPECT_EQ(attempts, 5);
+}
+
+}  // namespace
+}  // namespace maindlg

@@ -1,0 +1,163 @@
+#pragma once
+// Hosts the real main window in the test process, with the five pages still
+// to come and a plain page on the first page's template, under a settings
+// key of the tests' own and with the shell and message boxes behind their
+// seams. A script of steps plays inside the modal run, one per timer tick,
+// as a user's actions would arrive.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "app/CRegistrySettings.h"
+#include "app/SettingsDefaults.h"
+#include "framework/Prompt.h"
+#include "framework/ShellNotify.h"
+#include "pages/CPPAbout.h"
+#include "pages/CPPCountDown.h"
+#include "pages/CPPEvents.h"
+#include "pages/CPPHolidays.h"
+#include "pages/CPPStopWatch.h"
+#include "resource.h"
+
+namespace maindlg {
+
+constexpr const char* kKey = "Software\\QRV\\TempovistaTests\\MainWindow\\";
+constexpr LONG kUntouched = 7;  // a stored state no handler ever writes
+
+struct ShellCall {
+  DWORD message;
+  NOTIFYICONDATAA data;
+  DWORD tick;
+};
+
+// A step answers true when done; false plays it again at the next tick.
+using Step = std::function<bool()>;
+
+class MainDlgTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    m_settings.SetRoot(HKEY_CURRENT_USER, kKey);
+    m_settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
+    m_settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
+    theApp.m_pSettings = &m_settings;
+    theApp.m_hInstance = GetModuleHandleA(nullptr);
+    SetShellNotifyHook([this](DWORD message, const NOTIFYICONDATAA& data) {
+      shell.push_back(ShellCall{message, data, GetTickCount()});
+      if (failShell > 0) {
+        --failShell;
+        return FALSE;
+      }
+      return TRUE;
+    });
+    SetMessageBoxHook([this](const MessageBoxCall& call) {
+      boxes.push_back(call);
+      return boxAnswer;
+    });
+  }
+  void TearDown() override {
+    SetMessageBoxHook(nullptr);
+    SetShellNotifyHook(nullptr);
+    theApp.m_pSettings = nullptr;
+    theApp.m_pMainWnd = nullptr;
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+  }
+
+ public:
+  void StoreState(LONG hide, LONG minimised) {
+    m_settings.SetNumber("WindowHide", hide);
+    m_settings.SetNumber("WindowMinimised", minimised);
+  }
+  LONG Stored(const char* name) { return m_settings.GetNumber(name); }
+
+  // Runs the main window and plays `steps`; then closes it as the exit path
+  // would. Answers whether the run ended before the script did.
+  bool Run(std::vector<Step> steps) {
+    CMainDlg dlg;
+    CPropertyPage first(IDD_MONTHBYMONTH);
+    CPPStopWatch stopwatch;
+    CPPHolidays holidays;
+    CPPEvents events;
+    CPPCountDown countdown;
+    CPPAbout about;
+    for (CPropertyPage* page : std::vector<CPropertyPage*>{&first, &stopwatch, &holidays, &events, &countdown, &about}) {
+      dlg.AddPage(page);
+    }
+    dlg.m_bModernOs = true;
+    theApp.m_pMainWnd = &dlg;
+    m_dlg = &dlg;
+    m_endedByScript = false;
+    Script().assign(steps.begin(), steps.end());
+    Script().push_back([&dlg, this] {
+      m_endedByScript = true;
+      SendMessageA(dlg.GetSafeHwnd(), WM_CLOSE, 0, 0);
+      return true;
+    });
+    Tries() = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &Tick);
+    dlg.DoModal();
+    KillTimer(nullptr, timer);
+    const bool ended = !m_endedByScript;
+    Script().clear();
+    m_dlg = nullptr;
+    theApp.m_pMainWnd = nullptr;
+    return ended;
+  }
+
+  HWND Sheet() const { return m_dlg->GetSafeHwnd(); }
+  void Tray(UINT mouseMessage) { PostMessageA(Sheet(), WM_TRAYICON_NOTIFY, 1, mouseMessage); }
+  void SysCommand(WPARAM command) { SendMessageA(Sheet(), WM_SYSCOMMAND, command, 0); }
+  // A key press where the user's focus is, through the modal run's dialog
+  // message handling.
+  void PressKey(UINT key) {
+    HWND focus = GetFocus();
+    PostMessageA(focus != nullptr ? focus : Sheet(), WM_KEYDOWN, key, 0);
+    PostMessageA(focus != nullptr ? focus : Sheet(), WM_KEYUP, key, 0xC0000001);
+  }
+  int ActivePage() const { return m_dlg->GetActiveIndex(); }
+  bool Visible() const { return IsWindowVisible(Sheet()) != FALSE; }
+  bool Iconic() const { return IsIconic(Sheet()) != FALSE; }
+  int Count(DWORD message) const {
+    int n = 0;
+    for (const ShellCall& call : shell) n += call.message == message ? 1 : 0;
+    return n;
+  }
+
+  CRegistrySettings m_settings;
+  CMainDlg* m_dlg = nullptr;
+  std::vector<ShellCall> shell;
+  std::vector<MessageBoxCall> boxes;
+  int failShell = 0;
+  int boxAnswer = IDNO;
+
+ private:
+  static std::deque<Step>& Script() {
+    static std::deque<Step> script;
+    return script;
+  }
+  static int& Tries() {
+    static int tries = 0;
+    return tries;
+  }
+  // A step still not done after 10 s is given up, so that no test hangs.
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (Script().empty()) return;
+    Step step = Script().front();
+    if (step() || ++Tries() > 200) {
+      if (!Script().empty()) Script().pop_front();
+      Tries() = 0;
+    }
+  }
+  bool m_endedByScript = false;
+};
+
+}  // namespace maindlg

@@ -1,0 +1,151 @@
+#include "support/AppProcess_win.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "support/WindowProbe_win.h"
+
+namespace app {
+namespace {
+std::string WindowsPath(std::string path) {
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  if (!path.empty() && path[0] == '\\') path = "Z:" + path;  // a Unix path, through Wine's Z: drive
+  return path;
+}
+
+std::string Field(const std::string& line, const char* name) {
+  const std::string key = std::string(name) + "=";
+  size_t at = line.find(" " + key);
+  if (at == std::string::npos) return std::string();
+  at += key.size() + 1;
+  if (std::strcmp(name, "tip") == 0) return line.substr(at);
+  return line.substr(at, line.find(' ', at) - at);
+}
+}  // namespace
+
+std::string ProgramPath() {
+  const char* dir = std::getenv("TV_BINARY_DIR");
+  return WindowsPath(std::string(dir != nullptr ? dir : ".") + "/Tempovista.exe");
+}
+
+AppProcess::AppProcess() {
+  char dir[MAX_PATH] = {};
+  char file[MAX_PATH] = {};
+  GetTempPathA(sizeof(dir), dir);
+  GetTempFileNameA(dir, "tvs", 0, file);
+  m_logPath = file;
+}
+
+AppProcess::~AppProcess() {
+  if (IsRunning()) {
+    TerminateProcess(m_info.hProcess, 1);
+    WaitForSingleObject(m_info.hProcess, 5000);
+  }
+  if (m_info.hProcess != nullptr) CloseHandle(m_info.hProcess);
+  if (m_info.hThread != nullptr) CloseHandle(m_info.hThread);
+  DeleteFileA(m_logPath.c_str());
+}
+
+bool AppProcess::Start(const std::string& arguments, WORD showCommand) {
+  DeleteFileA(m_logPath.c_str());
+  SetEnvironmentVariableA("TEMPOVISTA_SHELL_LOG", m_logPath.c_str());
+  SetEnvironmentVariableA("TEMPOVISTA_SHELL_FAIL", m_failCount > 0 ? std::to_string(m_failCount).c_str() : nullptr);
+  std::string commandLine = "\"" + ProgramPath() + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = showCommand;
+  BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                &startup, &m_info);
+  SetEnvironmentVariableA("TEMPOVISTA_SHELL_LOG", nullptr);
+  SetEnvironmentVariableA("TEMPOVISTA_SHELL_FAIL", nullptr);
+  return started != FALSE;
+}
+
+HWND AppProcess::WaitForMainWindow(DWORD timeoutMs, bool visible) {
+  HWND found = nullptr;
+  probe::WaitUntil(
+      [&] {
+        found = probe::FindMainWindow(Pid());
+        return found != nullptr && (!visible || IsWindowVisible(found));
+      },
+      timeoutMs);
+  return found != nullptr && (!visible || IsWindowVisible(found)) ? found : nullptr;
+}
+
+bool AppProcess::WaitForExit(DWORD timeoutMs) {
+  return m_info.hProcess != nullptr && WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool AppProcess::IsRunning() const {
+  return m_info.hProcess != nullptr && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::vector<ShellCall> AppProcess::ShellLog() const {
+  std::vector<ShellCall> calls;
+  std::ifstream in(m_logPath);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    ShellCall call;
+    call.op = line.substr(0, line.find(' '));
+    call.flags = static_cast<unsigned>(std::strtoul(Field(line, "flags").c_str(), nullptr, 10));
+    call.result = std::atoi(Field(line, "result").c_str());
+    call.tick = static_cast<DWORD>(std::strtoul(Field(line, "tick").c_str(), nullptr, 10));
+    call.tip = Field(line, "tip");
+    calls.push_back(call);
+  }
+  return calls;
+}
+
+void ClearSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
+
+bool ReadNumber(const char* name, DWORD& value) {
+  DWORD size = sizeof(value);
+  return RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+         ERROR_SUCCESS;
+}
+
+bool ReadText(const char* name, std::string& value) {
+  char text[1024] = {};
+  DWORD size = sizeof(text) - 1;
+  DWORD type = 0;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS || type != REG_SZ) return false;
+  value.assign(text, strnlen(text, size));
+  return true;
+}
+
+void WriteNumber(const char* name, DWORD value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKey, &key) != ERROR_SUCCESS) return;
+  RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+  RegCloseKey(key);
+}
+
+std::map<std::string, std::string> SettingsSnapshot() {
+  std::map<std::string, std::string> values;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+  for (DWORD index = 0;; ++index) {
+    char name[256] = {};
+    BYTE data[2048] = {};
+    DWORD nameSize = sizeof(name);
+    DWORD dataSize = sizeof(data);
+    DWORD type = 0;
+    if (RegEnumValueA(key, index, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS) break;
+    values[name] = std::to_string(type) + ":" + std::string(reinterpret_cast<char*>(data), dataSize);
+  }
+  RegCloseKey(key);
+  return values;
+}
+
+}  // namespace app

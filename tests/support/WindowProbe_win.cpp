@@ -1,0 +1,96 @@
+#include "support/WindowProbe_win.h"
+
+#include <cstring>
+
+namespace probe {
+namespace {
+bool HasClass(HWND window, const char* className) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof(name));
+  return std::strcmp(name, className) == 0;
+}
+
+bool HasTabControl(HWND window) { return FindWindowExA(window, nullptr, "SysTabControl32", nullptr) != nullptr; }
+
+struct Search {
+  DWORD pid;
+  const char* className;
+  bool visibleOnly;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->pid) return TRUE;
+  if (search->visibleOnly && !IsWindowVisible(window)) return TRUE;
+  if (search->className != nullptr && !HasClass(window, search->className)) return TRUE;
+  search->found.push_back(window);
+  return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> ProcessWindows(DWORD pid, const char* className, bool visibleOnly) {
+  Search search{pid, className, visibleOnly, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string WindowTitle(HWND window) {
+  char title[256] = {};
+  GetWindowTextA(window, title, sizeof(title));
+  return title;
+}
+
+HWND FindMainWindow(DWORD pid) {
+  for (HWND window : ProcessWindows(pid, "#32770", false)) {
+    if (WindowTitle(window) == "Tempovista" && HasTabControl(window)) return window;
+  }
+  return nullptr;
+}
+
+HWND FindMessageBox(DWORD pid) {
+  for (HWND window : ProcessWindows(pid, "#32770", true)) {
+    if (!HasTabControl(window)) return window;
+  }
+  return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+  char text[1024] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+  return text;
+}
+
+void AnswerMessageBox(HWND box, int buttonId) {
+  HWND button = GetDlgItem(box, buttonId);
+  if (button != nullptr) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+  } else {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
+  }
+}
+
+HWND FindPopupMenu(DWORD pid) {
+  std::vector<HWND> menus = ProcessWindows(pid, "#32768", true);
+  return menus.empty() ? nullptr : menus.front();
+}
+
+void ChooseMenuItem(HWND menu, char mnemonic) { PostMessageA(menu, WM_CHAR, static_cast<WPARAM>(mnemonic), 0); }
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(20);
+  }
+}
+
+}  // namespace probe

@@ -1,0 +1,36 @@
+#pragma once
+// Finding and driving the windows of a process as a user would: the main
+// window, message boxes and popup menus. Works on the test's own process
+// and on a Tempovista.exe started by the test, on the default desktop.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace probe {
+
+// Top-level windows of process `pid` of class `className` (nullptr: any).
+std::vector<HWND> ProcessWindows(DWORD pid, const char* className, bool visibleOnly);
+
+// The running main window: a dialog-class window titled "Tempovista" with a
+// tab control. Hidden ones count too.
+HWND FindMainWindow(DWORD pid);
+// A visible message box: a dialog-class window without a tab control.
+HWND FindMessageBox(DWORD pid);
+// A box's text (its static control 0xFFFF).
+std::string MessageBoxText(HWND box);
+// Presses a box's button (IDYES, IDNO, IDOK...).
+void AnswerMessageBox(HWND box, int buttonId);
+// The visible popup menu window (#32768) of the process.
+HWND FindPopupMenu(DWORD pid);
+// Chooses a popup menu item by its mnemonic, as the key press would.
+void ChooseMenuItem(HWND menu, char mnemonic);
+
+std::string WindowTitle(HWND window);
+
+// Polls `done` every 20 ms, dispatching this thread's messages, for at most
+// `timeoutMs`; true when it became true.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+
+}  // namespace probe

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds Tempovista and starts it under Wine: tools/run.sh [arguments...]
+# The arguments go to Tempovista.exe (for example "shownow").
+#
+# Installs what is missing first (Debian packages, when run as root), then
+# builds the Windows build in build/win, the folder tools/test.sh uses.
+# With a display ($DISPLAY set) the program runs there until you exit it
+# from its tray menu. Without one, it starts an Xvfb display and a Wine
+# virtual desktop (which draws a task bar with the notification area), runs
+# the program in it, saves a screenshot, prints where, and stops everything.
+# Wine keeps the program's settings in $WINEPREFIX (Wine's default, ~/.wine,
+# when unset).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+tools/setup.sh
+cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/win -j"$(nproc)" --target Tempovista
+exe=$root/build/win/Tempovista.exe
+
+export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+if [ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]; then
+  echo "Making the Wine prefix ${WINEPREFIX:-$HOME/.wine} (once; this takes a while)"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w || true
+fi
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec wine "$exe" "$@"
+fi
+
+# No display: one of our own, and the program on a virtual desktop in it.
+shot=${TV_SCREENSHOT:-$root/build/win/screenshot.png}
+delay=${TV_SCREENSHOT_DELAY:-20}
+display=
+for n in $(seq 99 -1 50); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
+done
+[ -n "$display" ] || { echo "No free X display number" >&2; exit 1; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=$display
+sleep 2
+winexe="Z:${exe//\//\\}"
+wine explorer /desktop=tv,1024x768 "$winexe" "$@" >/dev/null 2>&1 &
+echo "Tempovista is starting on display $display; screenshot in $delay s"
+sleep "$delay"
+import -window root "$shot"
+echo "Screenshot of the window: $shot"
