@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+// What kind of place a list location names. The scheme is matched without
+// regard to case, so "HTTP://" is a web address too.
+enum class LocationKind {
+  Web,      // http:// or https://
+  Ftp,      // ftp://
+  FileUrl,  // file:, opened by our own code
+  Local     // anything else: a path
+};
+
+LocationKind ClassifyLocation(const std::string& location);
+
+// The local path of a "file:" address: file:///C:/a%20b/x.tvh and
+// file:C:\a b\x.tvh both give C:\a b\x.tvh; file://server/share/x gives
+// \\server\share\x. Percent escapes are decoded, slashes become backslashes.
+std::string LocalPathOfFileUrl(const std::string& location);

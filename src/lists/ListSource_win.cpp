@@ -1,0 +1,135 @@
+#include "lists/ListSource.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <vector>
+
+#include "app/CMainDlg.h"
+#include "lists/CInternetSession.h"
+#include "lists/ListFileWriter.h"
+#include "lists/ListLocation.h"
+
+namespace {
+const char kAgentName[] = "Quorvane Tempovista";
+const char kCaption[] = "Tempovista";
+const DWORD kReadBlock = 1023;
+
+// The C runtime's text mode, as the program has always read local lists:
+// CR LF reads as LF and a Ctrl-Z ends the text.
+bool ReadLocalText(const std::string& path, std::string& text) {
+  FILE* file = std::fopen(path.c_str(), "rt");
+  if (!file) return false;
+  char block[kReadBlock];
+  size_t got;
+  while ((got = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, got);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  return !failed;
+}
+
+bool ReadLocation(const std::string& location, bool allowRemote, std::string& text) {
+  try {
+    const LocationKind kind = ClassifyLocation(location);
+    switch (kind) {
+      case LocationKind::Web:
+      case LocationKind::Ftp: {
+        if (!allowRemote) return false;
+        CInternetSession session(kAgentName);
+        return session.ReadURL(location, kind == LocationKind::Web, text, kReadBlock);
+      }
+      case LocationKind::FileUrl:
+        return ReadLocalText(LocalPathOfFileUrl(location), text);
+      case LocationKind::Local:
+      default:
+        return ReadLocalText(location, text);
+    }
+  } catch (const std::exception&) {
+    return false;  // out of memory on a huge source: unreadable like any other
+  }
+}
+
+// The cache as bytes, up to its first NUL.
+bool ReadCache(const std::string& cachePath, std::string& text) {
+  FILE* file = std::fopen(cachePath.c_str(), "rb");
+  if (!file) return false;
+  std::string bytes;
+  bool ok = true;
+  try {
+    char block[4096];
+    size_t got;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
+    ok = std::ferror(file) == 0;
+  } catch (const std::exception&) {
+    ok = false;
+  }
+  std::fclose(file);
+  if (!ok) return false;
+  text.assign(bytes.c_str());
+  return true;
+}
+}  // namespace
+
+bool FetchListText(CMainDlg& owner, const std::string& location, bool allowRemote,
+                   const std::string& cachePath, bool quiet, const std::string& messagePrefix,
+                   std::string& text) {
+  std::string read;
+  if (ReadLocation(location, allowRemote, read)) {
+    // The cache must hold what was read, or the read is not used at all.
+    if (cachePath.empty() || WriteWholeFile(cachePath, read) != FileWriteResult::Written)
+      return false;
+    text.swap(read);
+    return true;
+  }
+  std::string cached;
+  if (cachePath.empty() || !ReadCache(cachePath, cached)) return false;
+  text.swap(cached);
+  if (!quiet) {
+    owner.MessageBox(messagePrefix + "\r\n\r\nUsing local cache of previous settings", kCaption,
+                     MB_OK | MB_ICONINFORMATION);
+  }
+  return true;
+}
+
+bool StoreListText(CMainDlg& owner, const std::string& location, const std::string& text,
+                   bool quiet) {
+  const char* refusal = nullptr;
+  const LocationKind kind = ClassifyLocation(location);
+  switch (kind) {
+    case LocationKind::Web:
+      refusal =
+          "Unable to save content to HTTP/S locations.  \n"
+          "Save to a local filename and update your HTTP server manually if allowed.";
+      break;
+    case LocationKind::Ftp:
+      refusal =
+          "Unable to save content to FTP locations.  \n"
+          "Save to a local filename and update your FTP server manually if allowed.";
+      break;
+    default:
+      // A "file:" address is saved where loading it reads from.
+      switch (WriteWholeFile(kind == LocationKind::FileUrl ? LocalPathOfFileUrl(location) : location,
+                             text)) {
+        case FileWriteResult::Written:
+          return true;
+        case FileWriteResult::CannotOpen:
+          refusal =
+              "Unable to save content to the location specified.  \n"
+              "Check your location and try again.";
+          break;
+        case FileWriteResult::WriteFailed:
+        default:
+          if (!quiet) {
+            owner.MessageBox("A generic error occurred while saving to file \n" + location +
+                                 "\n\nPlease specify another location before trying again.",
+                             kCaption, MB_OK | MB_ICONSTOP);
+          }
+          return false;
+      }
+      break;
+  }
+  if (!quiet) owner.MessageBox(refusal, kCaption, MB_OK | MB_ICONSTOP);
+  return false;
+}
