@@ -9,20 +9,37 @@ pkg_ok() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed
 
 for p in cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev wine wine32:i386 fonts-wine xvfb \
-         python3-pyftpdlib imagemagick xdotool x11-apps; do
+         python3-pyftpdlib imagemagick xdotool x11-apps qemu-user-static; do
   pkg_ok "$p" || need+=("$p")
 done
 
-if [ ${#need[@]} -eq 0 ]; then
-  exit 0
+if [ ${#need[@]} -gt 0 ]; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "Missing packages: ${need[*]}; run this script as root to install them." >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
-if [ "$(id -u)" != 0 ]; then
-  echo "Missing packages: ${need[*]}; run this script as root to install them." >&2
-  exit 1
+
+# Wine runs our 32-bit program with its 32-bit half. Some kernels are built
+# or booted without 32-bit support ("Exec format error"); there the 32-bit
+# programs run under qemu's user-mode emulation, registered with binfmt_misc.
+# Slower, but the same .exe.
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "This kernel cannot run 32-bit programs; run this script as root to register qemu for them." >&2
+    exit 1
+  fi
+  bm=/proc/sys/fs/binfmt_misc
+  [ -e $bm/register ] || mount -t binfmt_misc binfmt_misc $bm
+  if [ ! -e $bm/qemu-i386 ]; then
+    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' > $bm/register
+  fi
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1 || { echo "32-bit programs still cannot run" >&2; exit 1; }
+  echo "setup: this kernel runs 32-bit programs under qemu-i386 emulation (slow)"
 fi
-export DEBIAN_FRONTEND=noninteractive
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
-fi
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
