@@ -1,8 +1,6 @@
 #include "framework/CPropertySheet.h"
 
 namespace {
-const UINT_PTR kSubclassId = 0x5456;  // "TV"
-
 // The sheet being created by DoModal and the hook that catches its window.
 // The program has one user-interface thread.
 CPropertySheet* g_pCreating = nullptr;
@@ -17,9 +15,7 @@ bool IsDialogClass(HWND hwnd) {
 CPropertySheet::CPropertySheet(const char* caption, HWND parent, UINT selectPage)
     : m_caption(caption != nullptr ? caption : ""), m_parent(parent), m_startPage(selectPage) {}
 
-CPropertySheet::~CPropertySheet() {
-  if (m_hWnd != nullptr) RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
-}
+CPropertySheet::~CPropertySheet() = default;
 
 void CPropertySheet::AddPage(CPropertyPage* page) {
   if (page != nullptr) m_pages.push_back(page);
@@ -84,7 +80,7 @@ LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CPropertySheet::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(m_hWnd, msg, wParam, lParam);
+  return m_window.Default(msg, wParam, lParam);
 }
 
 LRESULT CALLBACK CPropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -102,40 +98,34 @@ LRESULT CALLBACK CPropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lP
 }
 
 bool CPropertySheet::Attach(HWND hwnd) {
-  if (!SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-    return false;
-  }
+  if (!m_window.SubclassWindow(hwnd)) return false;
   m_hWnd = hwnd;
   return true;
 }
 
-LRESULT CALLBACK CPropertySheet::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR, DWORD_PTR refData) {
-  auto* self = reinterpret_cast<CPropertySheet*>(refData);
+LRESULT CPropertySheet::CSheetWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_INITDIALOG: {
-      LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);  // comctl32 builds the sheet
+      LRESULT result = Default(msg, wParam, lParam);  // comctl32 builds the sheet
       try {
-        if (!self->OnInitDialog()) result = FALSE;
+        if (!m_sheet.OnInitDialog()) result = FALSE;
       } catch (...) {
       }
       return result;
     }
     case WM_DESTROY:
       try {
-        self->OnDestroyWindow();
+        m_sheet.OnDestroyWindow();
       } catch (...) {
       }
-      return DefSubclassProc(hwnd, msg, wParam, lParam);
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-      self->m_hWnd = nullptr;
-      return DefSubclassProc(hwnd, msg, wParam, lParam);
+      return Default(msg, wParam, lParam);
     default:
       try {
-        return self->WindowProc(msg, wParam, lParam);
+        return m_sheet.WindowProc(msg, wParam, lParam);
       } catch (...) {
         return 0;
       }
   }
 }
+
+void CPropertySheet::CSheetWindow::PostNcDestroy() { m_sheet.m_hWnd = nullptr; }

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "framework/CPropertyPage.h"
+#include "framework/CSubclassedWnd.h"
 #include "framework/CWnd.h"
 
 // A modal property sheet over comctl32's. The sheet's own window is
-// subclassed the moment it is created (before comctl32 initialises it), so
-// WindowProc sees WM_COMMAND, WM_SYSCOMMAND and private messages before the
-// common control does. Note that WM_USER + 0x6A is PSM_REBOOTSYSTEM to
+// subclassed (an ANSI subclass, see CSubclassedWnd) the moment it is created,
+// before comctl32 initialises it, so WindowProc sees WM_COMMAND,
+// WM_SYSCOMMAND and private messages before the common control does. Note that WM_USER + 0x6A is PSM_REBOOTSYSTEM to
 // comctl32: a private message must be answered by WindowProc, not passed on.
 //
 // Order of events in DoModal:
@@ -62,12 +63,26 @@ class CPropertySheet : public CWnd {
   virtual void OnDestroyWindow() {}
 
  private:
+  // The sheet window's subclass: hands its messages to the sheet.
+  class CSheetWindow : public CSubclassedWnd {
+   public:
+    explicit CSheetWindow(CPropertySheet& sheet) : m_sheet(sheet) {}
+    using CSubclassedWnd::Default;
+
+   protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+   private:
+    CPropertySheet& m_sheet;
+  };
+
   static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   bool Attach(HWND hwnd);
 
   std::string m_caption;
   HWND m_parent;
   UINT m_startPage;
   std::vector<CPropertyPage*> m_pages;
+  CSheetWindow m_window{*this};
 };

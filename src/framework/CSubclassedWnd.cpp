@@ -1,10 +1,17 @@
 #include "framework/CSubclassedWnd.h"
 
-#include <commctrl.h>
-
 namespace {
-// Our subclass id on a control: one CSubclassedWnd per control.
-const UINT_PTR kSubclassId = 0x5456;  // "TV"
+// Per window: the procedure we replaced, and the object now handling it
+// (absent while our procedure only passes messages on).
+const char kOldProcProp[] = "Tempovista.OldProc";
+const char kObjectProp[] = "Tempovista.Object";
+
+WNDPROC OldProc(HWND hwnd) { return reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOldProcProp)); }
+
+LRESULT PassOn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  WNDPROC old = OldProc(hwnd);
+  return old != nullptr ? CallWindowProcA(old, hwnd, msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
+}
 }  // namespace
 
 CSubclassedWnd::~CSubclassedWnd() { UnsubclassWindow(); }
@@ -15,20 +22,39 @@ bool CSubclassedWnd::SubclassDlgItem(int id, HWND parent) {
 }
 
 bool CSubclassedWnd::SubclassWindow(HWND hwnd) {
-  if (hwnd == nullptr || m_hWnd != nullptr) return false;
+  if (hwnd == nullptr || m_hWnd != nullptr || !IsWindow(hwnd) || GetPropA(hwnd, kObjectProp) != nullptr) {
+    return false;
+  }
   m_hWnd = hwnd;
   PreSubclassWindow();
-  if (!::SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+  if (OldProc(hwnd) != nullptr) {
+    // Our procedure is still in the chain, passing messages on: take it up.
+    SetPropA(hwnd, kObjectProp, this);
+    return true;
+  }
+  SetPropA(hwnd, kObjectProp, this);
+  SetLastError(0);
+  LONG_PTR old = SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc));
+  if (old == 0 && GetLastError() != 0) {
+    RemovePropA(hwnd, kObjectProp);
     m_hWnd = nullptr;
     return false;
   }
+  SetPropA(hwnd, kOldProcProp, reinterpret_cast<HANDLE>(old));
   return true;
 }
 
 void CSubclassedWnd::UnsubclassWindow() {
-  if (m_hWnd == nullptr) return;
-  ::RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
+  HWND hwnd = m_hWnd;
+  if (hwnd == nullptr) return;
   m_hWnd = nullptr;
+  RemovePropA(hwnd, kObjectProp);
+  // Only the top of the chain can be taken out; below another subclass our
+  // procedure stays and passes messages on.
+  if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SubclassProc)) {
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldProc(hwnd)));
+    RemovePropA(hwnd, kOldProcProp);
+  }
 }
 
 LRESULT CSubclassedWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -36,21 +62,34 @@ LRESULT CSubclassedWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CSubclassedWnd::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ::DefSubclassProc(m_hWnd, msg, wParam, lParam);
+  return PassOn(m_hWnd, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR, DWORD_PTR refData) {
-  auto* self = reinterpret_cast<CSubclassedWnd*>(refData);
+LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = static_cast<CSubclassedWnd*>(GetPropA(hwnd, kObjectProp));
   if (msg == WM_NCDESTROY) {
-    // The control goes away: let it finish, then forget it.
-    ::RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-    self->m_hWnd = nullptr;
-    return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+    // The window's last message: end the subclass, then let it finish.
+    WNDPROC old = OldProc(hwnd);
+    if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SubclassProc)) {
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+    }
+    RemovePropA(hwnd, kObjectProp);
+    RemovePropA(hwnd, kOldProcProp);
+    LRESULT result = old != nullptr ? CallWindowProcA(old, hwnd, msg, wParam, lParam)
+                                    : DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (self != nullptr) {
+      self->m_hWnd = nullptr;
+      try {
+        self->PostNcDestroy();
+      } catch (...) {
+      }
+    }
+    return result;
   }
+  if (self == nullptr) return PassOn(hwnd, msg, wParam, lParam);
   try {
     return self->WindowProc(msg, wParam, lParam);
   } catch (...) {
-    return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+    return PassOn(hwnd, msg, wParam, lParam);
   }
 }

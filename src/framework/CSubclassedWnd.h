@@ -3,19 +3,23 @@
 
 #include "framework/CWnd.h"
 
-// A dialog control subclassed by a C++ object: its messages reach
-// WindowProc first; Default passes them on to the control's own procedure
-// (and to any other subclass installed before ours). Built on comctl32's
-// SetWindowSubclass, so several subclasses of one control (say, a test's and
-// ours) can come and go in any order. The subclass ends by itself when the
-// control is destroyed; GetSafeHwnd is then nullptr again.
+// A window subclassed by a C++ object: its messages reach WindowProc first;
+// Default passes them on to the window's own procedure. The subclass is an
+// ANSI one, so text messages (WM_SETTEXT, WM_CHAR...) arrive as the
+// program's 8-bit text even on the common controls' Unicode windows.
+//
+// Other subclasses (comctl32's SetWindowSubclass, say a test's) may come and
+// go around ours in any order: removed while another sits on top, our
+// procedure stays in the chain and passes everything on, and a later
+// SubclassWindow of the same window takes it up again. The subclass ends by
+// itself when the window is destroyed; GetSafeHwnd is then nullptr again.
 class CSubclassedWnd : public CWnd {
  public:
   ~CSubclassedWnd() override;
 
   // Subclasses control `id` of `parent`; PreSubclassWindow runs first, with
-  // m_hWnd already set. False when there is no such control or this object
-  // already subclasses a window.
+  // m_hWnd already set. False when there is no such control, or this or
+  // another object already subclasses it.
   bool SubclassDlgItem(int id, HWND parent);
   bool SubclassWindow(HWND hwnd);
   void UnsubclassWindow();
@@ -23,11 +27,13 @@ class CSubclassedWnd : public CWnd {
  protected:
   virtual void PreSubclassWindow() {}
   // Exceptions thrown here are caught at the procedure's edge; the message
-  // then gets the control's own answer.
+  // then gets the window's own answer.
   virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
-  // Only meaningful inside WindowProc, for the message being handled.
+  // Passes the message on to the window's own procedure.
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+  // After WM_NCDESTROY has ended the subclass (m_hWnd is nullptr).
+  virtual void PostNcDestroy() {}
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
 };

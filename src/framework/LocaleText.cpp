@@ -37,8 +37,17 @@ bool Narrow(BSTR text, std::string& out) {
 
 std::string DateText(const COleDateTime& value, DateTextForm form) {
   if (!value.IsValid()) return kInvalidDateTime;
+  double date = value.m_dt;
+  if (form == DateTextForm::TimeOnly) {
+    // Wine answers an empty text for midnight of any day but day 0; the
+    // time of day alone (the fraction counts forwards before 1899 too)
+    // always reads as a time.
+    if (date < -657434.0 || date >= 2958466.0) return kInvalidDateTime;
+    double days = date < 0 ? -date : date;
+    date = days - static_cast<double>(static_cast<long long>(days));
+  }
   BSTR text = nullptr;
-  if (FAILED(VarBstrFromDate(value.m_dt, LOCALE_USER_DEFAULT, FlagsOf(form), &text))) {
+  if (FAILED(VarBstrFromDate(date, LOCALE_USER_DEFAULT, FlagsOf(form), &text))) {
     return kInvalidDateTime;
   }
   std::string out;

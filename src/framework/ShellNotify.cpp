@@ -25,8 +25,10 @@ const char* MessageName(DWORD message) {
 
 std::string EscapedTip(const NOTIFYICONDATAA& data) {
   std::string out;
-  // szTip may arrive without a terminator; never read past the field.
-  for (size_t i = 0; i < sizeof(data.szTip) && data.szTip[i] != '\0'; ++i) {
+  // szTip may arrive without a terminator; never read past the field, which
+  // the 88-byte form of the record cuts to 64 bytes.
+  const size_t field = data.cbSize <= NOTIFYICONDATAA_V1_SIZE ? 64 : sizeof(data.szTip);
+  for (size_t i = 0; i < field && data.szTip[i] != '\0'; ++i) {
     char c = data.szTip[i];
     if (c == '\n') {
       out += "\\n";
@@ -65,10 +67,10 @@ void LogCall(DWORD message, const NOTIFYICONDATAA& data, BOOL result) {
 BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
   if (data == nullptr) return FALSE;
   BOOL result;
-  if (HookSlot()) {
-    result = HookSlot()(message, *data) ? TRUE : FALSE;
-  } else if (FailByEnvironment()) {
+  if (FailByEnvironment()) {
     result = FALSE;
+  } else if (HookSlot()) {
+    result = HookSlot()(message, *data) ? TRUE : FALSE;
   } else {
     result = ::Shell_NotifyIconA(message, data) ? TRUE : FALSE;
   }

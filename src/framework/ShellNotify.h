@@ -14,9 +14,9 @@
 //     (the tooltip's line feed is written as the two characters "\n",
 //     a backslash as "\\", so each call stays one line).
 //   TEMPOVISTA_SHELL_FAIL=<n>    the first n calls of the process fail
-//     (answer FALSE) without reaching the shell.
-// A hook, when set, answers in place of both the shell and
-// TEMPOVISTA_SHELL_FAIL; the log is written either way.
+//     (answer FALSE) without reaching the hook or the shell.
+// A hook, when set, answers in place of the shell; the log is written for
+// every call, whoever answered it.
 BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data);
 
 // The hook is called in place of the shell and answers its result.

@@ -1,0 +1,131 @@
+// The prompt and shell seams: what a test sees, and the real calls behind.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "framework/CWnd.h"
+#include "framework/Prompt.h"
+#include "framework/ShellNotify.h"
+
+namespace {
+
+TEST(PromptSeam, HookReadsTheBoxAndAnswersIt) {
+  std::vector<MessageBoxCall> calls;
+  SetMessageBoxHook([&](const MessageBoxCall& call) {
+    calls.push_back(call);
+    return IDNO;
+  });
+  CWnd owner;
+  owner.m_hWnd = reinterpret_cast<HWND>(0x1234);
+  EXPECT_EQ(owner.MessageBox("Are you sure?", "Tempovista", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), IDNO);
+  SetMessageBoxHook(nullptr);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].owner, owner.m_hWnd);
+  EXPECT_EQ(calls[0].text, "Are you sure?");
+  EXPECT_EQ(calls[0].caption, "Tempovista");
+  EXPECT_EQ(calls[0].type, 0x124u);
+
+  char file[MAX_PATH] = {};
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = sizeof(file);
+  SetOpenFileHook([](OPENFILENAMEA& o) { return lstrcpynA(o.lpstrFile, "C:\\lists\\h.tvh", o.nMaxFile) != nullptr; });
+  EXPECT_TRUE(ShowOpenFileDialog(ofn));
+  EXPECT_STREQ(file, "C:\\lists\\h.tvh");
+  SetOpenFileHook([](OPENFILENAMEA&) { return false; });
+  EXPECT_FALSE(ShowOpenFileDialog(ofn));
+  SetOpenFileHook(nullptr);
+}
+
+// Without a hook the real box comes up; answer it as a user would.
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = FindWindowA("#32770", "Seam caption");
+  if (box == nullptr) return;
+  KillTimer(nullptr, id);
+  PostMessageA(box, WM_COMMAND, IDNO, 0);
+}
+
+TEST(PromptSeam, WithoutHookTheRealBoxIsShown) {
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBox);
+  EXPECT_EQ(ShowMessageBox(nullptr, "Real box", "Seam caption", MB_YESNO), IDNO);
+  KillTimer(nullptr, timer);
+}
+
+NOTIFYICONDATAA Record(UINT flags, const char* tip) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.uID = 1;
+  data.uFlags = flags;
+  lstrcpynA(data.szTip, tip, sizeof(data.szTip));
+  return data;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string TempPath(const char* name) {
+  char dir[MAX_PATH] = {};
+  GetTempPathA(sizeof(dir), dir);
+  return std::string(dir) + name;
+}
+
+// The hook sees every call in order and its answer is the result; the log
+// for other processes keeps each call on one line, whatever the tooltip.
+TEST(ShellSeam, HookAndLogSeeEveryCall) {
+  const std::string log = TempPath("tv_shell_seam.log");
+  std::remove(log.c_str());
+  _putenv_s("TEMPOVISTA_SHELL_LOG", log.c_str());
+  std::vector<std::pair<DWORD, std::string>> seen;
+  int calls = 0;
+  SetShellNotifyHook([&](DWORD message, const NOTIFYICONDATAA& data) {
+    seen.emplace_back(message, std::string(data.szTip, strnlen(data.szTip, 64)));
+    return ++calls != 2;  // the second call fails
+  });
+  NOTIFYICONDATAA add = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista");
+  NOTIFYICONDATAA modify = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista\n12/7/2026 a\\b");
+  NOTIFYICONDATAA full = Record(0, "");
+  memset(full.szTip, 'y', sizeof(full.szTip));  // no terminator within the 64 bytes of the 88-byte form
+  EXPECT_TRUE(ShellNotifyIcon(NIM_ADD, &add));
+  EXPECT_FALSE(ShellNotifyIcon(NIM_MODIFY, &modify));
+  EXPECT_TRUE(ShellNotifyIcon(NIM_DELETE, &full));
+  EXPECT_FALSE(ShellNotifyIcon(NIM_ADD, nullptr));
+  SetShellNotifyHook(nullptr);
+  _putenv_s("TEMPOVISTA_SHELL_LOG", "");
+
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[1], std::make_pair(static_cast<DWORD>(NIM_MODIFY), std::string("Tempovista\n12/7/2026 a\\b")));
+  std::vector<std::string> lines = ReadLines(log);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].substr(0, 24), "ADD flags=7 result=1 tic");
+  EXPECT_NE(lines[1].find("MODIFY flags=7 result=0 "), std::string::npos);
+  EXPECT_EQ(lines[1].substr(lines[1].find(" tip=")), " tip=Tempovista\\n12/7/2026 a\\\\b");
+  EXPECT_EQ(lines[2].substr(lines[2].find(" tip=")), " tip=" + std::string(64, 'y'));
+  std::remove(log.c_str());
+}
+
+// Another process (the end-to-end tests) makes the first n calls fail.
+TEST(ShellSeam, EnvironmentFailsTheFirstCalls) {
+  _putenv_s("TEMPOVISTA_SHELL_FAIL", "2");
+  int reached = 0;
+  SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAA&) { return ++reached, TRUE; });
+  NOTIFYICONDATAA data = Record(0, "Tempovista");
+  const BOOL results[] = {ShellNotifyIcon(NIM_ADD, &data), ShellNotifyIcon(NIM_ADD, &data),
+                          ShellNotifyIcon(NIM_ADD, &data), ShellNotifyIcon(NIM_MODIFY, &data)};
+  SetShellNotifyHook(nullptr);
+  EXPECT_EQ(std::vector<BOOL>(results, results + 4), (std::vector<BOOL>{FALSE, FALSE, TRUE, TRUE}));
+  EXPECT_EQ(reached, 2);
+  _putenv_s("TEMPOVISTA_SHELL_FAIL", "");
+}
+
+}  // namespace
