@@ -5,6 +5,7 @@
 #include "app/CMainApp.h"
 #include "app/CRegistrySettings.h"
 #include "framework/ShellNotify.h"
+#include "lists/DateListIO.h"
 #include "resource.h"
 
 namespace {
@@ -76,6 +77,26 @@ DateRecordList& CMainDlg::GetList(DateListKind kind) {
 }
 
 void CMainDlg::PromptSaveChangedLists() {}
+
+void CMainDlg::OnPreCreate() { LoadStoredLists(); }
+
+// The pages read the lists when they initialise, so they are loaded before
+// the sheet window exists: quietly, from the cache for web addresses, and
+// without storing the location again.
+void CMainDlg::LoadStoredLists() {
+  CRegistrySettings* settings = theApp.m_pSettings;
+  if (settings == nullptr) return;
+  const struct {
+    const char* setting;
+    DateListKind kind;
+  } stored[] = {{"HolidayFile", DateListKind::Holidays},
+                {"EventFile", DateListKind::Events},
+                {"CounterFile", DateListKind::Counters}};
+  for (const auto& list : stored) {
+    const std::string location = settings->GetText(list.setting);
+    if (!location.empty()) LoadDateList(list.kind, *this, location, false, false, true);
+  }
+}
 
 BOOL CMainDlg::OnInitDialog() {
   CPropertySheet::OnInitDialog();

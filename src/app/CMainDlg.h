@@ -38,10 +38,13 @@ class CMainDlg : public CPropertySheet {
   bool m_bModernOs = true;
 
  protected:
+  // Loads the stored lists, before any page initialises.
+  void OnPreCreate() override;
   BOOL OnInitDialog() override;
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void LoadStoredLists();
   void PlaceHideButton();
   void ExtendSystemMenu();
   void AddTrayIcon();

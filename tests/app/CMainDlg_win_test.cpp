@@ -219,6 +219,43 @@ TEST_F(MainDlgTest, TrayIconAddedAtTheThirdAttemptIsNotAddedAgain) {
   EXPECT_EQ(Count(NIM_ADD), 3);
 }
 
+TEST_F(MainDlgTest, StoredListsAreLoadedQuietlyBeforeTheFirstPageInitialises) {
+  char dir[MAX_PATH] = {};
+  GetTempPathA(sizeof dir, dir);
+  const std::string base = std::string(dir) + "tv_maindlg_";
+  auto write = [](const std::string& path, const char* text) {
+    FILE* file = fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    fputs(text, file);
+    fclose(file);
+  };
+  write(base + "h.tvh", "!Version: 1.0\r\nNew Year|2003/01/01\r\nMay Day|2003/05/01\r\n");
+  write(base + "c.tvc", "!Version: 1.0\r\nLaunch|2003/02/01 12:00:00\r\n");
+  DeleteFileA((base + "missing.tve").c_str());
+  m_settings.SetText("HolidayFile", base + "h.tvh");
+  m_settings.SetText("EventFile", base + "missing.tve");
+  m_settings.SetText("CounterFile", base + "c.tvc");
+  for (const char* cache : {"HolidayCacheFile", "EventCacheFile", "CounterCacheFile"}) {
+    m_settings.SetText(cache, base + cache);
+  }
+  size_t sizes[3] = {};
+  Run({[&] {
+    sizes[0] = m_dlg->m_holidays.size();
+    sizes[1] = m_dlg->m_events.size();
+    sizes[2] = m_dlg->m_counters.size();
+    return true;
+  }});
+  EXPECT_EQ(listSizesAtInit[0], 2u);
+  EXPECT_EQ(listSizesAtInit[1], 0u) << "a list that cannot be read stays empty";
+  EXPECT_EQ(listSizesAtInit[2], 1u);
+  EXPECT_EQ(sizes[0], 2u);
+  EXPECT_TRUE(boxes.empty()) << "loaded quietly";
+  EXPECT_EQ(m_settings.GetText("EventFile"), base + "missing.tve") << "the location is not stored again";
+  for (const char* name : {"h.tvh", "c.tvc", "HolidayCacheFile", "EventCacheFile", "CounterCacheFile"}) {
+    DeleteFileA((base + name).c_str());
+  }
+}
+
 // ModifyTrayIcon needs no window: the record goes to the shell as it is.
 struct TipCase {
   bool modernOs;

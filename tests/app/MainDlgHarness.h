@@ -37,6 +37,23 @@ struct ShellCall {
   DWORD tick;
 };
 
+// The first page, on its own template: what the lists held when it
+// initialised.
+class FirstPage : public CPropertyPage {
+ public:
+  FirstPage() : CPropertyPage(IDD_MONTHBYMONTH) {}
+  size_t m_listSizesAtInit[3] = {};
+
+ protected:
+  BOOL OnInitDialog() override {
+    CMainDlg* dlg = theApp.m_pMainWnd;
+    m_listSizesAtInit[0] = dlg->m_holidays.size();
+    m_listSizesAtInit[1] = dlg->m_events.size();
+    m_listSizesAtInit[2] = dlg->m_counters.size();
+    return CPropertyPage::OnInitDialog();
+  }
+};
+
 // A step answers true when done; false plays it again at the next tick.
 using Step = std::function<bool()>;
 
@@ -83,7 +100,7 @@ class MainDlgTest : public ::testing::Test {
   // would. Answers whether the run ended before the script did.
   bool Run(std::vector<Step> steps) {
     CMainDlg dlg;
-    CPropertyPage first(IDD_MONTHBYMONTH);
+    FirstPage first;
     CPPStopWatch stopwatch;
     CPPHolidays holidays;
     CPPEvents events;
@@ -107,6 +124,7 @@ class MainDlgTest : public ::testing::Test {
     dlg.DoModal();
     KillTimer(nullptr, timer);
     const bool ended = !m_endedByScript;
+    for (int i = 0; i < 3; ++i) listSizesAtInit[i] = first.m_listSizesAtInit[i];
     Script().clear();
     m_dlg = nullptr;
     theApp.m_pMainWnd = nullptr;
@@ -138,6 +156,7 @@ class MainDlgTest : public ::testing::Test {
   std::vector<MessageBoxCall> boxes;
   int failShell = 0;
   int boxAnswer = IDNO;
+  size_t listSizesAtInit[3] = {};
 
  private:
   static std::deque<Step>& Script() {

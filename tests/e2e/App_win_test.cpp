@@ -1,0 +1,192 @@
+// Tempovista.exe under Wine, started and driven from outside as a user
+// would: the registry it leaves, a second start, the command line, the
+// exit paths and a shell that refuses the tray icon.
+#include <windows.h>
+#include <shlobj.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/CMainDlg.h"
+#include "support/AppProcess_win.h"
+#include "support/WindowProbe_win.h"
+
+namespace {
+
+using app::AppProcess;
+
+// Long enough for the start-up timer (half a second after the window
+// shows) to have put the window into its stored state.
+const DWORD kStartupSettleMs = 2000;
+
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override { app::ClearSettings(); }
+  void TearDown() override { app::ClearSettings(); }
+
+  DWORD Number(const char* name) {
+    DWORD value = 0xDEAD;
+    app::ReadNumber(name, value);
+    return value;
+  }
+  std::string Text(const char* name) {
+    std::string value = "<missing>";
+    app::ReadText(name, value);
+    return value;
+  }
+  // The exit a user takes from the tray: right-click, then "E&xit".
+  static bool ExitFromTray(AppProcess& process, HWND window) {
+    PostMessageA(window, WM_TRAYICON_NOTIFY, 1, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    if (!probe::WaitUntil([&] { return (menu = probe::FindPopupMenu(process.Pid())) != nullptr; }, 10000)) {
+      return false;
+    }
+    probe::ChooseMenuItem(menu, 'x');
+    return process.WaitForExit(15000);
+  }
+};
+
+TEST_F(AppTest, FirstRunWritesTheThreeCachePathsAndExitRemovesTheTrayIcon) {
+  AppProcess process;
+  ASSERT_TRUE(process.Start());
+  HWND window = process.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+
+  char documents[MAX_PATH] = {};
+  ASSERT_GE(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), 0);
+  EXPECT_EQ(Text("HolidayCacheFile"), std::string(documents) + "\\TVcache.tvh");
+  EXPECT_EQ(Text("EventCacheFile"), std::string(documents) + "\\TVcache.tve");
+  EXPECT_EQ(Text("CounterCacheFile"), std::string(documents) + "\\TVcache.tvc");
+
+  ASSERT_TRUE(ExitFromTray(process, window));
+  const std::vector<app::ShellCall> calls = process.ShellLog();
+  ASSERT_GE(calls.size(), 2u);
+  EXPECT_EQ(calls.front().op, "ADD");
+  EXPECT_EQ(calls.front().flags, 7u);
+  EXPECT_EQ(calls.front().tip, "Tempovista");
+  EXPECT_EQ(calls.back().op, "DELETE");
+  EXPECT_EQ(calls.back().flags, 0u);
+}
+
+TEST_F(AppTest, StoredCachePathsAreLeftAlone) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, app::kSettingsKey, &key), ERROR_SUCCESS);
+  const char elsewhere[] = "D:\\moved\\holidays.cache";
+  RegSetValueExA(key, "HolidayCacheFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(elsewhere), sizeof elsewhere);
+  RegCloseKey(key);
+
+  AppProcess process;
+  ASSERT_TRUE(process.Start());
+  HWND window = process.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(Text("HolidayCacheFile"), elsewhere);
+  EXPECT_NE(Text("EventCacheFile").find("\\TVcache.tve"), std::string::npos);
+  EXPECT_TRUE(ExitFromTray(process, window));
+}
+
+TEST_F(AppTest, SecondStartBringsTheHiddenFirstWindowForwardAndChangesNoSetting) {
+  AppProcess first;
+  ASSERT_TRUE(first.Start());
+  HWND window = first.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  Sleep(kStartupSettleMs);
+  PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, 10000));
+  ASSERT_TRUE(probe::WaitUntil([&] { return Number("WindowHide") == 1; }, 5000));
+  const auto before = app::SettingsSnapshot();
+
+  AppProcess second;
+  ASSERT_TRUE(second.Start());
+  EXPECT_TRUE(second.WaitForExit(30000)) << "the second instance ends at once";
+  EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, 5000))
+      << "the first window is shown and restored";
+  EXPECT_EQ(app::SettingsSnapshot(), before);
+  EXPECT_EQ(Number("WindowHide"), 1u);
+  EXPECT_EQ(Number("WindowMinimised"), 1u);
+  EXPECT_TRUE(second.ShellLog().empty()) << "no tray icon of its own";
+  EXPECT_TRUE(first.IsRunning());
+  EXPECT_TRUE(ExitFromTray(first, window));
+}
+
+struct ShowNowCase {
+  const char* arguments;
+  bool shown;
+};
+
+TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
+  const ShowNowCase cases[] = {{"/ShowNow", true}, {"xSHOWNOWx", true}, {"show now", false}};
+  for (const ShowNowCase& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    app::ClearSettings();
+    app::WriteNumber("WindowHide", 1);
+    app::WriteNumber("WindowMinimised", 1);
+    AppProcess process;
+    ASSERT_TRUE(process.Start(c.arguments));
+    HWND window = process.WaitForMainWindow(30000, false);
+    ASSERT_NE(window, nullptr);
+    Sleep(kStartupSettleMs);
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, c.shown);
+    EXPECT_EQ(Number("WindowHide"), c.shown ? 0u : 1u);
+    EXPECT_EQ(Number("WindowMinimised"), c.shown ? 0u : 1u);
+    EXPECT_TRUE(ExitFromTray(process, window));
+  }
+}
+
+TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
+  AppProcess process;
+  ASSERT_TRUE(process.Start("shownow"));
+  HWND window = process.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  Sleep(kStartupSettleMs);
+  const auto before = app::SettingsSnapshot();
+
+  for (int answer : {IDNO, IDYES}) {
+    SCOPED_TRACE(answer == IDNO ? "No" : "Yes");
+    PostMessageA(window, WM_SYSCOMMAND, 1, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(probe::WaitUntil([&] { return (box = probe::FindMessageBox(process.Pid())) != nullptr; }, 10000));
+    EXPECT_EQ(probe::MessageBoxText(box), "Are you sure you want to terminate this application");
+    EXPECT_EQ(probe::WindowTitle(box), "Tempovista");
+    probe::AnswerMessageBox(box, answer);
+    if (answer == IDNO) {
+      EXPECT_TRUE(probe::WaitUntil([&] { return probe::FindMessageBox(process.Pid()) == nullptr; }, 10000));
+      EXPECT_TRUE(process.IsRunning());
+      EXPECT_TRUE(IsWindowVisible(window));
+      EXPECT_EQ(app::SettingsSnapshot(), before);
+      EXPECT_EQ(process.ShellLog().back().op, "ADD");
+    }
+  }
+  EXPECT_TRUE(process.WaitForExit(15000));
+  EXPECT_EQ(process.ShellLog().back().op, "DELETE");
+  EXPECT_EQ(app::SettingsSnapshot(), before) << "nothing is saved at exit";
+}
+
+TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndTheProgramRunsOn) {
+  AppProcess process;
+  process.FailShellCalls(5);
+  ASSERT_TRUE(process.Start("shownow"));
+  HWND window = process.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(probe::WaitUntil([&] { return process.ShellLog().size() >= 5; }, 10000));
+  Sleep(kStartupSettleMs);
+
+  std::vector<app::ShellCall> calls = process.ShellLog();
+  ASSERT_GE(calls.size(), 5u);
+  for (size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(calls[i].op, "ADD");
+    EXPECT_EQ(calls[i].result, 0);
+    if (i > 0) {
+      EXPECT_GE(calls[i].tick - calls[i - 1].tick, 450u) << "attempt " << i + 1;
+    }
+  }
+  // Without an icon the window still answers: hide it and bring it back.
+  PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, 10000));
+  PostMessageA(window, WM_TRAYICON_NOTIFY, 1, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 10000));
+  EXPECT_TRUE(process.IsRunning());
+  EXPECT_TRUE(ExitFromTray(process, window));
+}
+
+}  // namespace
