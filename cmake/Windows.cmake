@@ -92,3 +92,5 @@ endforeach()
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/Windows.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/Windows.cmake)
 endif()
+
+include(${CMAKE_SOURCE_DIR}/cmake/ListTests.cmake)

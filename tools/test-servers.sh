@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Web and FTP servers on 127.0.0.1 for the list tests.
+#   test-servers.sh start DIR   serves DIR/www over HTTP and FTP (anonymous,
+#                               read-only) on free ports, written to DIR/ports
+#                               as "http N", "ftp N" and "dead N" (a port
+#                               nobody listens on); requests go to DIR/*.log
+#   test-servers.sh stop DIR    stops them
+# The servers also stop by themselves after half an hour.
+set -eu
+action=$1
+dir=$2
+py=/usr/bin/python3  # Debian's, which has pyftpdlib
+
+stop() {
+  for name in http ftp; do
+    if [ -f "$dir/$name.pid" ]; then
+      kill "$(cat "$dir/$name.pid")" 2>/dev/null || true
+      rm -f "$dir/$name.pid"
+    fi
+  done
+}
+
+free_port() {
+  "$py" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+wait_for() {
+  "$py" - "$1" <<'PY'
+import socket, sys, time
+port = int(sys.argv[1])
+for _ in range(200):
+    try:
+        socket.create_connection(("127.0.0.1", port), 0.5).close()
+        sys.exit(0)
+    except OSError:
+        time.sleep(0.1)
+sys.exit(1)
+PY
+}
+
+case $action in
+  start)
+    stop
+    mkdir -p "$dir/www"
+    rm -f "$dir/ports" "$dir/http.log" "$dir/ftp.log"
+    unset http_proxy https_proxy ftp_proxy HTTP_PROXY HTTPS_PROXY FTP_PROXY
+    http=$(free_port)
+    ftp=$(free_port)
+    dead=$(free_port)
+    # Detached from the caller's output, so that ctest does not wait for them.
+    setsid timeout 1800 "$py" -u -m http.server --bind 127.0.0.1 --directory "$dir/www" "$http" \
+      </dev/null >"$dir/http.log" 2>&1 &
+    echo $! >"$dir/http.pid"
+    setsid timeout 1800 "$py" -u -m pyftpdlib -i 127.0.0.1 -p "$ftp" -d "$dir/www" \
+      </dev/null >"$dir/ftp.log" 2>&1 &
+    echo $! >"$dir/ftp.pid"
+    wait_for "$http" && wait_for "$ftp" || { stop; echo "servers did not start" >&2; exit 1; }
+    printf 'http %s\nftp %s\ndead %s\n' "$http" "$ftp" "$dead" >"$dir/ports"
+    ;;
+  stop)
+    stop
+    ;;
+  *)
+    echo "usage: $0 start|stop DIR" >&2
+    exit 2
+    ;;
+esac
