@@ -1,0 +1,6 @@
+# Timing harnesses that run under Wine: built with the program, never run by
+# ctest. Run one by hand, e.g. (from the build folder)
+#   WINEPREFIX=$PWD/wineprefix wine ./LoadBench_win.exe
+add_executable(LoadBench_win ${CMAKE_SOURCE_DIR}/bench/LoadBench_win.cpp ${TV_RESOURCE_RC})
+add_dependencies(LoadBench_win tv_resources)
+target_link_libraries(LoadBench_win PRIVATE tv_win)
