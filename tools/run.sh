@@ -3,7 +3,8 @@
 # The arguments go to Tempovista.exe (for example "shownow").
 #
 # Installs what is missing first (Debian packages, when run as root), then
-# builds the Windows build in build/win, the folder tools/test.sh uses.
+# builds the Windows build in build/win, the folder tools/test.sh uses
+# ($TV_BUILD_DIR instead, when set).
 # With a display ($DISPLAY set) the program runs there until you exit it
 # from its tray menu. Without one, it starts an Xvfb display and a Wine
 # virtual desktop (which draws a task bar with the notification area), runs
@@ -12,13 +13,13 @@
 # when unset).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 
 tools/setup.sh
-cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+build=${TV_BUILD_DIR:-build/win}
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/win -j"$(nproc)" --target Tempovista
-exe=$root/build/win/Tempovista.exe
+cmake --build "$build" -j"$(nproc)" --target Tempovista
+exe=$(cd "$build" && pwd)/Tempovista.exe
 
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]; then
@@ -32,7 +33,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 # No display: one of our own, and the program on a virtual desktop in it.
-shot=${TV_SCREENSHOT:-$root/build/win/screenshot.png}
+shot=${TV_SCREENSHOT:-$(dirname "$exe")/screenshot.png}
 delay=${TV_SCREENSHOT_DELAY:-20}
 display=
 for n in $(seq 99 -1 50); do
@@ -41,8 +42,10 @@ done
 [ -n "$display" ] || { echo "No free X display number" >&2; exit 1; }
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
+program=
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
+  [ -z "$program" ] || kill "$program" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   wait "$xvfb" 2>/dev/null || true
 }
@@ -51,7 +54,14 @@ export DISPLAY=$display
 sleep 2
 winexe="Z:${exe//\//\\}"
 wine explorer /desktop=tv,1024x768 "$winexe" "$@" >/dev/null 2>&1 &
-echo "Tempovista is starting on display $display; screenshot in $delay s"
+program=$!
+# Wait for the virtual desktop to appear, then give the program time to
+# draw its window in it.
+echo "Tempovista is starting on display $display"
+for _ in $(seq 1 120); do
+  xdotool search --name "Wine desktop" >/dev/null 2>&1 && break
+  sleep 5
+done
 sleep "$delay"
 import -window root "$shot"
 echo "Screenshot of the window: $shot"
