@@ -246,8 +246,10 @@ void CPPMonthByMonth::MarkHolidays(CTipMonthCal& calendar) {
   const int firstMonth = range[0].wYear * 12 + range[0].wMonth;
   if (m_pMainDlg != nullptr) {
     for (const DateRecord& holiday : m_pMainDlg->m_holidays) {
-      if (!holiday.active || holiday.date < first || !(holiday.date < afterLast)) continue;
+      if (!holiday.active || !holiday.date.IsValid()) continue;
+      if (holiday.date < first || !(holiday.date < afterLast)) continue;
       const SYSTEMTIME day = ToSystemTime(holiday.date);
+      if (day.wDay == 0) continue;  // no calendar day to mark
       calendar.AddTip(day, holiday.name);
       // The word of the holiday's month among the displayed months; for the
       // usual three (previous, current, next) this is 0, 1 or 2.
