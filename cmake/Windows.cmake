@@ -64,7 +64,7 @@ function(tv_wine_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "${TV_WINE_ENV}"
     FIXTURES_REQUIRED wineprefix
-    TIMEOUT 900)
+    TIMEOUT 1800)
   if(T_LOCKS)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
   endif()
@@ -83,6 +83,9 @@ foreach(area base lists framework controls pages app e2e)
     if(area STREQUAL "e2e")
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
       add_dependencies(${area}_win_tests Tempovista)
+      # Several program starts in a row: slow where Wine's 32-bit half runs
+      # under emulation (see tools/setup.sh).
+      set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 3000)
     else()
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support})
     endif()
