@@ -11,10 +11,20 @@ add_custom_command(OUTPUT ${TV_ICON_STAMP}
   COMMENT "Drawing icons and bitmap")
 add_custom_target(tv_resources DEPENDS ${TV_ICON_STAMP})
 
+# The manifest names the build's own processor architecture and the project's
+# version.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(TV_MANIFEST_ARCH amd64)
+else()
+  set(TV_MANIFEST_ARCH x86)
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/res/Tempovista.manifest.in
+               ${CMAKE_BINARY_DIR}/res/Tempovista.manifest @ONLY)
+
 # windres does not report what the script includes: name it here, so that a
 # changed page template, manifest or picture rebuilds the resources.
 file(GLOB TV_RESOURCE_PARTS CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/dialogs/*.rc
-  ${CMAKE_SOURCE_DIR}/res/*.manifest)
+  ${CMAKE_SOURCE_DIR}/res/*.manifest.in)
 set_source_files_properties(${TV_RESOURCE_RC} PROPERTIES
-  OBJECT_DEPENDS "${TV_RESOURCE_PARTS};${CMAKE_SOURCE_DIR}/res/resource.h;${TV_ICON_STAMP}")
+  OBJECT_DEPENDS "${TV_RESOURCE_PARTS};${CMAKE_BINARY_DIR}/res/Tempovista.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${TV_ICON_STAMP}")

@@ -42,16 +42,22 @@ endforeach()
 
 # One Wine prefix for the whole build, made once before the first Wine test.
 set(TV_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+# The build's Wine loader (the toolchain file's emulator).
+set(TV_WINE ${CMAKE_CROSSCOMPILING_EMULATOR})
 set(TV_WINE_ENV
   WINEPREFIX=${TV_WINEPREFIX}
   WINEDEBUG=-all
   "WINEDLLOVERRIDES=mscoree,mshtml="
   http_proxy= https_proxy= ftp_proxy= HTTP_PROXY= HTTPS_PROXY= FTP_PROXY=
   TV_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+  TV_WINE=${TV_WINE}
   TV_BINARY_DIR=${CMAKE_BINARY_DIR})
 add_test(NAME wineprefix_setup
-  COMMAND ${CMAKE_SOURCE_DIR}/tools/wineprefix.sh ${TV_WINEPREFIX})
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/wineprefix.sh start ${TV_WINEPREFIX} ${TV_WINE})
+add_test(NAME wineprefix_stop
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/wineprefix.sh stop ${TV_WINEPREFIX} ${TV_WINE})
 set_tests_properties(wineprefix_setup PROPERTIES FIXTURES_SETUP wineprefix)
+set_tests_properties(wineprefix_stop PROPERTIES FIXTURES_CLEANUP wineprefix)
 
 # tv_wine_test(name sources... [LOCK resource]): one test .exe, one ctest test.
 function(tv_wine_test name)
@@ -83,7 +89,7 @@ foreach(area base lists framework controls pages app e2e)
     if(area STREQUAL "e2e")
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
       add_dependencies(${area}_win_tests Tempovista)
-      # Several program starts in a row: slow where Wine's 32-bit half runs
+      # Several program starts in a row: slow where the i686 build runs
       # under emulation (see tools/setup.sh).
       set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 3000)
     else()

@@ -18,4 +18,4 @@ yes 'Line|2004/01/02' | head -c $((size + 100000)) >"$TV_LARGE_SOURCE"
 TV_FULL_DISK=$disk
 TV_FULL_DISK_SIZE=$size
 export TV_LARGE_SOURCE TV_FULL_DISK TV_FULL_DISK_SIZE
-wine "$@"
+"${TV_WINE:-wine}" "$@"

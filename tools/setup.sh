@@ -1,15 +1,34 @@
 #!/usr/bin/env bash
 # Installs what building and testing Tempovista needs on a Debian machine.
 # Does nothing when everything is already there; needs root to install.
+#   setup.sh          the packages
+#   setup.sh i386     also lets this kernel run 32-bit programs, under qemu's
+#                     emulation where it cannot run them itself
+#   setup.sh native32 only answers: exit 0 when the kernel runs 32-bit
+#                     programs itself, 1 when they are emulated or refused
 set -euo pipefail
 
+qemu=/proc/sys/fs/binfmt_misc/qemu-i386
+
+native32() {
+  # We register the emulation only where the kernel refuses 32-bit programs.
+  if [ -e $qemu ] && head -1 $qemu | grep -qx enabled; then return 1; fi
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+
+if [ "${1:-}" = native32 ]; then
+  native32
+  exit
+fi
+
 need=()
-have() { command -v "$1" >/dev/null 2>&1; }
 pkg_ok() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
 
 for p in cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
-         g++-mingw-w64-i686-posix mingw-w64-i686-dev wine wine32:i386 fonts-wine xvfb \
-         python3-pyftpdlib imagemagick xdotool x11-apps qemu-user-static; do
+         g++-mingw-w64-i686-posix mingw-w64-i686-dev \
+         g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
+         wine wine64 wine32:i386 fonts-wine xvfb python3-pyftpdlib python3-numpy \
+         imagemagick xdotool x11-apps qemu-user-static; do
   pkg_ok "$p" || need+=("$p")
 done
 
@@ -26,20 +45,21 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
-# Wine runs our 32-bit program with its 32-bit half. Some kernels are built
-# or booted without 32-bit support ("Exec format error"); there the 32-bit
-# programs run under qemu's user-mode emulation, registered with binfmt_misc.
-# Slower, but the same .exe.
-if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+[ "${1:-}" = i386 ] || exit 0
+
+# Wine runs the i686 build with its 32-bit half. Some kernels are built or
+# booted without 32-bit support ("Exec format error"); there 32-bit programs
+# run under qemu's user-mode emulation, registered with binfmt_misc. Slower,
+# but the same .exe.
+if [ -e $qemu ]; then
+  grep -qx enabled $qemu || echo 1 >$qemu
+elif ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
   if [ "$(id -u)" != 0 ]; then
     echo "This kernel cannot run 32-bit programs; run this script as root to register qemu for them." >&2
     exit 1
   fi
   bm=/proc/sys/fs/binfmt_misc
   [ -e $bm/register ] || mount -t binfmt_misc binfmt_misc $bm
-  if [ ! -e $bm/qemu-i386 ]; then
-    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' > $bm/register
-  fi
-  /lib/ld-linux.so.2 --version >/dev/null 2>&1 || { echo "32-bit programs still cannot run" >&2; exit 1; }
-  echo "setup: this kernel runs 32-bit programs under qemu-i386 emulation (slow)"
+  printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' > $bm/register
 fi
+/lib/ld-linux.so.2 --version >/dev/null 2>&1 || { echo "32-bit programs still cannot run" >&2; exit 1; }
