@@ -45,3 +45,55 @@
 
 // The location field shared by the list pages.
 #define IDC_LIST_LOCATION     1032
+
+// Controls shared by the Holidays and Events pages (and the browse button of
+// the Countdowns page).
+#define IDC_LIST_BROWSE       1033
+#define IDC_LIST_NAME         1041
+#define IDC_LIST_ADD          1042
+#define IDC_LIST_DELETE       1043
+
+// Holidays page controls.
+#define IDC_HOL_CALENDAR      1029
+#define IDC_HOL_LOAD          1030
+#define IDC_HOL_SAVE          1031
+#define IDC_HOL_LIST          1034
+#define IDC_HOL_LINK          1035
+
+// Events page controls.
+#define IDC_EVT_CALENDAR      1044
+#define IDC_EVT_LIST          1045
+#define IDC_EVT_SAVE          1046
+#define IDC_EVT_LOAD          1047
+#define IDC_EVT_LINK          1048
+
+// Countdowns page controls.
+#define IDC_CD_UPDATE         1026
+#define IDC_CD_DELETE         1043
+#define IDC_CD_SAVE           1046
+#define IDC_CD_LOAD           1047
+#define IDC_CD_LIST           1051
+#define IDC_CD_LINK           1052
+#define IDC_CD_NAME           1053
+#define IDC_CD_ENDDAY         1054
+#define IDC_CD_ENDTIME        1055
+#define IDC_CD_ADD            1057
+
+// Stopwatch page controls.
+#define IDC_SW_STARTSTOP      1003
+#define IDC_SW_RESET          1004
+#define IDC_SW_DISPLAY        1005
+#define IDC_SW_LASTSTART      1023
+#define IDC_SW_LASTSTOP       1024
+#define IDC_SW_ORIGINALSTART  1025
+#define IDC_SW_LOG            1043
+
+// About page controls.
+#define IDC_ABOUT_NOTICE      1009
+#define IDC_ABOUT_SUPPORT     1010
+#define IDC_ABOUT_SITE        1011
+#define IDC_ABOUT_TEXT        1013
+#define IDC_ABOUT_UPDATE      1014
+#define IDC_ABOUT_BITMAP      1015
+#define IDC_ABOUT_VERSION     1025
+#define IDC_ABOUT_NOTE        1064
