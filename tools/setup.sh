@@ -9,7 +9,7 @@ pkg_ok() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed
 
 for p in cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev wine wine32:i386 fonts-wine xvfb \
-         python3-pyftpdlib imagemagick xdotool x11-apps qemu-user-static; do
+         python3-pyftpdlib python3-numpy imagemagick xdotool x11-apps qemu-user-static; do
   pkg_ok "$p" || need+=("$p")
 done
 
