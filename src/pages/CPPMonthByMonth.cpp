@@ -108,6 +108,7 @@ void CPPMonthByMonth::DoDataExchange(CDataExchange* pDX) {
 BOOL CPPMonthByMonth::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   m_pMainDlg = theApp.m_pMainWnd;
+  IndexHolidays();
 
   FillUnits();
   LONG updatePeriod = kDefaultUpdatePeriod;
@@ -155,6 +156,7 @@ DWORD CPPMonthByMonth::SelectedUnit() const {
 }
 
 BOOL CPPMonthByMonth::OnSetActive() {
+  IndexHolidays();
   MarkHolidays(m_startCal);
   MarkHolidays(m_endCal);
   return CPropertyPage::OnSetActive();
@@ -221,14 +223,17 @@ void CPPMonthByMonth::FollowDates() {
   m_nDifference = PackDifference(value, unit);
 }
 
-void CPPMonthByMonth::ComputeCounts() {
+void CPPMonthByMonth::IndexHolidays() {
   static const DateRecordList kNoHolidays;
-  const DateRecordList& holidays = m_pMainDlg != nullptr ? m_pMainDlg->m_holidays : kNoHolidays;
+  m_holidayIndex.Rebuild(m_pMainDlg != nullptr ? m_pMainDlg->m_holidays : kNoHolidays);
+}
+
+void CPPMonthByMonth::ComputeCounts() {
   const long days = CountDays(m_startDate, m_endDate);
   m_strDays = Decimal(days);
   m_strWeeks = FormatWeeks(days);
   m_strWeekdays = Decimal(CountWeekdays(m_startDate, m_endDate));
-  m_strBusinessDays = Decimal(CountBusinessDays(m_startDate, m_endDate, holidays));
+  m_strBusinessDays = Decimal(CountBusinessDays(m_startDate, m_endDate, m_holidayIndex));
 }
 
 void CPPMonthByMonth::MarkHolidays(CTipMonthCal& calendar) {

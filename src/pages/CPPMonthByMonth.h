@@ -6,6 +6,7 @@
 #include "base/COleDateTime.h"
 #include "controls/CTipMonthCal.h"
 #include "framework/CPropertyPage.h"
+#include "lists/HolidayIndex.h"
 
 class CMainDlg;
 
@@ -58,7 +59,14 @@ class CPPMonthByMonth : public CPropertyPage {
   void MoveDates(bool startChanged);
   void FollowDates();
   void ComputeCounts();
+  void IndexHolidays();
   void StoreDifference();
+
+  // The holidays as the business-day count needs them, taken from the main
+  // window's list when the page initialises and whenever it becomes active
+  // again: the list is edited on other pages only, so it cannot change
+  // while this page is showing.
+  HolidayIndex m_holidayIndex;
 };
 
 // The one Month by Month page of the process, set by its constructor; the
