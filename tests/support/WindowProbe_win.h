@@ -33,4 +33,9 @@ std::string WindowTitle(HWND window);
 // `timeoutMs`; true when it became true.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
+// How long an end-to-end check waits for a state that should come: generous,
+// since a loaded machine or an emulated 32-bit program is slow, and a check
+// that passes costs no more for it.
+constexpr DWORD kPatientMs = 30000;
+
 }  // namespace probe
