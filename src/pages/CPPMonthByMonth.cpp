@@ -69,14 +69,6 @@ CRegistrySettings* Settings() { return theApp.m_pSettings; }
 
 }  // namespace
 
-void CALLBACK MonthByMonthTimerProc(HWND window, UINT, UINT_PTR timerId, DWORD) {
-  try {
-    if (g_pMonthByMonthPage != nullptr) g_pMonthByMonthPage->OnTimerTick(window, timerId);
-  } catch (...) {
-    // A tick that failed is simply skipped; the next one tries again.
-  }
-}
-
 CPPMonthByMonth::CPPMonthByMonth() : CPropertyPage(IDD_MONTHBYMONTH) {
   m_startDate = COleDateTime::GetCurrentTime();
   // The end date is computed at initialisation; until then, and should that
@@ -301,8 +293,7 @@ void CPPMonthByMonth::OnCalcDifference() {
   OnLockDifference();
 }
 
-void CPPMonthByMonth::OnTimerTick(HWND window, UINT_PTR timerId) {
-  if (window == nullptr || window != m_hWnd) return;
+void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
   UpdateData(true);
   m_strToday = DateText(COleDateTime::GetCurrentTime());
   UpdateData(false);

@@ -6,6 +6,7 @@
 #include "base/COleDateTime.h"
 #include "controls/CTipMonthCal.h"
 #include "framework/CPropertyPage.h"
+#include "framework/PageTimerProc.h"
 #include "lists/HolidayIndex.h"
 
 class CMainDlg;
@@ -25,8 +26,8 @@ class CPPMonthByMonth : public CPropertyPage {
   void OnResetToToday();
   void OnLockDifference();
   void OnCalcDifference();
-  // Both timers; ticks for any other window are ignored.
-  void OnTimerTick(HWND window, UINT_PTR timerId);
+  // Both timers' ticks on this page's window.
+  void OnTimerTick(UINT_PTR timerId);
 
   COleDateTime m_startDate;
   COleDateTime m_endDate;
@@ -72,4 +73,4 @@ class CPPMonthByMonth : public CPropertyPage {
 // The one Month by Month page of the process, set by its constructor; the
 // timer procedure finds the page through it.
 extern CPPMonthByMonth* g_pMonthByMonthPage;
-void CALLBACK MonthByMonthTimerProc(HWND window, UINT msg, UINT_PTR timerId, DWORD time);
+constexpr TIMERPROC MonthByMonthTimerProc = &PageTimerProc<CPPMonthByMonth, &g_pMonthByMonthPage>;
