@@ -182,6 +182,11 @@ TEST_F(LinkTest, HoverTakesTheCaptureAndTheHighlightColourUntilTheMouseLeaves) {
   EXPECT_EQ(TextColour(hwnd), link.m_crHover);
   SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(2, 300));
   EXPECT_NE(GetCapture(), hwnd);
+  EXPECT_EQ(TextColour(hwnd), RGB(0, 0, 238));
+  // Leaving straight onto another program's window shows only as a leave.
+  SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  SendMessageA(hwnd, WM_MOUSELEAVE, 0, 0);
+  EXPECT_NE(GetCapture(), hwnd);
   link.MarkVisited(true);
   EXPECT_EQ(TextColour(hwnd), RGB(85, 26, 139));
 }
