@@ -82,7 +82,9 @@ tv_wine_test(core_tests SOURCES ${TV_PORTABLE_TESTS})
 
 # Win32 tests: tests/<area>/*_win_test.cpp make one <area>_win_tests.exe.
 # End-to-end tests start Tempovista.exe, which uses the real settings key and
-# the single-instance mutex: they never run at the same time.
+# the single-instance mutex: they never run at the same time. Its second
+# start looks for any dialog titled "Tempovista", which is also what the app
+# and page tests show in their own process: those wait for each other too.
 foreach(area base lists framework controls pages app e2e)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*_win_test.cpp)
   if(_srcs)
@@ -93,6 +95,8 @@ foreach(area base lists framework controls pages app e2e)
       # Several program starts in a row: slow where the i686 build runs
       # under emulation (see tools/setup.sh).
       set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 3000)
+    elseif(area STREQUAL "app" OR area STREQUAL "pages")
+      tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
     else()
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support})
     endif()

@@ -16,13 +16,6 @@ namespace {
 
 constexpr int kAboutPage = 5;
 
-std::string OwnFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 // The executable's ProductVersion, read straight from its one string table.
 std::string OwnProductVersion() {
   char exe[MAX_PATH] = {};
@@ -92,12 +85,12 @@ TEST_F(MainDlgTest, AboutShowsTheProductVersionAndPutsItInTheUpdateAddress) {
 }
 
 TEST(FileVersionInfoTest, ReadsTheFirstListedTranslation) {
-  const FileVersionInfo info(OwnFolder() + "two_translations.dll");
+  const FileVersionInfo info(probe::ExecutableFolder() + "two_translations.dll");
   EXPECT_EQ(info.Translation(), "040704b0");
   EXPECT_EQ(info.Query("ProductVersion"), "first");
   EXPECT_EQ(info.Query("Missing"), "");
 
-  const FileVersionInfo none(OwnFolder() + "no such file.dll");
+  const FileVersionInfo none(probe::ExecutableFolder() + "no such file.dll");
   EXPECT_EQ(none.Query("ProductVersion"), "");
 }
 
