@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <climits>
+#include <utility>
 
 #include "controls/LinkOpen.h"
 #include "framework/ExecutableName.h"
@@ -27,7 +28,9 @@ CLinkStatic::~CLinkStatic() {
   if (m_hLinkCursor != nullptr) DestroyCursor(m_hLinkCursor);
 }
 
+// At the window's end: a page made again binds a fresh window.
 void CLinkStatic::DestroyOwned() {
+  m_bOver = FALSE;
   if (m_tip != nullptr) DestroyWindow(m_tip);
   m_tip = nullptr;
   if (m_font != nullptr) DeleteObject(m_font);
