@@ -28,6 +28,9 @@ HWND FindPopupMenu(DWORD pid);
 void ChooseMenuItem(HWND menu, char mnemonic);
 
 std::string WindowTitle(HWND window);
+// The running test executable's folder, with its closing backslash: where
+// the build puts the test programs and files beside it.
+std::string ExecutableFolder();
 
 // Polls `done` every 20 ms, dispatching this thread's messages, for at most
 // `timeoutMs`; true when it became true.
