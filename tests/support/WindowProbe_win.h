@@ -29,6 +29,9 @@ void ChooseMenuItem(HWND menu, char mnemonic);
 
 std::string WindowTitle(HWND window);
 
+// The pixel size an icon was drawn at.
+SIZE IconPixels(HICON icon);
+
 // Polls `done` every 20 ms, dispatching this thread's messages, for at most
 // `timeoutMs`; true when it became true.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
