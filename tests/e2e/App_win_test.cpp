@@ -148,7 +148,7 @@ TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   EXPECT_EQ(app::SettingsSnapshot(), before) << "nothing is saved at exit";
 }
 
-TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndTheProgramRunsOn) {
+TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndANewTaskBarGetsItBack) {
   AppProcess process;
   process.FailShellCalls(5);
   ASSERT_TRUE(process.Start("shownow"));
@@ -171,6 +171,15 @@ TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndTheProgramRunsOn) {
   EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, probe::kPatientMs));
   PostMessageA(window, WM_TRAYICON_NOTIFY, 1, WM_LBUTTONDBLCLK);
   EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, probe::kPatientMs));
+  // A new task bar (Explorer restarted) gets the icon added, with the day's
+  // tooltip that the first tick gave it.
+  const size_t before = process.ShellLog().size();
+  PostMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(probe::WaitUntil([&] { return process.ShellLog().size() > before; }, probe::kPatientMs));
+  calls = process.ShellLog();
+  ASSERT_GT(calls.size(), before);
+  EXPECT_EQ(calls[before].op, "ADD");
+  EXPECT_EQ(calls[before].tip.rfind("Tempovista\\n", 0), 0u) << calls[before].tip;
   EXPECT_TRUE(process.IsRunning());
   EXPECT_TRUE(process.ExitFromTray(window));
 }
