@@ -8,8 +8,8 @@ int ScaleForDpi(int px) {
 }
 
 HICON LoadIconForDpi(HINSTANCE module, int id, IconSize size) {
-  const bool small = size == IconSize::Small;
-  const int cx = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
-  const int cy = GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON);
+  const bool isSmall = size == IconSize::Small;
+  const int cx = GetSystemMetrics(isSmall ? SM_CXSMICON : SM_CXICON);
+  const int cy = GetSystemMetrics(isSmall ? SM_CYSMICON : SM_CYICON);
   return static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, cx, cy, LR_SHARED));
 }
