@@ -100,9 +100,9 @@ foreach(area base lists framework controls pages app e2e)
     if(area STREQUAL "e2e")
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
       add_dependencies(${area}_win_tests Tempovista Tempovista_test)
-      # Several program starts in a row: slow where the i686 build runs
-      # under emulation (see tools/setup.sh).
-      set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 3000)
+      # Several program starts in a row, and twenty at once: slow where the
+      # i686 build runs under emulation (see tools/setup.sh).
+      set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 4800)
     else()
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support})
     endif()
