@@ -32,6 +32,9 @@ std::string WindowTitle(HWND window);
 // the build puts the test programs and files beside it.
 std::string ExecutableFolder();
 
+// The pixel size an icon was drawn at.
+SIZE IconPixels(HICON icon);
+
 // Polls `done` every 20 ms, dispatching this thread's messages, for at most
 // `timeoutMs`; true when it became true.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
