@@ -76,6 +76,23 @@ DateRecordList& CMainDlg::GetList(DateListKind kind) {
   }
 }
 
+int CMainDlg::ShowListMessage(const std::string& text, const std::string& caption,
+                              unsigned type) {
+  return MessageBox(text, caption, type);
+}
+
+long CMainDlg::GetNumberSetting(const char* name) {
+  return theApp.m_pSettings != nullptr ? theApp.m_pSettings->GetNumber(name) : 0;
+}
+
+std::string CMainDlg::GetTextSetting(const char* name) {
+  return theApp.m_pSettings != nullptr ? theApp.m_pSettings->GetText(name) : std::string();
+}
+
+void CMainDlg::SetTextSetting(const char* name, const std::string& value) {
+  if (theApp.m_pSettings != nullptr) theApp.m_pSettings->SetText(name, value);
+}
+
 void CMainDlg::PromptSaveChangedLists() {}
 
 void CMainDlg::OnPreCreate() { LoadStoredLists(); }

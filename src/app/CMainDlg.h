@@ -6,6 +6,7 @@
 
 #include "framework/CPropertySheet.h"
 #include "lists/DateRecord.h"
+#include "lists/ListOwner.h"
 
 // The callback message of the tray icon.
 constexpr UINT WM_TRAYICON_NOTIFY = WM_USER + 0x6A;  // 0x046A
@@ -15,7 +16,8 @@ constexpr UINT kSysCommandExit = 1;
 
 // The main window: a tabbed property sheet that owns the three date lists
 // and the tray icon. Closing it only hides it; the Exit commands end the run.
-class CMainDlg : public CPropertySheet {
+// It is the lists' owner for loading and saving them.
+class CMainDlg : public CPropertySheet, public ListOwner {
  public:
   CMainDlg();  // caption "Tempovista", no parent, page 0 first; lists empty
   ~CMainDlg() override;
@@ -29,7 +31,12 @@ class CMainDlg : public CPropertySheet {
   // that keep such changes come later; until then there is nothing to ask.
   void PromptSaveChangedLists();
 
-  DateRecordList& GetList(DateListKind kind);
+  DateRecordList& GetList(DateListKind kind) override;
+  int ShowListMessage(const std::string& text, const std::string& caption,
+                      unsigned type) override;
+  long GetNumberSetting(const char* name) override;
+  std::string GetTextSetting(const char* name) override;
+  void SetTextSetting(const char* name, const std::string& value) override;
 
   NOTIFYICONDATAA m_nid{};  // 88-byte form (NOTIFYICONDATAA_V1_SIZE)
   DateRecordList m_holidays;

@@ -6,6 +6,7 @@
 #include "base/COleDateTime.h"
 #include "controls/CTipMonthCal.h"
 #include "framework/CPropertyPage.h"
+#include "lists/DateRecord.h"
 
 class CMainDlg;
 
@@ -58,6 +59,7 @@ class CPPMonthByMonth : public CPropertyPage {
   void MoveDates(bool startChanged);
   void FollowDates();
   void ComputeCounts();
+  const DateRecordList& Holidays() const;
   void StoreDifference();
 };
 
