@@ -98,6 +98,11 @@ foreach(area base lists framework controls pages app e2e)
   endif()
 endforeach()
 
+# The link tests' stand-in for a browser, started through a ".htm" open
+# command of their own.
+add_executable(command_logger ${CMAKE_SOURCE_DIR}/tests/controls/CommandLogger.cpp)
+add_dependencies(controls_win_tests command_logger)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/Windows.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/Windows.cmake)
 endif()

@@ -1,5 +1,7 @@
 #include "framework/CPropertyPage.h"
 
+#include "framework/CSubclassedWnd.h"
+
 CPropertyPage::CPropertyPage(UINT templateId) {
   m_psp.dwSize = sizeof(m_psp);
   m_psp.dwFlags = PSP_DEFAULT;
@@ -67,6 +69,23 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
 }
 
 INT_PTR CPropertyPage::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT reflected = 0;
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      // A control that handles its own notification or colour answers first.
+      if (lParam != 0 &&
+          CSubclassedWnd::ReflectToChild(reinterpret_cast<HWND>(lParam), msg, wParam, lParam, &reflected)) {
+        return msg == WM_COMMAND ? TRUE : static_cast<INT_PTR>(reflected);
+      }
+      break;
+    default:
+      break;
+  }
   switch (msg) {
     case WM_INITDIALOG:
       return OnInitDialog();

@@ -57,6 +57,17 @@ void CSubclassedWnd::UnsubclassWindow() {
   }
 }
 
+bool CSubclassedWnd::ReflectToChild(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (child == nullptr || !IsWindow(child)) return false;
+  auto* self = static_cast<CSubclassedWnd*>(GetPropA(child, kObjectProp));
+  if (self == nullptr) return false;
+  try {
+    return self->OnChildNotify(msg, wParam, lParam, result);
+  } catch (...) {
+    return false;
+  }
+}
+
 LRESULT CSubclassedWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Default(msg, wParam, lParam);
 }

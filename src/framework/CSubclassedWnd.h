@@ -24,6 +24,12 @@ class CSubclassedWnd : public CWnd {
   bool SubclassWindow(HWND hwnd);
   void UnsubclassWindow();
 
+  // Hands a notification that `child` sent its parent (WM_COMMAND from a
+  // control, WM_CTLCOLOR*) back to the object subclassing `child`, so that a
+  // control can handle its own clicks and colours. True when it answered,
+  // with the answer in *result; the parent then leaves the message alone.
+  static bool ReflectToChild(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
  protected:
   virtual void PreSubclassWindow() {}
   // Exceptions thrown here are caught at the procedure's edge; the message
@@ -33,6 +39,10 @@ class CSubclassedWnd : public CWnd {
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
   // After WM_NCDESTROY has ended the subclass (m_hWnd is nullptr).
   virtual void PostNcDestroy() {}
+  // A notification reflected from the parent (see ReflectToChild).
+  virtual bool OnChildNotify(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT* /*result*/) {
+    return false;
+  }
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);

@@ -4,15 +4,20 @@
 
 #include "framework/Prompt.h"
 
-std::string CWnd::GetDlgItemText(int id) const {
-  HWND item = GetDlgItem(id);
-  if (item == nullptr) return std::string();
-  int length = ::GetWindowTextLengthA(item);
+namespace {
+std::string WindowText(HWND hwnd) {
+  if (hwnd == nullptr) return std::string();
+  int length = ::GetWindowTextLengthA(hwnd);
   if (length <= 0) return std::string();
   std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  int copied = ::GetWindowTextA(item, buffer.data(), length + 1);
+  int copied = ::GetWindowTextA(hwnd, buffer.data(), length + 1);
   return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
+}  // namespace
+
+std::string CWnd::GetWindowText() const { return WindowText(m_hWnd); }
+
+std::string CWnd::GetDlgItemText(int id) const { return WindowText(GetDlgItem(id)); }
 
 void CWnd::SetDlgItemText(int id, const std::string& text) const {
   ::SetDlgItemTextA(m_hWnd, id, text.c_str());

@@ -16,6 +16,7 @@ class CWnd {
   LRESULT SendDlgItemMessage(int id, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return ::SendDlgItemMessageA(m_hWnd, id, msg, wParam, lParam);
   }
+  std::string GetWindowText() const;
   std::string GetDlgItemText(int id) const;
   void SetDlgItemText(int id, const std::string& text) const;
   void ShowItem(int id, bool show) const;

@@ -1,0 +1,263 @@
+#include "controls/CLinkStatic.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <climits>
+
+#include "controls/LinkOpen.h"
+#include "framework/Prompt.h"
+
+namespace {
+constexpr UINT_PTR kToolId = 1;
+constexpr WORD kHandCursorId = 106;  // in the Windows folder's winhlp32.exe
+
+// The executable's file name without folder and extension: the program has
+// no other title for boxes that are not its own windows'.
+std::string ProgramName() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string name = path;
+  const size_t slash = name.find_last_of("\\/");
+  if (slash != std::string::npos) name.erase(0, slash + 1);
+  const size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
+int ShellCode(HINSTANCE result) {
+  const INT_PTR code = reinterpret_cast<INT_PTR>(result);
+  return code > INT_MAX ? INT_MAX : static_cast<int>(code);
+}
+}  // namespace
+
+CLinkStatic::CLinkStatic()
+    : m_crLink(RGB(0, 0, 238)), m_crVisited(RGB(85, 26, 139)), m_crHover(GetSysColor(COLOR_HIGHLIGHT)) {}
+
+CLinkStatic::~CLinkStatic() {
+  DestroyOwned();
+  if (m_hLinkCursor != nullptr) DestroyCursor(m_hLinkCursor);
+}
+
+void CLinkStatic::DestroyOwned() {
+  if (m_tip != nullptr) DestroyWindow(m_tip);
+  m_tip = nullptr;
+  if (m_font != nullptr) DeleteObject(m_font);
+  m_font = nullptr;
+}
+
+TOOLINFOA CLinkStatic::ToolInfo() const {
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V1_SIZE;
+  ti.hwnd = m_hWnd;
+  ti.uId = kToolId;
+  ti.lpszText = const_cast<char*>(m_strLink.c_str());
+  GetClientRect(m_hWnd, &ti.rect);
+  return ti;
+}
+
+void CLinkStatic::SetLink(std::string link) {
+  m_strLink = std::move(link);
+  if (m_hWnd == nullptr) return;
+  FitToText();
+  if (m_tip != nullptr) {
+    TOOLINFOA ti = ToolInfo();
+    SendMessageA(m_tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+}
+
+void CLinkStatic::SetUnderlined(bool underline) {
+  m_bUnderline = underline ? TRUE : FALSE;
+  if (m_hWnd == nullptr) return;
+  MakeFont(reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+  Invalidate();
+}
+
+void CLinkStatic::MarkVisited(bool visited) {
+  m_bVisited = visited ? TRUE : FALSE;
+  if (m_hWnd != nullptr) Invalidate();
+}
+
+// The control's own copy of `from` (the system font when there is none),
+// underlined or not, made its font.
+void CLinkStatic::MakeFont(HFONT from) {
+  LOGFONTA lf{};
+  if (GetObjectA(from != nullptr ? from : GetStockObject(SYSTEM_FONT), sizeof lf, &lf) == 0) return;
+  lf.lfUnderline = static_cast<BYTE>(m_bUnderline ? TRUE : FALSE);
+  HFONT font = CreateFontIndirectA(&lf);
+  if (font == nullptr) return;
+  SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (m_font != nullptr) DeleteObject(m_font);
+  m_font = font;
+}
+
+// Repaints the control with the dialog's background under it, so that an
+// underline taken away or a colour changed leaves nothing behind; `now`
+// paints before returning.
+void CLinkStatic::Invalidate(bool now) {
+  HWND parent = GetParent(m_hWnd);
+  RECT r{};
+  GetWindowRect(m_hWnd, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  RedrawWindow(parent, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | (now ? RDW_UPDATENOW : 0));
+}
+
+void CLinkStatic::PreSubclassWindow() {
+  SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | SS_NOTIFY);
+  const std::string text = GetWindowText();
+  if (m_strLink.empty()) m_strLink = text;
+  if (text.empty()) SetWindowTextA(m_hWnd, m_strLink.c_str());
+  MakeFont(reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+  FitToText();
+  LoadLinkCursor();
+  if (m_tip == nullptr) {
+    m_tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  if (m_tip != nullptr) {
+    TOOLINFOA ti = ToolInfo();
+    SendMessageA(m_tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+}
+
+void CLinkStatic::FitToText() {
+  if (m_hWnd == nullptr || !m_bFitToText) return;
+  RECT r{};
+  GetWindowRect(m_hWnd, &r);
+  MapWindowPoints(nullptr, GetParent(m_hWnd), reinterpret_cast<POINT*>(&r), 2);
+
+  const std::string text = GetWindowText();
+  SIZE size{};
+  HDC dc = GetDC(m_hWnd);
+  HGDIOBJ old = SelectObject(dc, m_font != nullptr ? m_font : GetStockObject(SYSTEM_FONT));
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(m_hWnd, dc);
+
+  const LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
+  if (style & SS_CENTERIMAGE) {
+    const LONG dy = (r.bottom - r.top - size.cy) / 2;
+    r.top += dy;
+    r.bottom -= dy;
+  } else {
+    r.bottom = r.top + size.cy;
+  }
+  // SS_CENTER and SS_RIGHT are values of the type field, not single bits.
+  const LONG type = style & SS_TYPEMASK;
+  if (type == SS_CENTER) {
+    const LONG dx = (r.right - r.left - size.cx) / 2;
+    r.left += dx;
+    r.right -= dx;
+  } else if (type == SS_RIGHT) {
+    r.left = r.right - size.cx;
+  } else {
+    r.right = r.left + size.cx;
+  }
+  SetWindowPos(m_hWnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CLinkStatic::LoadLinkCursor() {
+  if (m_hLinkCursor != nullptr) return;
+  char folder[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  const std::string path = std::string(folder) + "\\winhlp32.exe";
+  HMODULE module = LoadLibraryA(path.c_str());
+  if (module == nullptr) return;
+  HCURSOR cursor = LoadCursorA(module, MAKEINTRESOURCEA(kHandCursorId));
+  if (cursor != nullptr) m_hLinkCursor = CopyCursor(cursor);
+  FreeLibrary(module);
+}
+
+int CLinkStatic::OpenLink(const std::string& link, int showCommand) {
+  const int shell = ShellCode(ShellExecuteA(nullptr, "open", link.c_str(), nullptr, nullptr, showCommand));
+  if (shell > 32) return shell;
+  std::string command;
+  if (!HtmOpenCommand(link, command)) return shell;
+  return static_cast<int>(WinExec(command.c_str(), static_cast<UINT>(showCommand)));
+}
+
+void CLinkStatic::ShowOpenError(int code) const {
+  ShowMessageBox(m_hWnd != nullptr ? GetParent(m_hWnd) : nullptr,
+                 "Unable to open hyperlink:\n\n" + OpenErrorText(code), ProgramName(), MB_ICONEXCLAMATION | MB_OK);
+}
+
+void CLinkStatic::OnClicked() {
+  const int result = OpenLink(m_strLink, SW_SHOW);
+  m_bVisited = result > 32 ? TRUE : FALSE;
+  if (result > 32) {
+    MarkVisited(true);
+  } else {
+    MessageBeep(MB_ICONEXCLAMATION);
+    ShowOpenError(result);
+  }
+}
+
+bool CLinkStatic::OnChildNotify(UINT msg, WPARAM wParam, LPARAM, LRESULT* result) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == STN_CLICKED) {
+    OnClicked();
+    *result = 0;
+    return true;
+  }
+  if (msg == WM_CTLCOLORSTATIC) {
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, m_bOver ? m_crHover : m_bVisited ? m_crVisited : m_crLink);
+    SetBkMode(dc, TRANSPARENT);
+    // The dialog's background shows through.
+    *result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    return true;
+  }
+  return false;
+}
+
+void CLinkStatic::OnMouseMove(LPARAM lParam) {
+  if (m_bOver) {
+    POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    if (!PtInRect(&client, pt)) {
+      m_bOver = FALSE;  // before the release, which reports the capture's loss
+      ReleaseCapture();
+      Invalidate(true);
+    }
+  } else {
+    m_bOver = TRUE;
+    Invalidate(true);
+    SetCapture(m_hWnd);
+  }
+}
+
+LRESULT CLinkStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (m_tip != nullptr && msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
+    MSG relay{m_hWnd, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    relay.pt.x = static_cast<short>(LOWORD(lParam));
+    relay.pt.y = static_cast<short>(HIWORD(lParam));
+    ClientToScreen(m_hWnd, &relay.pt);
+    SendMessageA(m_tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
+  }
+  switch (msg) {
+    case WM_MOUSEMOVE: {
+      const LRESULT result = Default(msg, wParam, lParam);
+      OnMouseMove(lParam);
+      return result;
+    }
+    case WM_SETCURSOR:
+      if (m_hLinkCursor == nullptr) break;
+      SetCursor(m_hLinkCursor);
+      return TRUE;
+    case WM_CAPTURECHANGED:
+      // The capture taken by something else (a message box, a window
+      // switch): the move that leaves the control will not be seen.
+      if (m_bOver) {
+        m_bOver = FALSE;
+        Invalidate(true);
+      }
+      break;
+    case WM_DESTROY:
+      DestroyOwned();
+      break;
+    default:
+      break;
+  }
+  return Default(msg, wParam, lParam);
+}
