@@ -83,12 +83,13 @@ class MonthByMonthTest : public ::testing::Test {
   void Store(const char* name, LONG value) { m_settings.SetNumber(name, value); }
   LONG Stored(const char* name) { return m_settings.GetNumber(name); }
 
-  // Runs the main window with the page, calls `body` once the modal run
-  // has started, then closes the window.
-  void Run(const std::function<void()>& body) {
+  // Runs the main window with the page (and `more` pages after it), calls
+  // `body` once the modal run has started, then closes the window.
+  void Run(const std::function<void()>& body, const std::vector<CPropertyPage*>& more = {}) {
     CMainDlg dlg;
     CPPMonthByMonth page;
     dlg.AddPage(&page);
+    for (CPropertyPage* other : more) dlg.AddPage(other);
     theApp.m_pMainWnd = &dlg;
     m_dlg = &dlg;
     m_page = &page;
