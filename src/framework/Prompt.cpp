@@ -11,6 +11,10 @@ OpenFileHook& OpenFileHookSlot() {
   static OpenFileHook hook;
   return hook;
 }
+DWORD& HookedOpenFileError() {
+  static DWORD error = 0;
+  return error;
+}
 }  // namespace
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
@@ -19,9 +23,19 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
 }
 
 bool ShowOpenFileDialog(OPENFILENAMEA& ofn) {
-  if (OpenFileHookSlot()) return OpenFileHookSlot()(ofn);
+  if (OpenFileHookSlot()) {
+    HookedOpenFileError() = 0;
+    return OpenFileHookSlot()(ofn);
+  }
   return ::GetOpenFileNameA(&ofn) != FALSE;
 }
+
+DWORD OpenFileDialogError() {
+  if (OpenFileHookSlot()) return HookedOpenFileError();
+  return ::CommDlgExtendedError();
+}
+
+void SetOpenFileDialogError(DWORD error) { HookedOpenFileError() = error; }
 
 void SetMessageBoxHook(MessageBoxHook hook) { MessageBoxHookSlot() = std::move(hook); }
 

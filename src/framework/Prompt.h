@@ -9,6 +9,9 @@
 // read a box's text and answer it instead of a user.
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 bool ShowOpenFileDialog(OPENFILENAMEA& ofn);
+// Why the last open-file dialog did not end with OK (CommDlgExtendedError):
+// 0 when the user cancelled.
+DWORD OpenFileDialogError();
 
 struct MessageBoxCall {
   HWND owner;
@@ -19,6 +22,8 @@ struct MessageBoxCall {
 // The hook answers in place of the user (IDYES, IDNO, IDOK...).
 using MessageBoxHook = std::function<int(const MessageBoxCall&)>;
 void SetMessageBoxHook(MessageBoxHook hook);  // empty: the real box
-// The hook fills the file name, or answers false for Cancel.
+// The hook fills the file name, or answers false for Cancel; for a dialog
+// that failed, it also calls SetOpenFileDialogError.
 using OpenFileHook = std::function<bool(OPENFILENAMEA&)>;
 void SetOpenFileHook(OpenFileHook hook);
+void SetOpenFileDialogError(DWORD error);

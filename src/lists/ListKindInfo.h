@@ -10,6 +10,8 @@ struct ListKindInfo {
   const char* locationSetting;   // where the list was last loaded from or saved to
   const char* cacheSetting;      // path of the kind's local copy of its last read text
   const char* extension;         // offered by the page's file dialog
+  const char* fileFilter;        // the file dialog's filter, "|"-separated
+  const char* saveQuestion;      // asked at exit while the list has unsaved changes
 };
 
 const ListKindInfo& GetListKindInfo(DateListKind kind);

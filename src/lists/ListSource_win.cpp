@@ -7,7 +7,6 @@
 #include <exception>
 #include <vector>
 
-#include "app/CMainDlg.h"
 #include "lists/CInternetSession.h"
 #include "lists/ListFileWriter.h"
 #include "lists/ListLocation.h"
@@ -72,7 +71,7 @@ bool ReadCache(const std::string& cachePath, std::string& text) {
 }
 }  // namespace
 
-bool FetchListText(CMainDlg& owner, const std::string& location, bool allowRemote,
+bool FetchListText(ListOwner& owner, const std::string& location, bool allowRemote,
                    const std::string& cachePath, bool quiet, const std::string& messagePrefix,
                    std::string& text) {
   std::string read;
@@ -87,13 +86,13 @@ bool FetchListText(CMainDlg& owner, const std::string& location, bool allowRemot
   if (cachePath.empty() || !ReadCache(cachePath, cached)) return false;
   text.swap(cached);
   if (!quiet) {
-    owner.MessageBox(messagePrefix + "\r\n\r\nUsing local cache of previous settings", kCaption,
+    owner.ShowListMessage(messagePrefix + "\r\n\r\nUsing local cache of previous settings", kCaption,
                      MB_OK | MB_ICONINFORMATION);
   }
   return true;
 }
 
-bool StoreListText(CMainDlg& owner, const std::string& location, const std::string& text,
+bool StoreListText(ListOwner& owner, const std::string& location, const std::string& text,
                    bool quiet) {
   const char* refusal = nullptr;
   const LocationKind kind = ClassifyLocation(location);
@@ -122,7 +121,7 @@ bool StoreListText(CMainDlg& owner, const std::string& location, const std::stri
         case FileWriteResult::WriteFailed:
         default:
           if (!quiet) {
-            owner.MessageBox("A generic error occurred while saving to file \n" + location +
+            owner.ShowListMessage("A generic error occurred while saving to file \n" + location +
                                  "\n\nPlease specify another location before trying again.",
                              kCaption, MB_OK | MB_ICONSTOP);
           }
@@ -130,6 +129,6 @@ bool StoreListText(CMainDlg& owner, const std::string& location, const std::stri
       }
       break;
   }
-  if (!quiet) owner.MessageBox(refusal, kCaption, MB_OK | MB_ICONSTOP);
+  if (!quiet) owner.ShowListMessage(refusal, kCaption, MB_OK | MB_ICONSTOP);
   return false;
 }

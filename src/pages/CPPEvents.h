@@ -1,8 +1,8 @@
 #pragma once
-#include "framework/CPropertyPage.h"
+#include "pages/CDateListPage.h"
 
-// The Events page, on its dialog template; its controls come later.
-class CPPEvents : public CPropertyPage {
+// The Events page: the user's own named days on their own calendar.
+class CPPEvents : public CDateListPage {
  public:
-  CPPEvents();
+  CPPEvents() : CDateListPage(DateListKind::Events) {}
 };

@@ -1,8 +1,9 @@
 #pragma once
-#include "framework/CPropertyPage.h"
+#include "pages/CDateListPage.h"
 
-// The Holidays page, on its dialog template; its controls come later.
-class CPPHolidays : public CPropertyPage {
+// The Holidays page: the holiday list on its own calendar. The Month by
+// Month page leaves these days out of its business days.
+class CPPHolidays : public CDateListPage {
  public:
-  CPPHolidays();
+  CPPHolidays() : CDateListPage(DateListKind::Holidays) {}
 };

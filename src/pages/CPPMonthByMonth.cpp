@@ -2,12 +2,12 @@
 
 #include <climits>
 #include <cstdio>
-#include <vector>
 
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
 #include "app/CRegistrySettings.h"
 #include "base/DifferenceCalc.h"
+#include "controls/CalendarMarks.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "lists/BusinessDays.h"
@@ -35,28 +35,6 @@ std::string Decimal(long value) {
   char text[24];
   std::snprintf(text, sizeof text, "%ld", value);
   return text;
-}
-
-// Only the year, month and day matter to the calendar's tooltips.
-SYSTEMTIME ToSystemTime(const COleDateTime& date) {
-  SYSTEMTIME st{};
-  DateBreakdown b;
-  if (date.GetAsBreakdown(b)) {
-    st.wYear = static_cast<WORD>(b.year);
-    st.wMonth = static_cast<WORD>(b.month);
-    st.wDayOfWeek = static_cast<WORD>(b.dayOfWeek - 1);
-    st.wDay = static_cast<WORD>(b.day);
-    st.wHour = static_cast<WORD>(b.hour);
-    st.wMinute = static_cast<WORD>(b.minute);
-    st.wSecond = static_cast<WORD>(b.second);
-  }
-  return st;
-}
-
-COleDateTime FromSystemTime(const SYSTEMTIME& st) {
-  COleDateTime date;
-  date.SetDate(st.wYear, st.wMonth, st.wDay);
-  return date;
 }
 
 // A period that gives no meaningful timer (zero, negative, or too many
@@ -148,10 +126,13 @@ DWORD CPPMonthByMonth::SelectedUnit() const {
   return static_cast<DWORD>(SendDlgItemMessage(IDC_MBM_UNIT, CB_GETITEMDATA, index));
 }
 
+// The holidays may have changed on another page: the bold days and the
+// counts follow them, while the dates, the difference and the settings stay.
 BOOL CPPMonthByMonth::OnSetActive() {
   IndexHolidays();
   MarkHolidays(m_startCal);
   MarkHolidays(m_endCal);
+  ComputeCounts();
   return CPropertyPage::OnSetActive();
 }
 
@@ -221,10 +202,12 @@ void CPPMonthByMonth::FollowDates() {
   m_nDifference = PackDifference(value, unit);
 }
 
-void CPPMonthByMonth::IndexHolidays() {
+const DateRecordList& CPPMonthByMonth::Holidays() const {
   static const DateRecordList kNoHolidays;
-  m_holidayIndex.Rebuild(m_pMainDlg != nullptr ? m_pMainDlg->m_holidays : kNoHolidays);
+  return m_pMainDlg != nullptr ? m_pMainDlg->m_holidays : kNoHolidays;
 }
+
+void CPPMonthByMonth::IndexHolidays() { m_holidayIndex.Rebuild(Holidays()); }
 
 void CPPMonthByMonth::ComputeCounts() {
   const long days = CountDays(m_startDate, m_endDate);
@@ -235,33 +218,7 @@ void CPPMonthByMonth::ComputeCounts() {
 }
 
 void CPPMonthByMonth::MarkHolidays(CTipMonthCal& calendar) {
-  HWND hwnd = calendar.GetSafeHwnd();
-  if (hwnd == nullptr) return;
-  SYSTEMTIME range[2]{};
-  const LRESULT months = ::SendMessageA(hwnd, MCM_GETMONTHRANGE, GMR_DAYSTATE,
-                                        reinterpret_cast<LPARAM>(range));
-  if (months <= 0) return;
-  std::vector<MONTHDAYSTATE> states(static_cast<size_t>(months), 0);
-  calendar.ClearTips();
-
-  const COleDateTime first = FromSystemTime(range[0]);
-  const COleDateTime afterLast = FromSystemTime(range[1]).AddDays(1);
-  const int firstMonth = range[0].wYear * 12 + range[0].wMonth;
-  if (m_pMainDlg != nullptr) {
-    for (const DateRecord& holiday : m_pMainDlg->m_holidays) {
-      if (!holiday.active || !holiday.date.IsValid()) continue;
-      if (holiday.date < first || !(holiday.date < afterLast)) continue;
-      const SYSTEMTIME day = ToSystemTime(holiday.date);
-      if (day.wDay == 0) continue;  // no calendar day to mark
-      calendar.AddTip(day, holiday.name);
-      // The word of the holiday's month among the displayed months; for the
-      // usual three (previous, current, next) this is 0, 1 or 2.
-      const int index = day.wYear * 12 + day.wMonth - firstMonth;
-      if (index >= 0 && index < months) states[static_cast<size_t>(index)] |= 1u << (day.wDay - 1);
-    }
-  }
-  ::SendMessageA(hwnd, MCM_SETDAYSTATE, static_cast<WPARAM>(months),
-                 reinterpret_cast<LPARAM>(states.data()));
+  MarkListDays(calendar, Holidays());
 }
 
 void CPPMonthByMonth::OnResetToToday() {

@@ -7,6 +7,7 @@
 #include "controls/CTipMonthCal.h"
 #include "framework/CPropertyPage.h"
 #include "framework/PageTimerProc.h"
+#include "lists/DateRecord.h"
 #include "lists/HolidayIndex.h"
 
 class CMainDlg;
@@ -61,6 +62,7 @@ class CPPMonthByMonth : public CPropertyPage {
   void FollowDates();
   void ComputeCounts();
   void IndexHolidays();
+  const DateRecordList& Holidays() const;
   void StoreDifference();
 
   // The holidays as the business-day count needs them, taken from the main

@@ -83,12 +83,13 @@ class MonthByMonthTest : public ::testing::Test {
   void Store(const char* name, LONG value) { m_settings.SetNumber(name, value); }
   LONG Stored(const char* name) { return m_settings.GetNumber(name); }
 
-  // Runs the main window with the page, calls `body` once the modal run
-  // has started, then closes the window.
-  void Run(const std::function<void()>& body) {
+  // Runs the main window with the page (and `more` pages after it), calls
+  // `body` once the modal run has started, then closes the window.
+  void Run(const std::function<void()>& body, const std::vector<CPropertyPage*>& more = {}) {
     CMainDlg dlg;
     CPPMonthByMonth page;
     dlg.AddPage(&page);
+    for (CPropertyPage* other : more) dlg.AddPage(other);
     theApp.m_pMainWnd = &dlg;
     m_dlg = &dlg;
     m_page = &page;
@@ -105,18 +106,22 @@ class MonthByMonthTest : public ::testing::Test {
 
   // --- the user's actions -------------------------------------------------
   HWND Item(int id) const { return GetDlgItem(m_page->GetSafeHwnd(), id); }
-  // Picks a day on a calendar: the selection, then the notification the
-  // calendar sends its page.
-  void Pick(int calendarId, int year, int month, int day) {
+  // Picks a day on a calendar of a page: the selection, then the
+  // notification the calendar sends its page.
+  static void PickOn(HWND page, int calendarId, int year, int month, int day) {
     SYSTEMTIME st = Day(year, month, day);
-    SendMessageA(Item(calendarId), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
+    HWND calendar = GetDlgItem(page, calendarId);
+    SendMessageA(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
     NMSELCHANGE nm{};
-    nm.nmhdr.hwndFrom = Item(calendarId);
+    nm.nmhdr.hwndFrom = calendar;
     nm.nmhdr.idFrom = static_cast<UINT_PTR>(calendarId);
     nm.nmhdr.code = MCN_SELCHANGE;
     nm.stSelStart = st;
     nm.stSelEnd = st;
-    SendMessageA(m_page->GetSafeHwnd(), WM_NOTIFY, calendarId, reinterpret_cast<LPARAM>(&nm));
+    SendMessageA(page, WM_NOTIFY, calendarId, reinterpret_cast<LPARAM>(&nm));
+  }
+  void Pick(int calendarId, int year, int month, int day) {
+    PickOn(m_page->GetSafeHwnd(), calendarId, year, month, day);
   }
   void PickStart(int y, int m, int d) { Pick(IDC_MBM_STARTCAL, y, m, d); }
   void PickEnd(int y, int m, int d) { Pick(IDC_MBM_ENDCAL, y, m, d); }

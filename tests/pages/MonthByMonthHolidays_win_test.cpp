@@ -56,14 +56,26 @@ TEST_F(MonthByMonthHolidaysTest, InactiveHolidaysAreNotBold) {
   });
 }
 
-TEST_F(MonthByMonthHolidaysTest, ActivatingThePageMarksTheHolidays) {
+// Holidays changed on another page: activation brings the bold days and
+// the counts up to date, and nothing else moves.
+TEST_F(MonthByMonthHolidaysTest, ActivatingThePageMarksTheHolidaysAndCounts) {
   Run([&] {
     PickStart(2003, 1, 15);
+    PickEnd(2003, 1, 31);
+    EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), "12");
+    const std::string amount = Text(IDC_MBM_AMOUNT);
+    Store("Difference", 0x10007);  // no handler would write this back
     AddHoliday("Added elsewhere", 2003, 1, 22);
     probe::Watcher watch(Item(IDC_MBM_STARTCAL));
     Activate();
     const std::vector<MONTHDAYSTATE> expected = {0, Bit(22), 0};
     EXPECT_EQ(LastDayStates(watch), expected);
+    EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), "11");
+    EXPECT_EQ(Text(IDC_MBM_WEEKDAYS), "12");
+    EXPECT_EQ(Selected(IDC_MBM_STARTCAL), "2003-01-15");
+    EXPECT_EQ(Selected(IDC_MBM_ENDCAL), "2003-01-31");
+    EXPECT_EQ(Text(IDC_MBM_AMOUNT), amount);
+    EXPECT_EQ(Stored("Difference"), 0x10007);
   });
 }
 

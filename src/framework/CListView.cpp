@@ -1,0 +1,104 @@
+#include "framework/CListView.h"
+
+void CListView::SetExtendedStyle(DWORD style) const {
+  ::SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
+}
+
+int CListView::InsertColumn(int index, const std::string& heading, int width, int format) const {
+  LVCOLUMNA column{};
+  column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.fmt = format;
+  column.cx = width;
+  column.pszText = const_cast<char*>(heading.c_str());
+  column.iSubItem = index;
+  return static_cast<int>(
+      ::SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
+}
+
+int CListView::InsertItem(int index, const std::string& text, LPARAM data) const {
+  LVITEMA item{};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = index;
+  item.pszText = const_cast<char*>(text.c_str());
+  item.lParam = data;
+  return static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+int CListView::InsertCallbackItem(int index, int columns, LPARAM data) const {
+  LVITEMA item{};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = index;
+  item.pszText = LPSTR_TEXTCALLBACKA;
+  item.lParam = data;
+  const int row =
+      static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  for (int column = 1; row >= 0 && column < columns; ++column) {
+    LVITEMA sub{};
+    sub.iSubItem = column;
+    sub.pszText = LPSTR_TEXTCALLBACKA;
+    ::SendMessageA(m_hWnd, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+  }
+  return row;
+}
+
+void CListView::RedrawItems() const { ::InvalidateRect(m_hWnd, nullptr, FALSE); }
+
+void CListView::CopyDispInfoText(NMHDR* header, const std::string& text) {
+  if (header->code == LVN_GETDISPINFOA) {
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0)
+      ::lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+  } else if (header->code == LVN_GETDISPINFOW) {
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
+      const int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax);
+      if (n == 0) item.pszText[item.cchTextMax - 1] = L'\0';
+    }
+  }
+}
+
+bool CListView::SetItemText(int item, int subItem, const std::string& text) const {
+  LVITEMA lvi{};
+  lvi.iSubItem = subItem;
+  lvi.pszText = const_cast<char*>(text.c_str());
+  return ::SendMessageA(m_hWnd, LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&lvi)) != FALSE;
+}
+
+std::string CListView::GetItemText(int item, int subItem) const {
+  char text[1024] = {};
+  LVITEMA lvi{};
+  lvi.iSubItem = subItem;
+  lvi.pszText = text;
+  lvi.cchTextMax = sizeof text;
+  ::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&lvi));
+  return text;
+}
+
+LPARAM CListView::GetItemData(int item) const {
+  LVITEMA lvi{};
+  lvi.mask = LVIF_PARAM;
+  lvi.iItem = item;
+  if (!::SendMessageA(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lvi))) return 0;
+  return lvi.lParam;
+}
+
+int CListView::GetItemCount() const {
+  return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int CListView::GetNextItem(int after, UINT flags) const {
+  return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETNEXTITEM, after, MAKELPARAM(flags, 0)));
+}
+
+void CListView::DeleteAllItems() const { ::SendMessageA(m_hWnd, LVM_DELETEALLITEMS, 0, 0); }
+
+bool CListView::DeleteItem(int item) const {
+  return ::SendMessageA(m_hWnd, LVM_DELETEITEM, item, 0) != FALSE;
+}
+
+void CListView::ClearSelection() const {
+  if (GetNextItem(-1, LVNI_SELECTED) < 0 && GetNextItem(-1, LVNI_FOCUSED) < 0) return;
+  LVITEMA state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+// A report-view list control by its handle: wraps the messages the pages
+// use. It neither owns nor subclasses the control.
+class CListView {
+ public:
+  void Attach(HWND hwnd) { m_hWnd = hwnd; }
+  HWND GetSafeHwnd() const { return m_hWnd; }
+
+  void SetExtendedStyle(DWORD style) const;
+  int InsertColumn(int index, const std::string& heading, int width, int format = LVCFMT_LEFT) const;
+  // Inserts a row with its first column's text and its item data; answers
+  // the row's index, -1 when it could not be inserted.
+  int InsertItem(int index, const std::string& text, LPARAM data) const;
+  // Inserts a row whose texts in the first `columns` columns its owner
+  // gives when the control asks (LVN_GETDISPINFO); see CopyDispInfoText.
+  int InsertCallbackItem(int index, int columns, LPARAM data) const;
+  bool SetItemText(int item, int subItem, const std::string& text) const;
+  std::string GetItemText(int item, int subItem) const;
+  LPARAM GetItemData(int item) const;
+  int GetItemCount() const;
+  // The next row after `after` (-1: from the start) in the given state,
+  // LVNI_SELECTED by default; -1 when there is none.
+  int GetNextItem(int after, UINT flags = LVNI_SELECTED) const;
+  bool DeleteItem(int item) const;
+  void DeleteAllItems() const;
+  // Leaves no row selected or focused.
+  void ClearSelection() const;
+  // Draws every row again, with the texts its owner gives now.
+  void RedrawItems() const;
+  // Answers an LVN_GETDISPINFOA or LVN_GETDISPINFOW request with `text`.
+  static void CopyDispInfoText(NMHDR* header, const std::string& text);
+
+ private:
+  HWND m_hWnd = nullptr;
+};

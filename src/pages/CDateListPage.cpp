@@ -1,0 +1,230 @@
+#include "pages/CDateListPage.h"
+
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "controls/CalendarMarks.h"
+#include "controls/MakerSite.h"
+#include "framework/LocaleText.h"
+#include "lists/ListKindInfo.h"
+#include "resource.h"
+
+namespace {
+
+const DateListPageSetup kSetups[] = {
+    {DateListKind::Holidays, IDD_HOLIDAYS, IDC_HOL_CALENDAR, IDC_HOL_LIST, IDC_HOL_SAVE,
+     IDC_HOL_LOAD, IDC_HOL_LINK, "/tempovista/holidays"},
+    {DateListKind::Events, IDD_EVENTS, IDC_EVT_CALENDAR, IDC_EVT_LIST, IDC_EVT_SAVE, IDC_EVT_LOAD,
+     IDC_EVT_LINK, "/tempovista/events"},
+};
+
+const DateListPageSetup& SetupOf(DateListKind kind) {
+  for (const DateListPageSetup& setup : kSetups)
+    if (setup.kind == kind) return setup;
+  return kSetups[0];
+}
+
+COleDateTime Today() {
+  const COleDateTime now = COleDateTime::GetCurrentTime();
+  return COleDateTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
+}
+
+}  // namespace
+
+CDateListPage::CDateListPage(DateListKind kind)
+    : CPropertyPage(SetupOf(kind).templateId), ListFileSteps(kind), m_setup(SetupOf(kind)) {
+  m_selectedDate = COleDateTime::GetCurrentTime();
+}
+
+DateRecordList& CDateListPage::List() {
+  static DateRecordList none;  // only without a main window, which never edits it
+  return m_pMainDlg != nullptr ? m_pMainDlg->GetList(ListKind()) : none;
+}
+
+void CDateListPage::DoDataExchange(CDataExchange* pDX) {
+  DDX_Control(pDX, m_setup.linkId, m_link);
+  DDX_Control(pDX, m_setup.calendarId, m_calendar);
+  DDX_Text(pDX, IDC_LIST_LOCATION, m_location);
+  DDX_MonthCalCtrl(pDX, m_setup.calendarId, m_selectedDate);
+  DDX_Text(pDX, IDC_LIST_NAME, m_strEvent);
+}
+
+BOOL CDateListPage::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  m_pMainDlg = theApp.m_pMainWnd;
+  m_link.SetLink(std::string("http://") + kMakerHost + m_setup.linkPath);
+  m_link.SetUnderlined(true);
+  if (m_pMainDlg != nullptr)
+    m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
+
+  m_list.Attach(GetDlgItem(m_setup.listId));
+  m_list.InsertColumn(0, "Event", 180);
+  m_list.InsertColumn(1, "Date", 80);
+  m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+
+  UpdateData(false);
+  RefreshList();
+  m_selectedDate = Today();
+  SyncSelection();
+  UpdateData(false);
+  EnableItem(m_setup.saveId, m_listChanged);
+  return TRUE;
+}
+
+bool CDateListPage::OnCommand(WORD id, WORD code, HWND) {
+  if (code != BN_CLICKED) return false;
+  if (id == IDC_LIST_ADD) {
+    OnAddOrUpdate();
+  } else if (id == IDC_LIST_DELETE) {
+    OnDelete();
+  } else if (id == IDC_LIST_BROWSE) {
+    OnBrowse();
+  } else if (id == m_setup.loadId) {
+    OnLoadFile();
+  } else if (id == m_setup.saveId) {
+    OnSaveFile();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool CDateListPage::OnNotify(int id, NMHDR* header, LRESULT* result) {
+  // The calendar's own day-state requests go unanswered: bold days change
+  // only through RefreshList.
+  if (id == m_setup.calendarId && header->code == MCN_SELCHANGE) {
+    OnCalendarChange();
+  } else if (id == m_setup.listId && header->code == NM_CLICK) {
+    OnRowClick();
+  } else if (id == m_setup.listId &&
+             (header->code == LVN_GETDISPINFOA || header->code == LVN_GETDISPINFOW)) {
+    // Both forms carry the row and column at the same place.
+    const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if (item.iItem >= 0 && item.iItem < static_cast<int>(m_rows.size())) {
+      const Row& row = m_rows[static_cast<size_t>(item.iItem)];
+      CListView::CopyDispInfoText(header, item.iSubItem == 0 ? row.name : row.dateText);
+    }
+  } else {
+    return CPropertyPage::OnNotify(id, header, result);
+  }
+  *result = 0;
+  return true;
+}
+
+void CDateListPage::RefreshList() {
+  EnableItem(m_setup.saveId, m_listChanged);
+  // The rows ask the page for their texts when they are drawn, so a new
+  // month only adds or removes the difference in rows: setting each text
+  // would draw the list after every one on some systems.
+  m_list.ClearSelection();
+  m_rows.clear();
+  for (const DateRecord* record : MarkListDays(m_calendar, List()))
+    m_rows.push_back(Row{record->date, record->name, DateText(record->date)});
+  const int count = static_cast<int>(m_rows.size());
+  for (int row = m_list.GetItemCount(); row < count; ++row) m_list.InsertCallbackItem(row, 2, row);
+  for (int row = m_list.GetItemCount() - 1; row >= count; --row) m_list.DeleteItem(row);
+  m_list.RedrawItems();
+}
+
+DateRecordList::iterator CDateListPage::FindSelected() {
+  DateRecordList& list = List();
+  for (auto it = list.begin(); it != list.end(); ++it)
+    if (it->active && it->date == m_selectedDate) return it;
+  return list.end();
+}
+
+void CDateListPage::ShowSelection(bool found) {
+  SetDlgItemText(IDC_LIST_ADD, found ? "&Update" : "&Add");
+  EnableItem(IDC_LIST_ADD, true);
+  EnableItem(IDC_LIST_DELETE, found);
+}
+
+void CDateListPage::SyncSelection() {
+  const auto found = FindSelected();
+  const bool has = found != List().end();
+  m_strEvent = has ? found->name : std::string();
+  ShowSelection(has);
+}
+
+void CDateListPage::OnCalendarChange() {
+  UpdateData(true);
+  RefreshList();
+  m_strEvent.clear();
+  SyncSelection();
+  UpdateData(false);
+}
+
+void CDateListPage::OnRowClick() {
+  UpdateData(true);
+  const int row = m_list.GetNextItem(-1);
+  if (row >= 0 && row < static_cast<int>(m_rows.size())) m_selectedDate = m_rows[static_cast<size_t>(row)].date;
+  SyncSelection();
+  SYSTEMTIME before[2]{};
+  SendDlgItemMessage(m_setup.calendarId, MCM_GETMONTHRANGE, GMR_DAYSTATE,
+                     reinterpret_cast<LPARAM>(before));
+  UpdateData(false);
+  // A row of a neighbouring month's grey days turns the calendar to that
+  // month: its bold days and rows follow.
+  SYSTEMTIME after[2]{};
+  SendDlgItemMessage(m_setup.calendarId, MCM_GETMONTHRANGE, GMR_DAYSTATE,
+                     reinterpret_cast<LPARAM>(after));
+  if (before[0].wYear != after[0].wYear || before[0].wMonth != after[0].wMonth ||
+      before[0].wDay != after[0].wDay) {
+    RefreshList();
+  }
+}
+
+void CDateListPage::OnAddOrUpdate() {
+  UpdateData(true);
+  // Names are taken as typed, empty ones too; the list file writes the few
+  // characters it cannot hold (bars, line breaks) as spaces.
+  DateRecordList& list = List();
+  const auto found = FindSelected();
+  if (found != list.end()) {
+    found->name = m_strEvent;
+  } else {
+    list.push_back(DateRecord{m_strEvent, m_selectedDate, true});
+    SortByDate(list);
+  }
+  ShowSelection(true);
+  m_listChanged = true;
+  UpdateData(false);
+  RefreshList();
+}
+
+void CDateListPage::OnDelete() {
+  UpdateData(true);
+  DateRecordList& list = List();
+  const auto found = FindSelected();
+  if (found == list.end()) {
+    RefreshList();
+    return;
+  }
+  list.erase(found);
+  SortByDate(list);
+  m_strEvent.clear();
+  ShowSelection(false);
+  m_listChanged = true;
+  UpdateData(false);
+  RefreshList();
+}
+
+void CDateListPage::OnLoadFile() {
+  UpdateData(true);
+  if (m_pMainDlg != nullptr) LoadListFile(*m_pMainDlg, m_location);
+  RefreshList();
+}
+
+void CDateListPage::OnSaveFile() {
+  UpdateData(true);
+  if (m_pMainDlg != nullptr) SaveListFile(*m_pMainDlg);
+}
+
+void CDateListPage::OnListSaved() {
+  if (m_hWnd != nullptr) EnableItem(m_setup.saveId, false);
+}
+
+void CDateListPage::OnBrowse() {
+  UpdateData(true);
+  if (m_pMainDlg != nullptr && BrowseListFile(m_hWnd, *m_pMainDlg)) RefreshList();
+  UpdateData(false);
+}

@@ -1,0 +1,79 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/COleDateTime.h"
+#include "controls/CLinkStatic.h"
+#include "controls/CTipMonthCal.h"
+#include "framework/CListView.h"
+#include "framework/CPropertyPage.h"
+#include "lists/DateRecord.h"
+#include "pages/ListFileSteps.h"
+
+class CMainDlg;
+
+// What tells the Holidays and the Events page apart.
+struct DateListPageSetup {
+  DateListKind kind;
+  UINT templateId;
+  int calendarId;
+  int listId;
+  int saveId;
+  int loadId;
+  int linkId;
+  const char* linkPath;  // the page of ready-made list files on the maker's site
+};
+
+// A page that edits one list of named days of the main window on its own
+// calendar: the list's days are bold with their names as tooltips, and
+// listed beside it. A day holds one record through this page: Add on a day
+// that has one renames it. The list is edited in place; rows identify their
+// record by its date, since a save rebuilds the list.
+class CDateListPage : public CPropertyPage, public ListFileSteps {
+ public:
+  explicit CDateListPage(DateListKind kind);
+
+  // The rows, bold days, day texts and Save File state from the list.
+  void RefreshList();
+  // The name box, the Add/Update caption and Delete for m_selectedDate;
+  // writes no controls.
+  void SyncSelection();
+
+  CLinkStatic m_link;  // to the maker's page of ready-made list files
+  COleDateTime m_selectedDate;
+  CListView m_list;
+  CTipMonthCal m_calendar;
+  std::string m_strEvent;
+  CMainDlg* m_pMainDlg = nullptr;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
+  void OnListSaved() override;
+
+ private:
+  DateRecordList& List();
+  DateRecordList::iterator FindSelected();
+  void ShowSelection(bool found);
+  void OnCalendarChange();
+  void OnRowClick();
+  void OnAddOrUpdate();
+  void OnDelete();
+  void OnLoadFile();
+  void OnSaveFile();
+  void OnBrowse();
+
+  // What row i shows: the list view asks for its texts when it draws.
+  struct Row {
+    COleDateTime date;
+    std::string name;
+    std::string dateText;
+  };
+
+  const DateListPageSetup& m_setup;
+  std::vector<Row> m_rows;
+};

@@ -1,5 +1,0 @@
-#include "pages/CPPHolidays.h"
-
-#include "resource.h"
-
-CPPHolidays::CPPHolidays() : CPropertyPage(IDD_HOLIDAYS) {}
