@@ -65,7 +65,9 @@ TEST(ReadyMadeHolidays, EveryListOfTheIndexReadsBackWhole) {
     listed.insert(f[0]);
 
     const std::string text = ReadText(f[0]);
-    EXPECT_EQ(text.rfind("!Version: 1.0\n", 0), 0u) << f[0];
+    // The header, then the credit the data's licence asks for.
+    EXPECT_EQ(text.rfind("!Version: 1.0\n! Source: date-holidays ", 0), 0u) << f[0];
+    EXPECT_NE(text.find("licence CC BY-SA 3.0"), std::string::npos) << f[0];
     const size_t lines = DataLines(text).size();
     const DateRecordList& records = List(f[0]);
     EXPECT_GT(lines, 0u) << f[0];

@@ -131,7 +131,7 @@ function publicHolidays(hd) {
 }
 
 function writeList(fileName, title, lines) {
-  const text = ['!Version: 1.0', `! Public holidays of ${title}, ${firstYear} to ${lastYear}.`, kCredit, ...lines]
+  const text = ['!Version: 1.0', kCredit, `! Public holidays of ${title}, ${firstYear} to ${lastYear}.`, ...lines]
     .join('\r\n') + '\r\n';
   fs.writeFileSync(path.join(outDir, fileName), toCp1252(text));
 }
