@@ -1,0 +1,108 @@
+// Hostile iCalendar text: no crash, quiet sanitizers, and the bounds hold.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "lists/ICalendarText.h"
+#include "support/ICalendarTestText.h"
+
+namespace {
+
+std::string Repeat(const std::string& piece, size_t times) {
+  std::string out;
+  out.reserve(piece.size() * times);
+  for (size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
+const std::string kStart = "SUMMARY:X\nDTSTART;VALUE=DATE:20240101\n";
+
+}  // namespace
+
+TEST(ParseICalendarTextBadInput, Bounds) {
+  FixedClock clock;
+  const struct {
+    const char* what;
+    std::string text;
+    size_t records;
+    bool cutShort;
+  } cases[] = {
+      {"no END lines", "BEGIN:VCALENDAR\nBEGIN:VEVENT\n" + kStart, 1, false},
+      {"a 4 MB name", Calendar({"SUMMARY:" + std::string(4 << 20, 'n') + "\nDTSTART:20240101T000000"}),
+       1, false},
+      {"a 4 MB name in folded lines",
+       Calendar({"SUMMARY:" + Repeat("ab\r\n ", 1 << 20) + "\nDTSTART:20240101T000000"}), 1, false},
+      {"a 4 MB rule", Calendar({kStart + "RRULE:FREQ=YEARLY;COUNT=2;BYMONTHDAY=" + Repeat("1,", 2 << 20) + "1"}),
+       2, false},
+      {"a 4 MB EXDATE", Calendar({kStart + "RRULE:FREQ=DAILY;COUNT=3\nEXDATE;VALUE=DATE:" +
+                                  Repeat("20240102,", 460000) + "20240102"}),
+       2, false},
+      {"a billion occurrences", Calendar({kStart + "RRULE:FREQ=DAILY;COUNT=1000000000"}),
+       kMaxICalendarRecords, true},
+      {"an event of eight thousand years",
+       Calendar({kStart + "DTEND;VALUE=DATE:99991231"}), kMaxICalendarRecords, true},
+      {"two hundred daily rules", Calendar({kStart + Repeat("RRULE:FREQ=DAILY\n", 200)}),
+       12054, false},
+      {"31 February", Calendar({kStart + "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=31"}), 1, false},
+      {"29 February as its first Monday, to year 9999",
+       Calendar({kStart + "RRULE:FREQ=MONTHLY;BYMONTH=2;BYMONTHDAY=29;BYDAY=1MO;UNTIL=99991231"}), 1,
+       true},
+      {"a huge interval", Calendar({kStart + "RRULE:FREQ=WEEKLY;INTERVAL=4000000000;COUNT=5"}), 1,
+       false},
+      {"events inside events",
+       "BEGIN:VCALENDAR\n" + Repeat("BEGIN:VEVENT\n" + kStart, 20) + Repeat("END:VEVENT\n", 20), 8,
+       false},
+      {"deep unknown blocks and stray ENDs",
+       Repeat("BEGIN:X\n", 100000) + "BEGIN:VEVENT\n" + kStart + Repeat("END:VALARM\nEND:VCALENDAR\n", 1000) +
+           "END:VEVENT\n" + Repeat("END:VEVENT\n", 100000),
+       1, false},
+  };
+  for (const auto& c : cases) {
+    bool cutShort = !c.cutShort;
+    EXPECT_EQ(ParseICalendarText(c.text, DateListKind::Holidays, &cutShort).size(), c.records)
+        << c.what;
+    EXPECT_EQ(cutShort, c.cutShort) << c.what;
+  }
+}
+
+// Many rules that never match: the budget for the whole text ends the work.
+TEST(ParseICalendarTextBadInput, ManyBarrenRules) {
+  FixedClock clock;
+  const std::string event = kStart + "RRULE:FREQ=MONTHLY;BYMONTHDAY=29;BYMONTH=2;BYDAY=1MO;COUNT=9";
+  bool cutShort = false;
+  const DateRecordList records =
+      ParseICalendarText(Calendar(std::vector<std::string>(5000, event)), DateListKind::Holidays, &cutShort);
+  EXPECT_EQ(records.size(), 5000u);
+  EXPECT_TRUE(cutShort);
+}
+
+TEST(ParseICalendarTextBadInput, MangledCalendars) {
+  FixedClock clock;
+  const std::string base = Calendar({
+      "UID:a\nSUMMARY:A\\,b\nDTSTART;VALUE=DATE:20240229\nDTEND;VALUE=DATE:20240302\n"
+      "RRULE:FREQ=MONTHLY;BYDAY=-1SU,2MO;BYSETPOS=1;COUNT=20\nEXDATE:20240301T000000Z",
+      "UID:a\nRECURRENCE-ID:20240331T000000\nSUMMARY:B\nDTSTART:20240401T101010Z",
+      "SUMMARY:C\nDTSTART:20240101T120000\nRRULE:FREQ=WEEKLY;BYDAY=MO,FR;UNTIL=20250101T000000Z",
+  });
+  const char alphabet[] = "\r\n \t:;=,\\\"-0123456789TZ\xC3\xA9";
+  std::mt19937 rng(7);
+  for (int round = 0; round < 1500; ++round) {
+    std::string text = base;
+    const int edits = 1 + static_cast<int>(rng() % 8);
+    for (int i = 0; i < edits; ++i) {
+      const size_t pos = rng() % text.size();
+      switch (rng() % 3) {
+        case 0: text[pos] = alphabet[rng() % (sizeof alphabet - 1)]; break;
+        case 1: text.erase(pos, 1 + rng() % 16); break;
+        default: text.insert(pos, 1, alphabet[rng() % (sizeof alphabet - 1)]); break;
+      }
+      if (text.empty()) text = "x";
+    }
+    const DateListKind kind = round % 2 ? DateListKind::Counters : DateListKind::Holidays;
+    for (const DateRecord& r : ParseICalendarText(text, kind)) {
+      ASSERT_TRUE(r.date.IsValid());
+      ASSERT_TRUE(r.active);
+    }
+  }
+}
