@@ -175,35 +175,74 @@ COleDateTime ToDate(const DayTime& t) {
   return COleDateTime(year, month, day, t.second / 3600, t.second / 60 % 60, t.second % 60);
 }
 
-// Occurrences to leave out of a series: its EXDATEs and the ones that other
-// events replace. A date, or any value against an all-day series, takes
-// out the whole day.
+// Occurrences to leave out of a series: its EXDATEs, or the ones that
+// other events replace. A date, or any value against an all-day series,
+// takes out the whole day.
 class Exclusions {
  public:
-  Exclusions(bool allDay, const std::vector<ICalTime>& a, const std::vector<ICalTime>* b) {
-    for (const std::vector<ICalTime>* list : {&a, b}) {
-      if (list == nullptr) continue;
-      for (const ICalTime& t : *list) {
-        if (allDay || t.dateOnly) {
-          m_days.push_back(t.at.day);
-        } else {
-          m_times.push_back(t.at);
-        }
-      }
+  explicit Exclusions(const std::vector<ICalTime>& list) {
+    for (const ICalTime& t : list) {
+      (t.dateOnly ? m_dates : m_times).push_back(t.at);
+      m_days.push_back(t.at.day);
     }
+    for (std::vector<DayTime>* v : {&m_dates, &m_times}) std::sort(v->begin(), v->end());
     std::sort(m_days.begin(), m_days.end());
-    std::sort(m_times.begin(), m_times.end());
   }
-  bool Has(const DayTime& t) const {
-    return std::binary_search(m_days.begin(), m_days.end(), t.day) ||
+  bool Has(const DayTime& t, bool allDay) const {
+    if (allDay) return std::binary_search(m_days.begin(), m_days.end(), t.day);
+    return std::binary_search(m_dates.begin(), m_dates.end(), DayTime{t.day, 0}) ||
            std::binary_search(m_times.begin(), m_times.end(), t);
   }
-  bool Empty() const { return m_days.empty() && m_times.empty(); }
+  bool Empty() const { return m_days.empty(); }
 
  private:
+  std::vector<DayTime> m_dates, m_times;
   std::vector<long> m_days;
-  std::vector<DayTime> m_times;
 };
+
+// The series of an event: its start, the rules' occurrences and the
+// RDATEs, less the EXDATEs and the occurrences that other events replace.
+// In local time and in order.
+void ExpandSeries(const PendingEvent& e, const DayTime& localStart,
+                  const Exclusions* replaced, long openEndDay, size_t recordsLeft,
+                  ExpansionBudget& budget, std::vector<DayTime>& occurrences) {
+  // A series that starts at a UTC time repeats at that UTC time, which
+  // local summer time may move; the others repeat at their written time.
+  const bool utc = e.start.utc && !e.start.dateOnly;
+  const DayTime first = utc ? e.start.at : localStart;
+  occurrences.assign(1, first);
+  // Each rule's occurrences are merged in at once, so that rules that
+  // repeat each other take no more room than one.
+  for (const std::string& value : e.rules) {
+    RecurrenceRule rule;
+    if (!rule.Parse(value)) continue;
+    if (rule.HasUntil() && !utc) rule.SetUntil(Local(rule.Until()));
+    const size_t before = occurrences.size();
+    budget.occurrences = recordsLeft > before ? recordsLeft - before : 0;
+    rule.Expand(first, rule.HasEnd() ? LastICalDay() : openEndDay, budget, occurrences);
+    std::inplace_merge(occurrences.begin(), occurrences.begin() + before, occurrences.end());
+    occurrences.erase(std::unique(occurrences.begin(), occurrences.end()), occurrences.end());
+  }
+  if (utc) {
+    for (DayTime& t : occurrences) t = Local(ICalTime{t, false, true}).at;
+  }
+  for (const ICalTime& t : e.rdates) {
+    const DayTime at = e.start.dateOnly ? DayTime{t.at.day, 0} : t.at;
+    if (at.day >= FirstICalDay() && at.day <= LastICalDay()) occurrences.push_back(at);
+  }
+  std::sort(occurrences.begin(), occurrences.end());
+  occurrences.erase(std::unique(occurrences.begin(), occurrences.end()), occurrences.end());
+  const Exclusions excluded(e.exdates);
+  const bool allDay = e.start.dateOnly;
+  if (!excluded.Empty() || replaced != nullptr) {
+    occurrences.erase(std::remove_if(occurrences.begin(), occurrences.end(),
+                                     [&](const DayTime& t) {
+                                       return excluded.Has(t, allDay) ||
+                                              (replaced != nullptr && replaced->Has(t, allDay));
+                                     }),
+                      occurrences.end());
+  }
+}
 
 }  // namespace
 
@@ -220,10 +259,14 @@ bool IsICalendarText(const std::string& text) {
 DateRecordList ParseICalendarText(const std::string& text, DateListKind kind, bool* cutShort) {
   std::vector<PendingEvent> events = EventCollector().Collect(text);
 
-  std::unordered_map<std::string_view, std::vector<ICalTime>> replaced;
+  // The occurrences that events with a RECURRENCE-ID replace, by UID.
+  std::unordered_map<std::string_view, std::vector<ICalTime>> replacedTimes;
   for (const PendingEvent& e : events) {
-    if (e.hasRecurrenceId && !e.uid.empty()) replaced[e.uid].push_back(e.recurrenceId);
+    if (e.hasRecurrenceId && !e.uid.empty()) replacedTimes[e.uid].push_back(e.recurrenceId);
   }
+  std::unordered_map<std::string_view, Exclusions> replaced;
+  for (const auto& entry : replacedTimes) replaced.emplace(entry.first, Exclusions(entry.second));
+  replacedTimes.clear();
 
   const int thisYear = COleDateTime::GetCurrentTime().GetYear();
   const int openEndYear = thisYear > 0 ? std::min(thisYear + kOpenRuleYears, 9999) : 9999;
@@ -243,37 +286,13 @@ DateRecordList ParseICalendarText(const std::string& text, DateListKind kind, bo
     const ICalTime start = Local(e.start);
     if (e.cancelled || start.at.day < FirstICalDay() || start.at.day > LastICalDay()) continue;
 
-    // The series: the start, the rules' occurrences and the RDATEs, less
-    // the EXDATEs and the occurrences other events replace. An event that
-    // replaces one is that one occurrence itself.
-    occurrences.assign(1, start.at);
-    if (!e.hasRecurrenceId) {
-      // Each rule's occurrences are merged in at once, so that rules that
-      // repeat each other take no more room than one.
-      for (const std::string& value : e.rules) {
-        RecurrenceRule rule;
-        if (!rule.Parse(value)) continue;
-        if (rule.HasUntil()) rule.SetUntil(Local(rule.Until()));
-        const size_t before = occurrences.size();
-        budget.occurrences = recordsLeft > before ? recordsLeft - before : 0;
-        rule.Expand(start.at, rule.HasEnd() ? LastICalDay() : openEndDay, budget, occurrences);
-        std::inplace_merge(occurrences.begin(), occurrences.begin() + before, occurrences.end());
-        occurrences.erase(std::unique(occurrences.begin(), occurrences.end()), occurrences.end());
-      }
-      for (const ICalTime& t : e.rdates) {
-        const DayTime at = start.dateOnly ? DayTime{t.at.day, 0} : t.at;
-        if (at.day >= FirstICalDay() && at.day <= LastICalDay()) occurrences.push_back(at);
-      }
-      std::sort(occurrences.begin(), occurrences.end());
-      occurrences.erase(std::unique(occurrences.begin(), occurrences.end()), occurrences.end());
+    // An event that replaces an occurrence is that one occurrence itself.
+    if (e.hasRecurrenceId) {
+      occurrences.assign(1, start.at);
+    } else {
       const auto other = e.uid.empty() ? replaced.end() : replaced.find(e.uid);
-      const Exclusions excluded(start.dateOnly, e.exdates,
-                                other == replaced.end() ? nullptr : &other->second);
-      if (!excluded.Empty()) {
-        occurrences.erase(std::remove_if(occurrences.begin(), occurrences.end(),
-                                         [&](const DayTime& t) { return excluded.Has(t); }),
-                          occurrences.end());
-      }
+      ExpandSeries(e, start.at, other == replaced.end() ? nullptr : &other->second, openEndDay,
+                   recordsLeft, budget, occurrences);
     }
 
     // Days an all-day event covers; DTEND is the first day after it.

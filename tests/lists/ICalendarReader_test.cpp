@@ -116,6 +116,11 @@ TEST(ParseICalendarText, UtcTimesAreMadeLocal) {
             (Lines{"Z|2024-01-01 01:00:00", "Z|2024-07-01 00:30:00"}));
   EXPECT_EQ(RecordLines(ParseICalendarText(text, DateListKind::Holidays)),
             (Lines{"Z|2024-01-01", "Z|2024-07-01"}));
+  // A UTC series keeps its UTC time across the change to summer time.
+  const std::string series =
+      Calendar({"SUMMARY:S\nDTSTART:20240301T120000Z\nRRULE:FREQ=MONTHLY;COUNT=2;UNTIL=20240401T120000Z"});
+  EXPECT_EQ(RecordLines(ParseICalendarText(series, DateListKind::Counters), true),
+            (Lines{"S|2024-03-01 13:00:00", "S|2024-04-01 14:00:00"}));
   saved ? setenv("TZ", old.c_str(), 1) : unsetenv("TZ");
   tzset();
 #endif
