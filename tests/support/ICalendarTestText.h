@@ -16,12 +16,9 @@ inline std::vector<std::string> RecordLines(const DateRecordList& records, bool 
     DateBreakdown b;
     char date[32] = "invalid";
     if (r.date.GetAsBreakdown(b)) {
-      if (withTime) {
-        std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d:%02d:%02d", b.year, b.month, b.day,
-                      b.hour, b.minute, b.second);
-      } else {
-        std::snprintf(date, sizeof date, "%04d-%02d-%02d", b.year, b.month, b.day);
-      }
+      std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d:%02d:%02d", b.year, b.month, b.day,
+                    b.hour, b.minute, b.second);
+      if (!withTime) date[10] = '\0';
     }
     lines.push_back(r.name + "|" + date);
   }
