@@ -238,7 +238,7 @@ RecurrenceRule::Filters RecurrenceRule::EffectiveFilters(const DayTime& start) c
       for (int w = 0; w < 7; ++w) {
         if (m_nth[w].any() || m_nthFromEnd[w].any()) f.weekdays |= static_cast<uint8_t>(1u << w);
       }
-      if (m_freq == Frequency::Weekly && !m_byDay) {
+      if (m_freq == Frequency::Weekly && noDays) {
         f.byDay = true;
         f.weekdays = static_cast<uint8_t>(1u << WeekdayOfDays(start.day));
       }

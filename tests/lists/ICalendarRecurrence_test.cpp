@@ -49,6 +49,8 @@ TEST(ICalendarRecurrence, RuleParts) {
       {"20240102", "RRULE:FREQ=WEEKLY;BYDAY=TU,TH;UNTIL=20240111",
        {"2024-01-02", "2024-01-04", "2024-01-09", "2024-01-11"}},
       {"20240102", "RRULE:FREQ=WEEKLY;INTERVAL=2;COUNT=3", {"2024-01-02", "2024-01-16", "2024-01-30"}},
+      // BYMONTHDAY without BYDAY: no weekday of the start's.
+      {"20240105", "RRULE:FREQ=WEEKLY;BYMONTHDAY=5;COUNT=3", {"2024-01-05", "2024-02-05", "2024-03-05"}},
       {"20240130", "RRULE:FREQ=DAILY;INTERVAL=3;COUNT=3", {"2024-01-30", "2024-02-02", "2024-02-05"}},
       {"20240227", "RRULE:FREQ=DAILY;BYMONTH=3;COUNT=2", {"2024-02-27", "2024-03-01"}},
       // COUNT against UNTIL: UNTIL includes its own day, COUNT includes the start.
