@@ -10,6 +10,8 @@
 #include "app/CMainDlg.h"
 #include "app/CRegistrySettings.h"
 #include "app/SettingsDefaults.h"
+#include "base/ProgramNames.h"
+#include "lists/ListKindInfo.h"
 #include "pages/CPPAbout.h"
 #include "pages/CPPCountDown.h"
 #include "pages/CPPEvents.h"
@@ -20,9 +22,7 @@
 CMainApp theApp;
 
 namespace {
-const char kTitle[] = "Tempovista";
-const size_t kTitleLength = sizeof(kTitle) - 1;  // the 10 bytes compared
-const char kSettingsKey[] = "Software\\QRV\\Tempovista\\";
+const size_t kTitleLength = sizeof(kProgramTitle) - 1;  // the 10 bytes compared
 const char kFallbackFolder[] = "C:\\QRV\\Tempovista";
 const ATOM kDialogClassAtom = 0x8002;
 
@@ -43,10 +43,13 @@ bool HasShowNow(const std::string& commandLine) {
 // A title matches when its first 10 bytes are "Tempovista": the running
 // main window, and message boxes captioned so.
 bool TitleMatches(HWND window) {
+  // GetWindowTextA, unlike a read that asks for the length first, reads
+  // another process's caption without sending it a message, so a hung first
+  // instance cannot hold up the second.
   char title[2048] = {};
   const int length = GetWindowTextA(window, title, sizeof(title));
   if (length < static_cast<int>(kTitleLength)) return false;
-  return std::memcmp(title, kTitle, kTitleLength) == 0;
+  return std::memcmp(title, kProgramTitle, kTitleLength) == 0;
 }
 
 void BringForward(HWND window) {
@@ -64,14 +67,10 @@ void FillDefaultCachePaths(CRegistrySettings& settings) {
   if (SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents) >= 0) {
     folder = documents;
   }
-  const struct {
-    const char* setting;
-    const char* suffix;
-  } caches[] = {{"HolidayCacheFile", "\\TVcache.tvh"},
-                {"EventCacheFile", "\\TVcache.tve"},
-                {"CounterCacheFile", "\\TVcache.tvc"}};
-  for (const auto& cache : caches) {
-    if (settings.GetText(cache.setting).empty()) settings.SetText(cache.setting, folder + cache.suffix);
+  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+    const ListKindInfo& info = GetListKindInfo(kind);
+    if (settings.GetText(info.cacheSetting).empty())
+      settings.SetText(info.cacheSetting, folder + "\\TVcache" + info.extension);
   }
 }
 }  // namespace
@@ -98,42 +97,44 @@ BOOL CMainApp::InitInstance() {
   m_bModernOs = IsModernOs();
   if (CheckSingleInstance()) return FALSE;
 
-  m_pSettings = new CRegistrySettings;
-  m_pSettings->AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
-  m_pSettings->AddTextDefaults(kTextDefaults, kTextDefaultCount);
-  m_pSettings->SetRoot(HKEY_CURRENT_USER, kSettingsKey);
+  CRegistrySettings settings;
+  settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
+  settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
+  settings.SetRoot(HKEY_CURRENT_USER, kProgramSettingsKey);
+  m_pSettings = &settings;
 
   if (HasShowNow(m_lpCmdLine)) {
-    m_pSettings->SetNumber("WindowHide", 0);
-    m_pSettings->SetNumber("WindowMinimised", 0);
+    settings.SetNumber(setting::kWindowHide, 0);
+    settings.SetNumber(setting::kWindowMinimised, 0);
   }
   try {
-    FillDefaultCachePaths(*m_pSettings);
+    FillDefaultCachePaths(settings);
   } catch (...) {
     // The cache settings keep what the registry held; start-up goes on.
   }
 
-  auto* dlg = new CMainDlg;
-  dlg->m_bModernOs = m_bModernOs;
+  // Owned here, for the modal run. The window is declared last so that it
+  // goes first: its destructor removes the tray icon while the pages and the
+  // settings still exist.
+  CPPMonthByMonth monthByMonth;
+  CPPStopWatch stopWatch;
+  CPPHolidays holidays;
+  CPPEvents events;
+  CPPCountDown countDown;
+  CPPAbout about;
+  CMainDlg dlg;
+  dlg.m_bModernOs = m_bModernOs;
   // The order fixes the page indices the tray menu selects.
-  dlg->AddPage(new CPPMonthByMonth);
-  dlg->AddPage(new CPPStopWatch);
-  dlg->AddPage(new CPPHolidays);
-  dlg->AddPage(new CPPEvents);
-  dlg->AddPage(new CPPCountDown);
-  dlg->AddPage(new CPPAbout);
+  dlg.AddPage(&monthByMonth);
+  dlg.AddPage(&stopWatch);
+  dlg.AddPage(&holidays);
+  dlg.AddPage(&events);
+  dlg.AddPage(&countDown);
+  dlg.AddPage(&about);
 
-  m_pMainWnd = dlg;
-  dlg->DoModal();
-
-  while (dlg->GetPageCount() > 0) {
-    CPropertyPage* page = dlg->GetPage(0);
-    dlg->RemovePage(0);
-    delete page;
-  }
-  delete m_pSettings;
-  m_pSettings = nullptr;
+  m_pMainWnd = &dlg;
+  dlg.DoModal();
   m_pMainWnd = nullptr;
-  delete dlg;  // removes the tray icon
+  m_pSettings = nullptr;
   return FALSE;
 }

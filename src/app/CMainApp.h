@@ -16,6 +16,8 @@ class CMainApp {
   bool CheckSingleInstance();
 
   HANDLE m_hAppLock = nullptr;
+  // The settings store and the main window while InitInstance runs them;
+  // InitInstance owns both.
   CRegistrySettings* m_pSettings = nullptr;
   bool m_bModernOs = true;
 

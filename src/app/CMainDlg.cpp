@@ -4,7 +4,9 @@
 
 #include "app/CMainApp.h"
 #include "app/CRegistrySettings.h"
+#include "base/ProgramNames.h"
 #include "framework/Dpi.h"
+#include "framework/ResourceModule.h"
 #include "framework/ShellNotify.h"
 #include "lists/DateListIO.h"
 #include "lists/ListKindInfo.h"
@@ -12,7 +14,6 @@
 #include "resource.h"
 
 namespace {
-const char kTitle[] = "Tempovista";
 const UINT kShellAttempts = 5;
 const DWORD kShellRetryMs = 500;
 const int kApplyButton = 0x3021;  // the property sheet's Apply button
@@ -29,10 +30,6 @@ const PageCommand kPageCommands[] = {
     {ID_TRAY_MONTHBYMONTH, 0}, {ID_TRAY_STOPWATCH, 1}, {ID_TRAY_HOLIDAYS, 2},
     {ID_TRAY_EVENTS, 3},       {ID_TRAY_COUNTDOWN, 4}, {ID_TRAY_ABOUT, 5},
 };
-
-HINSTANCE ResourceModule() {
-  return theApp.m_hInstance != nullptr ? theApp.m_hInstance : GetModuleHandleA(nullptr);
-}
 
 HICON LoadAppIcon(int id, IconSize size) { return LoadIconForDpi(ResourceModule(), id, size); }
 
@@ -54,7 +51,7 @@ void CopyTooltip(char* tip, const std::string& text) {
 }  // namespace
 
 CMainDlg::CMainDlg()
-    : CPropertySheet(kTitle, nullptr, 0), m_taskbarCreatedMessage(RegisterWindowMessageA("TaskbarCreated")) {}
+    : CPropertySheet(kProgramTitle, nullptr, 0), m_taskbarCreatedMessage(RegisterWindowMessageA("TaskbarCreated")) {}
 
 CMainDlg::~CMainDlg() {
   // The record names the window even after the window is gone, which is all
@@ -119,7 +116,7 @@ bool CMainDlg::PromptSaveChangedLists() {
     int index;
     ListFileSteps* steps = FindListPage(kind, index);
     if (steps == nullptr || !steps->m_listChanged) continue;
-    if (MessageBox(GetListKindInfo(kind).saveQuestion, kTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (MessageBox(GetListKindInfo(kind).saveQuestion, kProgramTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
       continue;
     if (!steps->SaveListFile(*this)) {
       // The save told the user why; the list and its changes are still
@@ -149,15 +146,9 @@ void CMainDlg::OnPreCreate() { LoadStoredLists(); }
 void CMainDlg::LoadStoredLists() {
   CRegistrySettings* settings = theApp.m_pSettings;
   if (settings == nullptr) return;
-  const struct {
-    const char* setting;
-    DateListKind kind;
-  } stored[] = {{"HolidayFile", DateListKind::Holidays},
-                {"EventFile", DateListKind::Events},
-                {"CounterFile", DateListKind::Counters}};
-  for (const auto& list : stored) {
-    const std::string location = settings->GetText(list.setting);
-    if (!location.empty()) LoadDateList(list.kind, *this, location, false, false, true);
+  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+    const std::string location = settings->GetText(GetListKindInfo(kind).locationSetting);
+    if (!location.empty()) LoadDateList(kind, *this, location, false, false, true);
   }
 }
 
@@ -213,7 +204,7 @@ void CMainDlg::AddTrayIcon() {
   m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   m_nid.uCallbackMessage = WM_TRAYICON_NOTIFY;
   m_nid.hIcon = LoadAppIcon(IDI_MAINICON, IconSize::Small);
-  CopyTooltip(m_nid.szTip, kTitle);
+  CopyTooltip(m_nid.szTip, kProgramTitle);
   NotifyShellWithRetries(NIM_ADD);  // without an icon the program runs on
 }
 
@@ -227,7 +218,7 @@ void CMainDlg::OnTaskbarCreated() {
 
 void CMainDlg::ModifyTrayIcon(HICON icon, const std::string& dateText) {
   m_nid.hIcon = icon;
-  CopyTooltip(m_nid.szTip, m_bModernOs ? std::string(kTitle) + "\n" + dateText : dateText);
+  CopyTooltip(m_nid.szTip, m_bModernOs ? std::string(kProgramTitle) + "\n" + dateText : dateText);
   NotifyShellWithRetries(NIM_MODIFY);
 }
 
@@ -252,8 +243,8 @@ void CMainDlg::ApplyWindowState(bool hide, bool minimise) {
     }
   }
   if (CRegistrySettings* settings = theApp.m_pSettings) {
-    settings->SetNumber("WindowHide", hide ? 1 : 0);
-    settings->SetNumber("WindowMinimised", minimise ? 1 : 0);
+    settings->SetNumber(setting::kWindowHide, hide ? 1 : 0);
+    settings->SetNumber(setting::kWindowMinimised, minimise ? 1 : 0);
   }
 }
 
@@ -298,7 +289,7 @@ LRESULT CMainDlg::OnSysCommand(WPARAM command, LPARAM lParam) {
   if ((command & 0xFFF0) == SC_CLOSE) command = SC_CLOSE;
   switch (command) {
     case kSysCommandExit:
-      if (MessageBox("Are you sure you want to terminate this application", kTitle,
+      if (MessageBox("Are you sure you want to terminate this application", kProgramTitle,
                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         ExitApplication();
       }

@@ -1,15 +1,18 @@
 #include "app/SettingsDefaults.h"
 
+#include "base/ProgramNames.h"
+
 const NumberDefault kNumberDefaults[kNumberDefaultCount] = {
-    {"WindowHide", 0},
-    {"WindowMinimised", 0},
-    {"Difference", 0x20004},  // 4 weeks
-    {"LinkedDifference", 0},
-    {"UpdatePeriod", 60},
-    {"InternetAllowed", 0},
+    {setting::kWindowHide, 0},
+    {setting::kWindowMinimised, 0},
+    {setting::kDifference, 0x20004},  // 4 weeks
+    {setting::kLinkedDifference, 0},
+    {setting::kUpdatePeriod, 60},
+    {setting::kInternetAllowed, 0},
 };
 
 const TextDefault kTextDefaults[kTextDefaultCount] = {
-    {"HolidayFile", ""},      {"EventFile", ""},      {"CounterFile", ""},
-    {"HolidayCacheFile", ""}, {"EventCacheFile", ""}, {"CounterCacheFile", ""},
+    {setting::kHolidayFile, ""},      {setting::kEventFile, ""},
+    {setting::kCounterFile, ""},      {setting::kHolidayCacheFile, ""},
+    {setting::kEventCacheFile, ""},   {setting::kCounterCacheFile, ""},
 };

@@ -9,6 +9,7 @@
 #include "controls/LinkOpen.h"
 #include "framework/ExecutableName.h"
 #include "framework/Prompt.h"
+#include "framework/ResourceModule.h"
 
 namespace {
 constexpr UINT_PTR kToolId = 1;
@@ -103,7 +104,7 @@ void CLinkStatic::PreSubclassWindow() {
   LoadLinkCursor();
   if (m_tip == nullptr) {
     m_tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+                            CW_USEDEFAULT, m_hWnd, nullptr, ResourceModule(), nullptr);
   }
   if (m_tip != nullptr) {
     TOOLINFOA ti = ToolInfo();

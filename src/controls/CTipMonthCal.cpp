@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "framework/ResourceModule.h"
+
 namespace {
 
 // The hit-test record in its first, 32-byte form: every comctl32 version
@@ -62,7 +64,7 @@ void CTipMonthCal::PreSubclassWindow() {
   if (m_tip == nullptr) {
     m_tip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                              ::GetModuleHandleA(nullptr), nullptr);
+                              ResourceModule(), nullptr);
   }
   if (m_tip == nullptr) return;
   TOOLINFOA ti = ToolInfo("Calendar Tooltip");

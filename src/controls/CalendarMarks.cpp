@@ -1,7 +1,7 @@
 #include "controls/CalendarMarks.h"
 
 #include "controls/DayStateIndex.h"
-#include "framework/SystemTimeConvert.h"
+#include "framework/SystemTime.h"
 
 std::vector<const DateRecord*> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records) {
   std::vector<const DateRecord*> marked;
@@ -11,16 +11,16 @@ std::vector<const DateRecord*> MarkListDays(CTipMonthCal& calendar, const DateRe
   const LRESULT words = ::SendMessageA(hwnd, MCM_GETMONTHRANGE, GMR_DAYSTATE,
                                        reinterpret_cast<LPARAM>(range));
   if (words <= 0) return marked;
+  COleDateTime first, last;
+  if (!FromSystemTime(range[0], true, first) || !FromSystemTime(range[1], true, last)) return marked;
+  const COleDateTime afterLast = last.AddDays(1);
   std::vector<MONTHDAYSTATE> states(static_cast<size_t>(words), 0);
   calendar.ClearTips();
-
-  const COleDateTime first = FromSystemTime(range[0]);
-  const COleDateTime afterLast = FromSystemTime(range[1]).AddDays(1);
   for (const DateRecord& record : records) {
     if (!record.active || !record.date.IsValid()) continue;
     if (record.date < first || !(record.date < afterLast)) continue;
-    const SYSTEMTIME day = ToSystemTime(record.date);
-    if (day.wDay == 0) continue;  // no calendar day to mark
+    SYSTEMTIME day{};
+    if (!ToSystemTime(record.date, day)) continue;  // no calendar day to mark
     const int index = DayStateIndex(range[0].wYear, range[0].wMonth, day.wYear, day.wMonth,
                                     static_cast<int>(words));
     if (index < 0) continue;

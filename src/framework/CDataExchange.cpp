@@ -1,38 +1,10 @@
 #include "framework/CDataExchange.h"
 
 #include <commctrl.h>
-#include <oleauto.h>
-
-#include <vector>
 
 #include "framework/CSubclassedWnd.h"
-
-namespace {
-// The platform's conversions, so that control values and COleDateTime agree
-// with what the system itself would compose.
-bool ToSystemTime(const COleDateTime& value, SYSTEMTIME& out) {
-  if (!value.IsValid()) return false;
-  return VariantTimeToSystemTime(value.m_dt, &out) != FALSE;
-}
-
-bool FromSystemTime(SYSTEMTIME time, bool dateOnly, COleDateTime& out) {
-  if (dateOnly) time.wHour = time.wMinute = time.wSecond = 0;
-  time.wMilliseconds = 0;
-  double days = 0.0;
-  if (!SystemTimeToVariantTime(&time, &days)) return false;
-  out = COleDateTime(days);
-  return true;
-}
-}  // namespace
-
-namespace {
-std::string WindowText(HWND control) {
-  int length = GetWindowTextLengthA(control);
-  std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-  int copied = GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
-}
-}  // namespace
+#include "framework/CWnd.h"
+#include "framework/SystemTime.h"
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
   HWND control = GetDlgItem(pDX->m_hDlg, id);

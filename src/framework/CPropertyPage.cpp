@@ -1,11 +1,12 @@
 #include "framework/CPropertyPage.h"
 
 #include "framework/CSubclassedWnd.h"
+#include "framework/ResourceModule.h"
 
 CPropertyPage::CPropertyPage(UINT templateId) {
   m_psp.dwSize = sizeof(m_psp);
   m_psp.dwFlags = PSP_DEFAULT;
-  m_psp.hInstance = GetModuleHandleA(nullptr);
+  m_psp.hInstance = ResourceModule();
   m_psp.pszTemplate = MAKEINTRESOURCEA(templateId);
   m_psp.pfnDlgProc = PageProc;
   m_psp.lParam = reinterpret_cast<LPARAM>(this);

@@ -1,5 +1,7 @@
 #include "framework/CPropertySheet.h"
 
+#include "framework/ResourceModule.h"
+
 namespace {
 // The sheet being created by DoModal and the hook that catches its window.
 // The program has one user-interface thread.
@@ -56,7 +58,7 @@ INT_PTR CPropertySheet::DoModal() {
   header.dwSize = sizeof(header);
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOCONTEXTHELP;
   header.hwndParent = m_parent;
-  header.hInstance = GetModuleHandleA(nullptr);
+  header.hInstance = ResourceModule();
   header.pszCaption = m_caption.c_str();
   header.nPages = static_cast<UINT>(pages.size());
   header.nStartPage = m_startPage < pages.size() ? m_startPage : 0;

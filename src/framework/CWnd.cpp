@@ -4,7 +4,6 @@
 
 #include "framework/Prompt.h"
 
-namespace {
 std::string WindowText(HWND hwnd) {
   if (hwnd == nullptr) return std::string();
   int length = ::GetWindowTextLengthA(hwnd);
@@ -13,7 +12,6 @@ std::string WindowText(HWND hwnd) {
   int copied = ::GetWindowTextA(hwnd, buffer.data(), length + 1);
   return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
-}  // namespace
 
 std::string CWnd::GetWindowText() const { return WindowText(m_hWnd); }
 

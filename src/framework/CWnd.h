@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The text of any window or control; empty for no window.
+std::string WindowText(HWND hwnd);
+
 // A window handle with the few helpers the program uses.
 class CWnd {
  public:

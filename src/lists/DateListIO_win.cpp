@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/ProgramNames.h"
 #include "lists/DateListText.h"
 #include "lists/ListKindInfo.h"
 #include "lists/ListSource.h"
@@ -11,12 +12,12 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
   if (location.empty()) {
     if (!quiet) {
       owner.ShowListMessage("Please specify a filename before attempting to load a file",
-                            "Tempovista", MB_OK | MB_ICONINFORMATION);
+                            kProgramTitle, MB_OK | MB_ICONINFORMATION);
     }
     return false;
   }
   const ListKindInfo& info = GetListKindInfo(kind);
-  if (owner.GetNumberSetting("InternetAllowed") != 1) allowRemote = false;
+  if (owner.GetNumberSetting(setting::kInternetAllowed) != 1) allowRemote = false;
   const std::string prefix = info.unreadablePrefix + location;
   const std::string cachePath = owner.GetTextSetting(info.cacheSetting);
 

@@ -1,15 +1,17 @@
 #include "lists/ListKindInfo.h"
 
+#include "base/ProgramNames.h"
+
 namespace {
 const ListKindInfo kKinds[] = {
-    {DateListKind::Holidays, "Unable to read the holidays file\n\n", "HolidayFile",
-     "HolidayCacheFile", ".tvh", "Tempovista Holidays(*.tvh)|*.tvh|All Files (*.*)|*.*||",
+    {DateListKind::Holidays, "Unable to read the holidays file\n\n", setting::kHolidayFile,
+     setting::kHolidayCacheFile, ".tvh", "Tempovista Holidays(*.tvh)|*.tvh|All Files (*.*)|*.*||",
      "Holidays have been changed.\nDo you want to save them to file ?"},
-    {DateListKind::Events, "Unable to read the events file\n\n", "EventFile", "EventCacheFile",
+    {DateListKind::Events, "Unable to read the events file\n\n", setting::kEventFile, setting::kEventCacheFile,
      ".tve", "Tempovista Events(*.tve)|*.tve|All Files (*.*)|*.*||",
      "Events have been changed.\nDo you want to save them to file ?"},
-    {DateListKind::Counters, "Unable to read the Countdown counters file\n\n", "CounterFile",
-     "CounterCacheFile", ".tvc",
+    {DateListKind::Counters, "Unable to read the Countdown counters file\n\n", setting::kCounterFile,
+     setting::kCounterCacheFile, ".tvc",
      "Tempovista Counters(*.tvc)|*.tvc|All Files (*.*)|*.*||",
      "Countdown counters have been changed.\nDo you want to save them to file ?"},
 };

@@ -7,13 +7,13 @@
 #include <exception>
 #include <vector>
 
+#include "base/ProgramNames.h"
 #include "lists/CInternetSession.h"
 #include "lists/ListFileWriter.h"
 #include "lists/ListLocation.h"
 
 namespace {
 const char kAgentName[] = "Quorvane Tempovista";
-const char kCaption[] = "Tempovista";
 const DWORD kReadBlock = 1023;
 
 // The C runtime's text mode, as the program has always read local lists:
@@ -86,7 +86,7 @@ bool FetchListText(ListOwner& owner, const std::string& location, bool allowRemo
   if (cachePath.empty() || !ReadCache(cachePath, cached)) return false;
   text.swap(cached);
   if (!quiet) {
-    owner.ShowListMessage(messagePrefix + "\r\n\r\nUsing local cache of previous settings", kCaption,
+    owner.ShowListMessage(messagePrefix + "\r\n\r\nUsing local cache of previous settings", kProgramTitle,
                      MB_OK | MB_ICONINFORMATION);
   }
   return true;
@@ -123,12 +123,12 @@ bool StoreListText(ListOwner& owner, const std::string& location, const std::str
           if (!quiet) {
             owner.ShowListMessage("A generic error occurred while saving to file \n" + location +
                                  "\n\nPlease specify another location before trying again.",
-                             kCaption, MB_OK | MB_ICONSTOP);
+                             kProgramTitle, MB_OK | MB_ICONSTOP);
           }
           return false;
       }
       break;
   }
-  if (!quiet) owner.ShowListMessage(refusal, kCaption, MB_OK | MB_ICONSTOP);
+  if (!quiet) owner.ShowListMessage(refusal, kProgramTitle, MB_OK | MB_ICONSTOP);
   return false;
 }

@@ -7,10 +7,12 @@
 #include "app/CMainDlg.h"
 #include "app/CRegistrySettings.h"
 #include "base/DifferenceCalc.h"
+#include "base/ProgramNames.h"
 #include "controls/CalendarMarks.h"
 #include "framework/Dpi.h"
-#include "framework/SystemTimeConvert.h"
 #include "framework/LocaleText.h"
+#include "framework/ResourceModule.h"
+#include "framework/SystemTime.h"
 #include "lists/BusinessDays.h"
 #include "resource.h"
 
@@ -116,9 +118,9 @@ void CPPMonthByMonth::ReadSettings(LONG& updatePeriod) {
   m_bLockDifference = FALSE;
   CRegistrySettings* settings = Settings();
   if (settings == nullptr) return;
-  m_nDifference = static_cast<DWORD>(settings->GetNumber("Difference"));
-  m_bLockDifference = settings->GetNumber("LinkedDifference") != 0 ? TRUE : FALSE;
-  updatePeriod = settings->GetNumber("UpdatePeriod");
+  m_nDifference = static_cast<DWORD>(settings->GetNumber(setting::kDifference));
+  m_bLockDifference = settings->GetNumber(setting::kLinkedDifference) != 0 ? TRUE : FALSE;
+  updatePeriod = settings->GetNumber(setting::kUpdatePeriod);
 }
 
 DWORD CPPMonthByMonth::SelectedUnit() const {
@@ -179,13 +181,14 @@ void CPPMonthByMonth::MoveDates(bool startChanged) {
   const DWORD unit = SelectedUnit();
   m_nDifference = PackDifference(amount, unit);
   COleDateTime moved;
+  SYSTEMTIME day{};
   // A date the other calendar refuses (before its earliest day) fails like
   // any impossible move, rather than show in the texts and counts while the
   // calendar keeps its old day.
   CTipMonthCal& other = startChanged ? m_endCal : m_startCal;
   if (!MoveByDifference(startChanged ? m_startDate : m_endDate, startChanged ? amount : -amount, unit,
                         moved) ||
-      !other.SetCurSel(ToSystemTime(moved))) {
+      !ToSystemTime(moved, day) || !other.SetCurSel(day)) {
     MessageBox("Unable to set the date to the difference.\nPlease reduce the difference.",
                "Month by Month Error", MB_OK | MB_ICONEXCLAMATION);
     return;
@@ -233,8 +236,8 @@ void CPPMonthByMonth::OnResetToToday() {
 void CPPMonthByMonth::StoreDifference() {
   CRegistrySettings* settings = Settings();
   if (settings == nullptr) return;
-  settings->SetNumber("Difference", static_cast<LONG>(m_nDifference));
-  settings->SetNumber("LinkedDifference", m_bLockDifference ? 1 : 0);
+  settings->SetNumber(setting::kDifference, static_cast<LONG>(m_nDifference));
+  settings->SetNumber(setting::kLinkedDifference, m_bLockDifference ? 1 : 0);
 }
 
 void CPPMonthByMonth::OnLockDifference() {
@@ -265,8 +268,7 @@ void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
   const int today = COleDateTime::GetCurrentTime().GetDay();
   if (today != m_nLastTrayDay) {
     const int iconId = (today >= 1 && today <= 31) ? IDI_DAY_BASE + today : IDI_MAINICON;
-    HINSTANCE module = theApp.m_hInstance != nullptr ? theApp.m_hInstance : ::GetModuleHandleA(nullptr);
-    HICON icon = LoadIconForDpi(module, iconId, IconSize::Small);  // the tray's size
+    HICON icon = LoadIconForDpi(ResourceModule(), iconId, IconSize::Small);  // the tray's size
     if (m_pMainDlg != nullptr) m_pMainDlg->ModifyTrayIcon(icon, m_strToday);
     m_nLastTrayDay = today;
   }
@@ -275,8 +277,8 @@ void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
     bool hide = false;
     bool minimise = false;
     if (CRegistrySettings* settings = Settings()) {
-      hide = settings->GetNumber("WindowHide") != 0;
-      minimise = settings->GetNumber("WindowMinimised") != 0;
+      hide = settings->GetNumber(setting::kWindowHide) != 0;
+      minimise = settings->GetNumber(setting::kWindowMinimised) != 0;
     }
     const int show = theApp.m_nCmdShow;
     if (show == SW_SHOWMINIMIZED || show == SW_MINIMIZE || show == SW_SHOWMINNOACTIVE) minimise = true;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/ProgramNames.h"
 #include "framework/Prompt.h"
 #include "lists/DateListIO.h"
 #include "lists/ListKindInfo.h"
@@ -52,7 +53,7 @@ bool ListFileSteps::BrowseListFile(HWND window, ListOwner& owner) {
     ShowMessageBox(window,
                    "Loading of the file selection dialog failed.\n\n"
                    "Manually type in the file to load and click the load button.",
-                   "Tempovista", MB_OK | MB_ICONERROR);
+                   kProgramTitle, MB_OK | MB_ICONERROR);
     return false;
   }
   const std::string chosen = file.data();

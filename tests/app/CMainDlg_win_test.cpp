@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/MainDlgHarness.h"
+#include "base/ProgramNames.h"
 #include "support/WindowProbe_win.h"
 
 namespace maindlg {
@@ -57,7 +58,7 @@ TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
   EXPECT_EQ(add.data.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
   EXPECT_EQ(add.data.uCallbackMessage, 0x046Au);
   EXPECT_EQ(probe::IconPixels(add.data.hIcon).cx, GetSystemMetrics(SM_CXSMICON));
-  EXPECT_STREQ(add.data.szTip, "Tempovista");
+  EXPECT_STREQ(add.data.szTip, kProgramTitle);
   // The window's destruction takes the icon away.
   EXPECT_EQ(shell.back().message, DWORD(NIM_DELETE));
   EXPECT_EQ(shell.back().data.uFlags, 0u);
@@ -109,8 +110,8 @@ TEST_F(MainDlgTest, UserActionsSetAndStoreTheWindowState) {
     EXPECT_FALSE(ended) << "the program must run on";
     EXPECT_EQ(visible, c.visible);
     EXPECT_EQ(iconic, c.iconic);
-    EXPECT_EQ(Stored("WindowHide"), c.hide);
-    EXPECT_EQ(Stored("WindowMinimised"), c.minimised);
+    EXPECT_EQ(Stored(setting::kWindowHide), c.hide);
+    EXPECT_EQ(Stored(setting::kWindowMinimised), c.minimised);
     EXPECT_TRUE(boxes.empty());
   }
 }
@@ -122,8 +123,8 @@ TEST_F(MainDlgTest, DoubleClickOnTheTrayIconBringsAHiddenWindowBack) {
        [&] { shown = Visible() && !Iconic(); return true; }});
   EXPECT_TRUE(hidden);
   EXPECT_TRUE(shown);
-  EXPECT_EQ(Stored("WindowHide"), 0);
-  EXPECT_EQ(Stored("WindowMinimised"), 0);
+  EXPECT_EQ(Stored(setting::kWindowHide), 0);
+  EXPECT_EQ(Stored(setting::kWindowMinimised), 0);
 }
 
 // The tray menu, opened by a right-button release and answered with an
@@ -159,8 +160,8 @@ TEST_F(MainDlgTest, TrayMenuSelectsPagesAndShowsOrHidesTheWindow) {
     EXPECT_EQ(defaultItem, UINT(ID_TRAY_OPEN));
     EXPECT_EQ(page, c.page);
     EXPECT_EQ(visible, c.visible);
-    EXPECT_EQ(Stored("WindowHide"), c.hide);
-    EXPECT_EQ(Stored("WindowMinimised"), c.minimised);
+    EXPECT_EQ(Stored(setting::kWindowHide), c.hide);
+    EXPECT_EQ(Stored(setting::kWindowMinimised), c.minimised);
   }
 }
 
@@ -174,7 +175,7 @@ TEST_F(MainDlgTest, TrayMenuExitEndsTheRunWithoutAskingAndRemovesTheIcon) {
                           [] { return false; }});  // wait for the run to end
   EXPECT_TRUE(ended);
   EXPECT_TRUE(boxes.empty());
-  EXPECT_EQ(Stored("WindowHide"), kUntouched);
+  EXPECT_EQ(Stored(setting::kWindowHide), kUntouched);
   ASSERT_FALSE(shell.empty());
   EXPECT_EQ(shell.back().message, DWORD(NIM_DELETE));
 }
@@ -188,11 +189,11 @@ TEST_F(MainDlgTest, SystemMenuExitAsksAndNoChangesNothing) {
   EXPECT_TRUE(visible);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "Are you sure you want to terminate this application");
-  EXPECT_EQ(boxes[0].caption, "Tempovista");
+  EXPECT_EQ(boxes[0].caption, kProgramTitle);
   EXPECT_EQ(boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
   EXPECT_NE(boxes[0].owner, nullptr);
-  EXPECT_EQ(Stored("WindowHide"), kUntouched);
-  EXPECT_EQ(Stored("WindowMinimised"), kUntouched);
+  EXPECT_EQ(Stored(setting::kWindowHide), kUntouched);
+  EXPECT_EQ(Stored(setting::kWindowMinimised), kUntouched);
   EXPECT_EQ(Count(NIM_DELETE), 1) << "only the harness's own close removed the icon";
 }
 
@@ -259,10 +260,10 @@ TEST_F(MainDlgTest, StoredListsAreLoadedQuietlyBeforeTheFirstPageInitialises) {
   write(base + "h.tvh", "!Version: 1.0\r\nNew Year|2003/01/01\r\nMay Day|2003/05/01\r\n");
   write(base + "c.tvc", "!Version: 1.0\r\nLaunch|2003/02/01 12:00:00\r\n");
   DeleteFileA((base + "missing.tve").c_str());
-  m_settings.SetText("HolidayFile", base + "h.tvh");
-  m_settings.SetText("EventFile", base + "missing.tve");
-  m_settings.SetText("CounterFile", base + "c.tvc");
-  for (const char* cache : {"HolidayCacheFile", "EventCacheFile", "CounterCacheFile"}) {
+  m_settings.SetText(setting::kHolidayFile, base + "h.tvh");
+  m_settings.SetText(setting::kEventFile, base + "missing.tve");
+  m_settings.SetText(setting::kCounterFile, base + "c.tvc");
+  for (const char* cache : {setting::kHolidayCacheFile, setting::kEventCacheFile, setting::kCounterCacheFile}) {
     m_settings.SetText(cache, base + cache);
   }
   size_t sizes[3] = {};
@@ -277,8 +278,8 @@ TEST_F(MainDlgTest, StoredListsAreLoadedQuietlyBeforeTheFirstPageInitialises) {
   EXPECT_EQ(listSizesAtInit[2], 1u);
   EXPECT_EQ(sizes[0], 2u);
   EXPECT_TRUE(boxes.empty()) << "loaded quietly";
-  EXPECT_EQ(m_settings.GetText("EventFile"), base + "missing.tve") << "the location is not stored again";
-  for (const char* name : {"h.tvh", "c.tvc", "HolidayCacheFile", "EventCacheFile", "CounterCacheFile"}) {
+  EXPECT_EQ(m_settings.GetText(setting::kEventFile), base + "missing.tve") << "the location is not stored again";
+  for (const char* name : {"h.tvh", "c.tvc", setting::kHolidayCacheFile, setting::kEventCacheFile, setting::kCounterCacheFile}) {
     DeleteFileA((base + name).c_str());
   }
 }

@@ -7,20 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "app/SettingsDefaults.h"
+#include "base/ProgramNames.h"
+
 namespace {
 
 const char kTestRoot[] = "Software\\QRV\\TempovistaTests\\Settings";
 const char kStorePath[] = "Software\\QRV\\TempovistaTests\\Settings\\Store\\";
 
-// The program's own table, copied so that the store is tested on its own.
-const NumberDefault kNumbers[] = {
-    {"WindowHide", 0},    {"WindowMinimised", 0}, {"Difference", 0x20004},
-    {"LinkedDifference", 0}, {"UpdatePeriod", 60},  {"InternetAllowed", 0},
-};
-const TextDefault kTexts[] = {
-    {"HolidayFile", ""},      {"EventFile", ""},      {"CounterFile", ""},
-    {"HolidayCacheFile", ""}, {"EventCacheFile", ""}, {"CounterCacheFile", ""},
-};
 // A text default that is not empty, so that a fallback can be told apart from
 // an empty stored text; and a second entry of the same name, which must never
 // be found because the first one added wins.
@@ -32,8 +26,8 @@ class RegistrySettingsTest : public ::testing::Test {
   void SetUp() override {
     RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
     m_store.SetRoot(HKEY_CURRENT_USER, kStorePath);
-    m_store.AddNumberDefaults(kNumbers, 6);
-    m_store.AddTextDefaults(kTexts, 6);
+    m_store.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
+    m_store.AddTextDefaults(kTextDefaults, kTextDefaultCount);
     m_store.AddNumberDefaults(kProbeNumbers, 2);
     m_store.AddTextDefaults(kProbeTexts, 2);
   }
@@ -77,10 +71,10 @@ class RegistrySettingsTest : public ::testing::Test {
 };
 
 TEST_F(RegistrySettingsTest, EmptyRegistryAnswersAllTwelveDefaultsAndCreatesAnEmptyKey) {
-  for (const NumberDefault& d : kNumbers) EXPECT_EQ(d.value, m_store.GetNumber(d.name)) << d.name;
-  for (const TextDefault& d : kTexts) EXPECT_EQ(d.value, m_store.GetText(d.name)) << d.name;
-  EXPECT_EQ(131076, m_store.GetNumber("Difference"));
-  EXPECT_EQ(60, m_store.GetNumber("UpdatePeriod"));
+  for (const NumberDefault& d : kNumberDefaults) EXPECT_EQ(d.value, m_store.GetNumber(d.name)) << d.name;
+  for (const TextDefault& d : kTextDefaults) EXPECT_EQ(d.value, m_store.GetText(d.name)) << d.name;
+  EXPECT_EQ(131076, m_store.GetNumber(setting::kDifference));
+  EXPECT_EQ(60, m_store.GetNumber(setting::kUpdatePeriod));
   EXPECT_EQ(0u, ValueCount(kStorePath));  // the key exists, with nothing in it
   EXPECT_FALSE(m_store.IsOffline());
 }
@@ -102,8 +96,8 @@ TEST_F(RegistrySettingsTest, NumbersAreAnyFourByteValueWhateverItsType) {
       {"2 characters + zero", REG_SZ, {'a', 'b', 0}, 0x20004},
   };
   for (const Case& c : cases) {
-    PutRaw("Difference", c.type, c.data);
-    EXPECT_EQ(c.expected, m_store.GetNumber("Difference")) << c.what;
+    PutRaw(setting::kDifference, c.type, c.data);
+    EXPECT_EQ(c.expected, m_store.GetNumber(setting::kDifference)) << c.what;
   }
   EXPECT_FALSE(m_store.IsOffline());
 }
@@ -128,40 +122,40 @@ TEST_F(RegistrySettingsTest, TextsAreOnlyRegSzAndNeedNoTerminator) {
     PutRaw("Probe", c.type, c.data);
     EXPECT_EQ(c.expected, m_store.GetText("Probe")) << c.what;
   }
-  PutRaw("HolidayFile", REG_EXPAND_SZ, {'x', 0});
-  EXPECT_EQ("", m_store.GetText("HolidayFile"));
+  PutRaw(setting::kHolidayFile, REG_EXPAND_SZ, {'x', 0});
+  EXPECT_EQ("", m_store.GetText(setting::kHolidayFile));
 }
 
 TEST_F(RegistrySettingsTest, WritesStoreDwordsAndRegSzTextsThatReadBack) {
   const std::string texts[] = {"C:\\Lists\\holidays.tvh", "", "http://127.0.0.1:8000/x.tvh",
                                std::string(3000, 'q')};
   for (const std::string& text : texts) {
-    EXPECT_TRUE(m_store.SetText("HolidayFile", text));
+    EXPECT_TRUE(m_store.SetText(setting::kHolidayFile, text));
     DWORD type = 0;
     std::vector<BYTE> raw;
-    ASSERT_TRUE(GetRaw(kStorePath, "HolidayFile", type, raw));
+    ASSERT_TRUE(GetRaw(kStorePath, setting::kHolidayFile, type, raw));
     EXPECT_EQ(DWORD(REG_SZ), type);
     EXPECT_EQ(text, std::string(raw.begin(), raw.end()).substr(0, text.size()));
-    EXPECT_EQ(text, m_store.GetText("HolidayFile"));
+    EXPECT_EQ(text, m_store.GetText(setting::kHolidayFile));
   }
 
   const LONG numbers[] = {0, 1, -1, 0x7FFFFFFF, LONG(0x80000000), 0x40003};
   for (LONG n : numbers) {
-    EXPECT_TRUE(m_store.SetNumber("Difference", n));
+    EXPECT_TRUE(m_store.SetNumber(setting::kDifference, n));
     DWORD type = 0;
     std::vector<BYTE> raw;
-    ASSERT_TRUE(GetRaw(kStorePath, "Difference", type, raw));
+    ASSERT_TRUE(GetRaw(kStorePath, setting::kDifference, type, raw));
     EXPECT_EQ(DWORD(REG_DWORD), type);
     ASSERT_EQ(4u, raw.size());
     EXPECT_EQ(BYTE(n), raw[0]);
     EXPECT_EQ(BYTE(DWORD(n) >> 24), raw[3]);
-    EXPECT_EQ(n, m_store.GetNumber("Difference"));
+    EXPECT_EQ(n, m_store.GetNumber(setting::kDifference));
   }
 }
 
 TEST_F(RegistrySettingsTest, DefaultsMatchCaseExactlyWhileTheRegistryDoesNot) {
   // No stored value: only the exact name has a default; the first one added wins.
-  EXPECT_EQ(0x20004, m_store.GetNumber("Difference"));
+  EXPECT_EQ(0x20004, m_store.GetNumber(setting::kDifference));
   EXPECT_EQ(0, m_store.GetNumber("difference"));
   EXPECT_EQ(0, m_store.GetNumber("DIFFERENCE"));
   EXPECT_EQ(77, m_store.GetNumber("Probe"));
@@ -171,14 +165,14 @@ TEST_F(RegistrySettingsTest, DefaultsMatchCaseExactlyWhileTheRegistryDoesNot) {
   EXPECT_EQ("", m_store.GetText("NoSuchSetting"));
 
   // A stored value is found under any case.
-  EXPECT_TRUE(m_store.SetNumber("Difference", 9));
+  EXPECT_TRUE(m_store.SetNumber(setting::kDifference, 9));
   EXPECT_EQ(9, m_store.GetNumber("DIFFERENCE"));
   EXPECT_TRUE(m_store.SetText("holidayfile", "h.tvh"));
-  EXPECT_EQ("h.tvh", m_store.GetText("HolidayFile"));
+  EXPECT_EQ("h.tvh", m_store.GetText(setting::kHolidayFile));
 
   // Texts and numbers keep separate defaults.
-  EXPECT_EQ(0, m_store.GetNumber("HolidayCacheFile"));
-  EXPECT_EQ("", m_store.GetText("UpdatePeriod"));
+  EXPECT_EQ(0, m_store.GetNumber(setting::kHolidayCacheFile));
+  EXPECT_EQ("", m_store.GetText(setting::kUpdatePeriod));
 }
 
 // Wine refuses to create an ordinary key below a volatile one, which makes
@@ -199,29 +193,29 @@ TEST_F(RegistrySettingsTest, OfflineAfterAFailedOpenForTheRestOfTheRun) {
 
   CRegistrySettings store;
   store.SetRoot(HKEY_CURRENT_USER, storePath);
-  store.AddNumberDefaults(kNumbers, 6);
+  store.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
   store.AddTextDefaults(kProbeTexts, 1);
-  EXPECT_EQ(60, store.GetNumber("UpdatePeriod"));
+  EXPECT_EQ(60, store.GetNumber(setting::kUpdatePeriod));
   ASSERT_TRUE(store.IsOffline());
 
   // The registry becomes usable, and holds values the store must not see.
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTreeA(HKEY_CURRENT_USER, volatilePath));
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, storePath, &key));
   const DWORD stored = 5;
-  RegSetValueExA(key, "UpdatePeriod", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), 4);
+  RegSetValueExA(key, setting::kUpdatePeriod, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), 4);
   RegSetValueExA(key, "Probe", 0, REG_SZ, reinterpret_cast<const BYTE*>("on disk"), 8);
   RegCloseKey(key);
 
-  EXPECT_EQ(60, store.GetNumber("UpdatePeriod"));
+  EXPECT_EQ(60, store.GetNumber(setting::kUpdatePeriod));
   EXPECT_EQ("fallback", store.GetText("Probe"));
-  EXPECT_FALSE(store.SetNumber("WindowHide", 1));
-  EXPECT_FALSE(store.SetText("HolidayFile", "lost.tvh"));
+  EXPECT_FALSE(store.SetNumber(setting::kWindowHide, 1));
+  EXPECT_FALSE(store.SetText(setting::kHolidayFile, "lost.tvh"));
   EXPECT_TRUE(store.IsOffline());
 
   DWORD type;
   std::vector<BYTE> raw;
-  EXPECT_FALSE(GetRaw(storePath, "WindowHide", type, raw));
-  EXPECT_FALSE(GetRaw(storePath, "HolidayFile", type, raw));
+  EXPECT_FALSE(GetRaw(storePath, setting::kWindowHide, type, raw));
+  EXPECT_FALSE(GetRaw(storePath, setting::kHolidayFile, type, raw));
   EXPECT_EQ(2u, ValueCount(storePath));
 }
 

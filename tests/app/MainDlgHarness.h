@@ -8,15 +8,12 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
+#include "base/ProgramNames.h"
 #include "framework/Prompt.h"
 #include "framework/ShellNotify.h"
 #include "pages/CPPAbout.h"
@@ -25,6 +22,8 @@
 #include "pages/CPPHolidays.h"
 #include "pages/CPPStopWatch.h"
 #include "resource.h"
+#include "support/StepRunner_win.h"
+#include "support/TestSettings_win.h"
 
 namespace maindlg {
 
@@ -54,19 +53,13 @@ class FirstPage : public CPropertyPage {
   }
 };
 
-// A step answers true when done; false plays it again at the next tick.
-using Step = std::function<bool()>;
+using Step = script::Step;
 
 class MainDlgTest : public ::testing::Test {
  protected:
   void SetUp() override {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&icc);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-    m_settings.SetRoot(HKEY_CURRENT_USER, kKey);
-    m_settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
-    m_settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
-    theApp.m_pSettings = &m_settings;
     theApp.m_hInstance = GetModuleHandleA(nullptr);
     SetShellNotifyHook([this](DWORD message, const NOTIFYICONDATAA& data) {
       shell.push_back(ShellCall{message, data, GetTickCount()});
@@ -84,15 +77,13 @@ class MainDlgTest : public ::testing::Test {
   void TearDown() override {
     SetMessageBoxHook(nullptr);
     SetShellNotifyHook(nullptr);
-    theApp.m_pSettings = nullptr;
     theApp.m_pMainWnd = nullptr;
-    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
   }
 
  public:
   void StoreState(LONG hide, LONG minimised) {
-    m_settings.SetNumber("WindowHide", hide);
-    m_settings.SetNumber("WindowMinimised", minimised);
+    m_settings.SetNumber(setting::kWindowHide, hide);
+    m_settings.SetNumber(setting::kWindowMinimised, minimised);
   }
   LONG Stored(const char* name) { return m_settings.GetNumber(name); }
 
@@ -113,19 +104,17 @@ class MainDlgTest : public ::testing::Test {
     theApp.m_pMainWnd = &dlg;
     m_dlg = &dlg;
     m_endedByScript = false;
-    Script().assign(steps.begin(), steps.end());
-    Script().push_back([&dlg, this] {
+    steps.push_back([&dlg, this] {
       m_endedByScript = true;
       SendMessageA(dlg.GetSafeHwnd(), WM_CLOSE, 0, 0);
       return true;
     });
-    Tries() = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &Tick);
-    dlg.DoModal();
-    KillTimer(nullptr, timer);
+    {
+      script::StepRunner runner(std::move(steps), 50);
+      dlg.DoModal();
+    }
     const bool ended = !m_endedByScript;
     for (int i = 0; i < 3; ++i) listSizesAtInit[i] = first.m_listSizesAtInit[i];
-    Script().clear();
     m_dlg = nullptr;
     theApp.m_pMainWnd = nullptr;
     return ended;
@@ -150,7 +139,7 @@ class MainDlgTest : public ::testing::Test {
     return n;
   }
 
-  CRegistrySettings m_settings;
+  TestSettings m_settings{kKey};
   CMainDlg* m_dlg = nullptr;
   std::vector<ShellCall> shell;
   std::vector<MessageBoxCall> boxes;
@@ -159,23 +148,6 @@ class MainDlgTest : public ::testing::Test {
   size_t listSizesAtInit[3] = {};
 
  private:
-  static std::deque<Step>& Script() {
-    static std::deque<Step> script;
-    return script;
-  }
-  static int& Tries() {
-    static int tries = 0;
-    return tries;
-  }
-  // A step still not done after 10 s is given up, so that no test hangs.
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (Script().empty()) return;
-    Step step = Script().front();
-    if (step() || ++Tries() > 200) {
-      if (!Script().empty()) Script().pop_front();
-      Tries() = 0;
-    }
-  }
   bool m_endedByScript = false;
 };
 

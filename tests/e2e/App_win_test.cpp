@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/CMainDlg.h"
+#include "base/ProgramNames.h"
 #include "support/AppProcess_win.h"
 #include "support/WindowProbe_win.h"
 
@@ -46,16 +47,16 @@ TEST_F(AppTest, FirstRunWritesTheThreeCachePathsAndExitRemovesTheTrayIcon) {
 
   char documents[MAX_PATH] = {};
   ASSERT_GE(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), 0);
-  EXPECT_EQ(Text("HolidayCacheFile"), std::string(documents) + "\\TVcache.tvh");
-  EXPECT_EQ(Text("EventCacheFile"), std::string(documents) + "\\TVcache.tve");
-  EXPECT_EQ(Text("CounterCacheFile"), std::string(documents) + "\\TVcache.tvc");
+  EXPECT_EQ(Text(setting::kHolidayCacheFile), std::string(documents) + "\\TVcache.tvh");
+  EXPECT_EQ(Text(setting::kEventCacheFile), std::string(documents) + "\\TVcache.tve");
+  EXPECT_EQ(Text(setting::kCounterCacheFile), std::string(documents) + "\\TVcache.tvc");
 
   ASSERT_TRUE(process.ExitFromTray(window));
   const std::vector<app::ShellCall> calls = process.ShellLog();
   ASSERT_GE(calls.size(), 2u);
   EXPECT_EQ(calls.front().op, "ADD");
   EXPECT_EQ(calls.front().flags, 7u);
-  EXPECT_EQ(calls.front().tip, "Tempovista");
+  EXPECT_EQ(calls.front().tip, kProgramTitle);
   EXPECT_EQ(calls.back().op, "DELETE");
   EXPECT_EQ(calls.back().flags, 0u);
 }
@@ -68,7 +69,7 @@ TEST_F(AppTest, SecondStartBringsTheHiddenFirstWindowForwardAndChangesNoSetting)
   Sleep(kStartupSettleMs);
   PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, probe::kPatientMs));
-  ASSERT_TRUE(probe::WaitUntil([&] { return Number("WindowHide") == 1; }, probe::kPatientMs));
+  ASSERT_TRUE(probe::WaitUntil([&] { return Number(setting::kWindowHide) == 1; }, probe::kPatientMs));
   const auto before = app::SettingsSnapshot();
 
   AppProcess second;
@@ -77,8 +78,8 @@ TEST_F(AppTest, SecondStartBringsTheHiddenFirstWindowForwardAndChangesNoSetting)
   EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, probe::kPatientMs))
       << "the first window is shown and restored";
   EXPECT_EQ(app::SettingsSnapshot(), before);
-  EXPECT_EQ(Number("WindowHide"), 1u);
-  EXPECT_EQ(Number("WindowMinimised"), 1u);
+  EXPECT_EQ(Number(setting::kWindowHide), 1u);
+  EXPECT_EQ(Number(setting::kWindowMinimised), 1u);
   EXPECT_TRUE(second.ShellLog().empty()) << "no tray icon of its own";
   EXPECT_TRUE(first.IsRunning());
   EXPECT_TRUE(first.ExitFromTray(window));
@@ -94,16 +95,16 @@ TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
   for (const ShowNowCase& c : cases) {
     SCOPED_TRACE(c.arguments);
     app::ClearSettings();
-    app::WriteNumber("WindowHide", 1);
-    app::WriteNumber("WindowMinimised", 1);
+    app::WriteNumber(setting::kWindowHide, 1);
+    app::WriteNumber(setting::kWindowMinimised, 1);
     AppProcess process(app::Build::Shipped);
     ASSERT_TRUE(process.Start(c.arguments));
     HWND window = process.WaitForMainWindow(30000, false);
     ASSERT_NE(window, nullptr);
     Sleep(kStartupSettleMs);
     EXPECT_EQ(IsWindowVisible(window) != FALSE, c.shown);
-    EXPECT_EQ(Number("WindowHide"), c.shown ? 0u : 1u);
-    EXPECT_EQ(Number("WindowMinimised"), c.shown ? 0u : 1u);
+    EXPECT_EQ(Number(setting::kWindowHide), c.shown ? 0u : 1u);
+    EXPECT_EQ(Number(setting::kWindowMinimised), c.shown ? 0u : 1u);
     EXPECT_TRUE(process.ExitFromTray(window));
   }
 }
@@ -113,7 +114,7 @@ TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, app::kSettingsKey, &key), ERROR_SUCCESS);
   const char elsewhere[] = "D:\\moved\\holidays.cache";
-  RegSetValueExA(key, "HolidayCacheFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(elsewhere), sizeof elsewhere);
+  RegSetValueExA(key, setting::kHolidayCacheFile, 0, REG_SZ, reinterpret_cast<const BYTE*>(elsewhere), sizeof elsewhere);
   RegCloseKey(key);
 
   AppProcess process;
@@ -121,8 +122,8 @@ TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   HWND window = process.WaitForMainWindow();
   ASSERT_NE(window, nullptr);
   Sleep(kStartupSettleMs);
-  EXPECT_EQ(Text("HolidayCacheFile"), elsewhere);
-  EXPECT_NE(Text("EventCacheFile").find("\\TVcache.tve"), std::string::npos);
+  EXPECT_EQ(Text(setting::kHolidayCacheFile), elsewhere);
+  EXPECT_NE(Text(setting::kEventCacheFile).find("\\TVcache.tve"), std::string::npos);
   const auto before = app::SettingsSnapshot();
 
   for (int answer : {IDNO, IDYES}) {
@@ -131,7 +132,7 @@ TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
     HWND box = nullptr;
     ASSERT_TRUE(probe::WaitUntil([&] { return (box = probe::FindMessageBox(process.Pid())) != nullptr; }, probe::kPatientMs));
     EXPECT_EQ(probe::MessageBoxText(box), "Are you sure you want to terminate this application");
-    EXPECT_EQ(probe::WindowTitle(box), "Tempovista");
+    EXPECT_EQ(probe::WindowTitle(box), kProgramTitle);
     probe::AnswerMessageBox(box, answer);
     if (answer == IDNO) {
       EXPECT_TRUE(probe::WaitUntil([&] { return probe::FindMessageBox(process.Pid()) == nullptr; }, probe::kPatientMs));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CMainApp.h"
+#include "base/ProgramNames.h"
 
 namespace {
 
@@ -43,13 +44,13 @@ struct TitleCase {
 
 TEST(SingleInstance, SecondInstanceBringsForwardDialogWindowsWhoseTitleBeginsWithTheName) {
   const TitleCase cases[] = {
-      {"#32770", "Tempovista", true},
+      {"#32770", kProgramTitle, true},
       {"#32770", "Tempovista - Holidays", true},
       {"#32770", "tempovista", false},
       {"#32770", "TEMPOVISTA", false},
       {"#32770", "Tempovist", false},
       {"#32770", " Tempovista", false},
-      {"STATIC", "Tempovista", false},
+      {"STATIC", kProgramTitle, false},
   };
   std::vector<HWND> windows;
   for (const TitleCase& c : cases) windows.push_back(HiddenWindow(c.className, c.title));

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "base/ProgramNames.h"
 #include "resource.h"
 #include "support/AppProcess_win.h"
 #include "support/WindowProbe_win.h"
@@ -85,7 +86,7 @@ TEST(StoredHolidays, AreLeftOutOfTheMonthByMonthBusinessDaysFromTheStart) {
   std::ofstream(file, std::ios::binary) << list;
 
   app::ClearSettings();
-  StoreText("HolidayFile", file);
+  StoreText(setting::kHolidayFile, file);
   {
     AppProcess process(app::Build::Shipped);
     ASSERT_TRUE(process.Start("shownow"));
@@ -97,7 +98,7 @@ TEST(StoredHolidays, AreLeftOutOfTheMonthByMonthBusinessDaysFromTheStart) {
     EXPECT_EQ(shownWeekdays - 3, PageCount(window, IDC_MBM_BUSINESSDAYS));
   }  // the process ends here
   std::string stored;
-  EXPECT_TRUE(app::ReadText("HolidayFile", stored));
+  EXPECT_TRUE(app::ReadText(setting::kHolidayFile, stored));
   EXPECT_EQ(file, stored);
   app::ClearSettings();
   DeleteFileA(file.c_str());

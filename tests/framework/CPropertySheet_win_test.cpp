@@ -196,8 +196,6 @@ TEST_F(SheetFixture, RunsAgainAndRemovesPages) {
   AddPages({IDD_ABOUT, IDD_STOPWATCH, IDD_EVENTS});
   sheet->DoModal();
   log.clear();
-  sheet->m_nextStep = 0;
-  sheet->m_idleTicks = 0;
   pages[0]->m_textAfterInit = "again";
   std::string text;
   sheet->m_steps = {[&](ScriptedSheet& s) {

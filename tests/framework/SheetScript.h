@@ -1,17 +1,19 @@
 #pragma once
 // A real property sheet run modally in the test process, driven by a script
-// of steps that a timer procedure plays one per tick inside the modal run,
+// of steps played one per tick inside the modal run (support/StepRunner_win.h),
 // as a user's actions would arrive.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "framework/CPropertySheet.h"
 #include "resource.h"
+#include "support/StepRunner_win.h"
 
 namespace sheetscript {
 
@@ -70,28 +72,17 @@ class ProbePage : public CPropertyPage {
   std::vector<std::string>& m_log;
 };
 
-class ScriptedSheet;
-inline ScriptedSheet*& Current() {
-  static ScriptedSheet* sheet = nullptr;
-  return sheet;
-}
-
 class ScriptedSheet : public CPropertySheet {
  public:
   using Step = std::function<void(ScriptedSheet&)>;
   // Answers a message in place of comctl32 when it returns true.
   using Intercept = std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)>;
 
-  explicit ScriptedSheet(std::vector<std::string>& log) : CPropertySheet("Framework test", nullptr, 0), m_log(log) {
-    Current() = this;
-  }
-  ~ScriptedSheet() override { Current() = nullptr; }
+  explicit ScriptedSheet(std::vector<std::string>& log) : CPropertySheet("Framework test", nullptr, 0), m_log(log) {}
 
   std::vector<Step> m_steps;
   Intercept m_intercept;
   bool m_bVisibleAtInit = true;
-  size_t m_nextStep = 0;
-  int m_idleTicks = 0;
 
   HWND Page(int index) const { return GetPage(index)->GetSafeHwnd(); }
   using CPropertySheet::Default;
@@ -101,7 +92,7 @@ class ScriptedSheet : public CPropertySheet {
   BOOL OnInitDialog() override {
     m_log.push_back("sheet:init");
     m_bVisibleAtInit = IsWindowVisible(m_hWnd) != FALSE;
-    SetTimer(1, 30, Tick);
+    Play();
     return CPropertySheet::OnInitDialog();
   }
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
@@ -112,20 +103,29 @@ class ScriptedSheet : public CPropertySheet {
   void OnDestroyWindow() override { m_log.push_back("sheet:destroy"); }
 
  private:
-  // One step per tick; when the script is done, close the sheet, and give up
-  // on a sheet that will not close so that a test never hangs.
-  static void CALLBACK Tick(HWND hwnd, UINT, UINT_PTR, DWORD) {
-    ScriptedSheet* self = Current();
-    if (self == nullptr || hwnd != self->m_hWnd) return;
-    if (self->m_nextStep < self->m_steps.size()) {
-      self->m_steps[self->m_nextStep++](*self);
-    } else if (++self->m_idleTicks == 1) {
-      PostMessageA(hwnd, WM_CLOSE, 0, 0);
-    } else if (self->m_idleTicks > 20) {
-      DestroyWindow(hwnd);
+  // The steps, one per tick; when they are done, the sheet is closed, and a
+  // sheet that will not close is destroyed so that a test never hangs.
+  void Play() {
+    std::vector<script::Step> steps;
+    for (size_t i = 0; i < m_steps.size(); ++i) {
+      steps.push_back([this, i] {
+        m_steps[i](*this);
+        return true;
+      });
     }
+    steps.push_back([this] {
+      PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+      return true;
+    });
+    auto idleTicks = std::make_shared<int>(0);
+    steps.push_back([this, idleTicks] {
+      if (++*idleTicks > 20 && m_hWnd != nullptr) DestroyWindow(m_hWnd);
+      return false;
+    });
+    m_runner = std::make_unique<script::StepRunner>(std::move(steps), 30);
   }
   std::vector<std::string>& m_log;
+  std::unique_ptr<script::StepRunner> m_runner;
 };
 
 }  // namespace sheetscript

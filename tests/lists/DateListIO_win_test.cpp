@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ListTestSupport_win.h"
+#include "base/ProgramNames.h"
 #include "lists/DateListIO.h"
 
 using namespace listtest;
@@ -28,7 +29,7 @@ TEST_F(DateListIOTest, AnEmptyLocationAsksForAFileName) {
   EXPECT_FALSE(LoadDateList(DateListKind::Events, m_owner, "", true, true, false));
   ASSERT_EQ(1u, m_boxes.size());
   EXPECT_EQ("Please specify a filename before attempting to load a file", m_boxes[0].text);
-  EXPECT_EQ("Tempovista", m_boxes[0].caption);
+  EXPECT_EQ(kProgramTitle, m_boxes[0].caption);
   EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), m_boxes[0].type);
   EXPECT_FALSE(LoadDateList(DateListKind::Events, m_owner, "", true, true, true));
   EXPECT_EQ(1u, m_boxes.size());
@@ -39,14 +40,14 @@ TEST_F(DateListIOTest, LoadingRemembersTheLocationOnlyWhenAsked) {
   WriteBytes(File("c.tvc"), "Launch|2004/05/01 18:00:00\nCall|2004/05/01 09:00:00\n");
   ASSERT_TRUE(LoadDateList(DateListKind::Counters, m_owner, File("c.tvc"), false, false, true));
   EXPECT_EQ((Strings{"Call", "Launch"}), Names(m_owner.m_counters));
-  EXPECT_EQ("", m_settings.GetText("CounterFile"));
+  EXPECT_EQ("", m_settings.GetText(setting::kCounterFile));
   ASSERT_TRUE(LoadDateList(DateListKind::Counters, m_owner, File("c.tvc"), false, true, true));
-  EXPECT_EQ(File("c.tvc"), m_settings.GetText("CounterFile"));
+  EXPECT_EQ(File("c.tvc"), m_settings.GetText(setting::kCounterFile));
   // Only the kind's own list, setting and cache are touched.
   EXPECT_TRUE(m_owner.m_holidays.empty());
   EXPECT_TRUE(m_owner.m_events.empty());
-  EXPECT_EQ("", m_settings.GetText("HolidayFile"));
-  EXPECT_FALSE(Exists(Cache("HolidayCacheFile")));
+  EXPECT_EQ("", m_settings.GetText(setting::kHolidayFile));
+  EXPECT_FALSE(Exists(Cache(setting::kHolidayCacheFile)));
 }
 
 TEST_F(DateListIOTest, SavesRefusedWithTheirCodesWriteNothing) {
@@ -70,13 +71,13 @@ TEST_F(DateListIOTest, SavesRefusedWithTheirCodesWriteNothing) {
     EXPECT_FALSE(SaveDateList(DateListKind::Holidays, m_owner, c.location, true, false, true));
     ASSERT_EQ(1u, m_boxes.size()) << c.location.substr(0, 60);
     EXPECT_EQ(c.text, m_boxes[0].text);
-    EXPECT_EQ("Tempovista", m_boxes[0].caption);
+    EXPECT_EQ(kProgramTitle, m_boxes[0].caption);
     EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP), m_boxes[0].type);
     EXPECT_FALSE(SaveDateList(DateListKind::Holidays, m_owner, c.location, true, true, true));
     EXPECT_EQ(1u, m_boxes.size());  // quiet
   }
   EXPECT_EQ(Strings{"kept"}, Names(m_owner.m_holidays));
-  EXPECT_EQ("", m_settings.GetText("HolidayFile"));
+  EXPECT_EQ("", m_settings.GetText(setting::kHolidayFile));
   EXPECT_FALSE(Exists(Cache()));
   EXPECT_EQ(Strings{"folder.tvh"}, FilesIn(m_dir));
 }
@@ -94,8 +95,8 @@ TEST_F(DateListIOTest, TheReloadAfterASaveRebuildsTheList) {
   EXPECT_EQ(written, ReadBytes(File("c.tvc")));
   EXPECT_EQ((Strings{"Early", "Late"}), Names(m_owner.m_counters));
   EXPECT_EQ("!Version: 1.0\nLate|2004/05/01 18:00:00\nEarly|2004/05/01 09:30:05\n",
-            ReadBytes(Cache("CounterCacheFile")));
-  EXPECT_EQ(File("c.tvc"), m_settings.GetText("CounterFile"));
+            ReadBytes(Cache(setting::kCounterCacheFile)));
+  EXPECT_EQ(File("c.tvc"), m_settings.GetText(setting::kCounterFile));
 
   // Holidays: the time of day is not written, so it is gone after the reload.
   m_owner.m_holidays = {{"Noon", COleDateTime(2004, 3, 2, 12, 0, 0), true},
@@ -105,7 +106,7 @@ TEST_F(DateListIOTest, TheReloadAfterASaveRebuildsTheList) {
   ASSERT_EQ((Strings{"Morning", "Noon"}), Names(m_owner.m_holidays));
   EXPECT_EQ(1, m_owner.m_holidays.front().date.GetDay());
   EXPECT_EQ(0, m_owner.m_holidays.front().date.GetHour());
-  EXPECT_EQ("", m_settings.GetText("HolidayFile"));  // reloadRemember false
+  EXPECT_EQ("", m_settings.GetText(setting::kHolidayFile));  // reloadRemember false
   EXPECT_TRUE(m_boxes.empty());
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "ListTestSupport_win.h"
+#include "base/ProgramNames.h"
 #include "lists/DateListIO.h"
 
 using namespace listtest;
@@ -21,7 +22,7 @@ class FullDisk : public ListTest {
     ASSERT_TRUE(disk && size) << "run by tools/full-disk-tests.sh";
     m_dir = WinPath(disk);
     for (const std::string& file : FilesIn(m_dir)) DeleteFileA(File(file).c_str());
-    m_settings.SetText("HolidayCacheFile", File("TVcache.tvh"));
+    m_settings.SetText(setting::kHolidayCacheFile, File("TVcache.tvh"));
     m_limit = std::strtoul(size, nullptr, 10);
   }
   // A list whose text is larger than the disk.
@@ -47,7 +48,7 @@ TEST_F(FullDisk, DISABLED_AFailedSaveLeavesThePreviousFileIntact) {
   EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP), m_boxes[0].type);
   EXPECT_EQ(before, ReadBytes(File("h.tvh")));
   EXPECT_EQ(Strings{"h.tvh"}, FilesIn(m_dir));  // no half-written file left behind
-  EXPECT_EQ("", m_settings.GetText("HolidayFile"));
+  EXPECT_EQ("", m_settings.GetText(setting::kHolidayFile));
 
   // Into a new file: nothing is left where there was nothing.
   EXPECT_FALSE(SaveDateList(DateListKind::Holidays, m_owner, File("new.tvh"), true, true, true));
@@ -67,7 +68,7 @@ TEST_F(FullDisk, DISABLED_ACacheThatCannotBeWrittenKeepsItsOldTextAndTheListStay
   EXPECT_FALSE(LoadDateList(DateListKind::Holidays, m_owner, location, true, true, false));
   EXPECT_EQ(Strings{"kept"}, Names(m_owner.m_holidays));
   EXPECT_EQ("Cached|2004/03/01\n", ReadBytes(Cache()));
-  EXPECT_EQ("", m_settings.GetText("HolidayFile"));
+  EXPECT_EQ("", m_settings.GetText(setting::kHolidayFile));
   EXPECT_TRUE(m_boxes.empty());
 }
 

@@ -2,6 +2,7 @@
 // C runtime's text mode, web and FTP addresses from the fixture's servers on
 // 127.0.0.1, and the per-kind cache when a location cannot be read.
 #include "ListTestSupport_win.h"
+#include "base/ProgramNames.h"
 #include "lists/DateListIO.h"
 #include "lists/ListSource.h"
 
@@ -48,7 +49,7 @@ TEST_F(ListSourceTest, LocalFilesReadInTextModeAndTheCacheHoldsWhatWasRead) {
     EXPECT_EQ(c.cache, ReadBytes(Cache())) << c.what;
   }
   EXPECT_TRUE(m_boxes.empty());
-  EXPECT_EQ("", m_settings.GetText("HolidayFile"));  // not asked to remember
+  EXPECT_EQ("", m_settings.GetText(setting::kHolidayFile));  // not asked to remember
 }
 
 TEST_F(ListSourceTest, FileAddressesAreOpenedByOurOwnCode) {
@@ -58,7 +59,7 @@ TEST_F(ListSourceTest, FileAddressesAreOpenedByOurOwnCode) {
     if (c == '\\') c = '/';
   ASSERT_TRUE(Load(url, true));
   EXPECT_EQ(Strings{"Day"}, Names(m_owner.m_holidays));
-  EXPECT_EQ(url, m_settings.GetText("HolidayFile"));
+  EXPECT_EQ(url, m_settings.GetText(setting::kHolidayFile));
 }
 
 TEST_F(ListSourceTest, UnreadableLocationsFallBackToTheCacheWithTheKindsMessage) {
@@ -68,11 +69,11 @@ TEST_F(ListSourceTest, UnreadableLocationsFallBackToTheCacheWithTheKindsMessage)
     const char* prefix;
     const char* locationSetting;
   } kinds[] = {
-      {DateListKind::Holidays, "HolidayCacheFile", "Unable to read the holidays file\n\n",
-       "HolidayFile"},
-      {DateListKind::Events, "EventCacheFile", "Unable to read the events file\n\n", "EventFile"},
-      {DateListKind::Counters, "CounterCacheFile",
-       "Unable to read the Countdown counters file\n\n", "CounterFile"},
+      {DateListKind::Holidays, setting::kHolidayCacheFile, "Unable to read the holidays file\n\n",
+       setting::kHolidayFile},
+      {DateListKind::Events, setting::kEventCacheFile, "Unable to read the events file\n\n", setting::kEventFile},
+      {DateListKind::Counters, setting::kCounterCacheFile,
+       "Unable to read the Countdown counters file\n\n", setting::kCounterFile},
   };
   for (const auto& k : kinds) {
     m_boxes.clear();
@@ -82,7 +83,7 @@ TEST_F(ListSourceTest, UnreadableLocationsFallBackToTheCacheWithTheKindsMessage)
     EXPECT_EQ(Strings{"Cached"}, Names(m_owner.GetList(k.kind)));
     ASSERT_EQ(1u, m_boxes.size());
     EXPECT_EQ(k.prefix + missing + kCacheNote, m_boxes[0].text);
-    EXPECT_EQ("Tempovista", m_boxes[0].caption);
+    EXPECT_EQ(kProgramTitle, m_boxes[0].caption);
     EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), m_boxes[0].type);
     // The unreadable location is still remembered, and the cache is left as it was.
     EXPECT_EQ(missing, m_settings.GetText(k.locationSetting));
@@ -105,10 +106,10 @@ TEST_F(ListSourceTest, TheCacheIsSharedByEveryLocationOfAKind) {
 
 TEST_F(ListSourceTest, NoCacheAndNoSourceIsAQuietFailureThatChangesNothing) {
   m_owner.m_holidays = Records({"kept"});
-  m_settings.SetText("HolidayFile", "before.tvh");
+  m_settings.SetText(setting::kHolidayFile, "before.tvh");
   EXPECT_FALSE(Load(File("missing.tvh"), true));
   EXPECT_EQ(Strings{"kept"}, Names(m_owner.m_holidays));
-  EXPECT_EQ("before.tvh", m_settings.GetText("HolidayFile"));
+  EXPECT_EQ("before.tvh", m_settings.GetText(setting::kHolidayFile));
   EXPECT_FALSE(Exists(Cache()));
   EXPECT_TRUE(m_boxes.empty());
 }
@@ -117,10 +118,10 @@ TEST_F(ListSourceTest, AReadWhoseCacheCannotBeWrittenIsNotUsed) {
   WriteBytes(File("list.tvh"), "New|2004/01/01\n");
   m_owner.m_holidays = Records({"kept"});
   for (const std::string& cache : {File("no such folder\\TVcache.tvh"), std::string()}) {
-    m_settings.SetText("HolidayCacheFile", cache);
+    m_settings.SetText(setting::kHolidayCacheFile, cache);
     EXPECT_FALSE(Load(File("list.tvh"), true));
     EXPECT_EQ(Strings{"kept"}, Names(m_owner.m_holidays));
-    EXPECT_EQ("", m_settings.GetText("HolidayFile"));
+    EXPECT_EQ("", m_settings.GetText(setting::kHolidayFile));
   }
   EXPECT_TRUE(m_boxes.empty());
 }
@@ -169,7 +170,7 @@ class RemoteSourceTest : public ListSourceTest {
   void SetUp() override {
     ListSourceTest::SetUp();
     ASSERT_TRUE(m_servers.Load()) << "the list servers did not start";
-    m_settings.SetNumber("InternetAllowed", 1);
+    m_settings.SetNumber(setting::kInternetAllowed, 1);
   }
   // A file on both servers, named for this test alone.
   std::string Publish(const std::string& name, const std::string& bytes) {
@@ -190,7 +191,7 @@ TEST_F(RemoteSourceTest, Http200LoadsAndRewritesTheCache) {
   ASSERT_TRUE(Load(m_servers.Http(file), true));
   EXPECT_EQ(Strings{"Web"}, Names(m_owner.m_holidays));
   EXPECT_EQ("!Version: 1.0\r\nWeb|2004/07/04\r\n", ReadBytes(Cache()));
-  EXPECT_EQ(m_servers.Http(file), m_settings.GetText("HolidayFile"));
+  EXPECT_EQ(m_servers.Http(file), m_settings.GetText(setting::kHolidayFile));
   EXPECT_TRUE(m_boxes.empty());
   EXPECT_TRUE(ServerSaw(file));
 }
@@ -225,7 +226,7 @@ TEST_F(RemoteSourceTest, FtpLoads) {
   const std::string file = Publish("ftp.tve", "Ftp|2004/08/09\r\n");
   ASSERT_TRUE(LoadDateList(DateListKind::Events, m_owner, m_servers.Ftp(file), true, true, false));
   EXPECT_EQ(Strings{"Ftp"}, Names(m_owner.m_events));
-  EXPECT_EQ("Ftp|2004/08/09\r\n", ReadBytes(Cache("EventCacheFile")));
+  EXPECT_EQ("Ftp|2004/08/09\r\n", ReadBytes(Cache(setting::kEventCacheFile)));
   EXPECT_TRUE(m_boxes.empty());
 }
 
@@ -244,9 +245,9 @@ TEST_F(RemoteSourceTest, AddressesNeverReachTheServerUnlessInternetAllowedIsExac
     HKEY key;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKey, &key));
     if (c.stored)
-      RegSetValueExA(key, "InternetAllowed", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&c.value), 4);
+      RegSetValueExA(key, setting::kInternetAllowed, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&c.value), 4);
     else
-      RegDeleteValueA(key, "InternetAllowed");
+      RegDeleteValueA(key, setting::kInternetAllowed);
     RegCloseKey(key);
 
     const std::string file = Publish("refused" + std::to_string(n++) + ".tvh", "Web|2004/01/01\n");
@@ -259,14 +260,14 @@ TEST_F(RemoteSourceTest, AddressesNeverReachTheServerUnlessInternetAllowedIsExac
     EXPECT_EQ(Strings{"Cached"}, Names(m_owner.m_holidays)) << c.what;
     ASSERT_EQ(1u, m_boxes.size()) << c.what;
     EXPECT_EQ(CacheMessage(location), m_boxes[0].text) << c.what;
-    EXPECT_EQ(location, m_settings.GetText("HolidayFile")) << c.what;
+    EXPECT_EQ(location, m_settings.GetText(setting::kHolidayFile)) << c.what;
     EXPECT_FALSE(ServerSaw(file)) << c.what;
   }
   // The same address in capitals does reach the server once allowed.
   const std::string file = Publish("allowed.tvh", "Web|2004/01/01\n");
   std::string location = m_servers.Http(file);
   location.replace(0, 4, "HTTP");
-  m_settings.SetNumber("InternetAllowed", 1);
+  m_settings.SetNumber(setting::kInternetAllowed, 1);
   ASSERT_TRUE(Load(location));
   EXPECT_EQ(Strings{"Web"}, Names(m_owner.m_holidays));
   EXPECT_TRUE(ServerSaw(file));

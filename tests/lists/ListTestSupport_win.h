@@ -15,10 +15,10 @@
 
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
+#include "base/ProgramNames.h"
 #include "framework/Prompt.h"
 #include "lists/DateRecord.h"
+#include "support/TestSettings_win.h"
 
 namespace listtest {
 
@@ -107,28 +107,19 @@ struct Servers {
 class ListTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-    m_settings.SetRoot(HKEY_CURRENT_USER, kSettingsKey);
-    m_settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
-    m_settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
-    theApp.m_pSettings = &m_settings;
     SetMessageBoxHook([this](const MessageBoxCall& call) {
       m_boxes.push_back(call);
       return IDOK;
     });
     m_dir = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    m_settings.SetText("HolidayCacheFile", m_dir + "\\TVcache.tvh");
-    m_settings.SetText("EventCacheFile", m_dir + "\\TVcache.tve");
-    m_settings.SetText("CounterCacheFile", m_dir + "\\TVcache.tvc");
+    m_settings.SetText(setting::kHolidayCacheFile, m_dir + "\\TVcache.tvh");
+    m_settings.SetText(setting::kEventCacheFile, m_dir + "\\TVcache.tve");
+    m_settings.SetText(setting::kCounterCacheFile, m_dir + "\\TVcache.tvc");
   }
-  void TearDown() override {
-    SetMessageBoxHook(nullptr);
-    theApp.m_pSettings = nullptr;
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-  }
+  void TearDown() override { SetMessageBoxHook(nullptr); }
 
   std::string File(const std::string& name) const { return m_dir + "\\" + name; }
-  std::string Cache(const char* setting = "HolidayCacheFile") {
+  std::string Cache(const char* setting = setting::kHolidayCacheFile) {
     return m_settings.GetText(setting);
   }
 
@@ -143,7 +134,7 @@ class ListTest : public ::testing::Test {
     return list;
   }
 
-  CRegistrySettings m_settings;
+  TestSettings m_settings{kSettingsKey};
   CMainDlg m_owner;
   std::vector<MessageBoxCall> m_boxes;
   std::string m_dir;

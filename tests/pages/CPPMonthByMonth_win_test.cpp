@@ -1,6 +1,7 @@
 // The Month by Month page in the real main window, driven by the messages
 // a user's actions produce: the counts, the difference locked and
 // unlocked, the stored difference, and the error box of an impossible move.
+#include "base/ProgramNames.h"
 #include "pages/MonthByMonthHarness.h"
 
 #include "framework/LocaleText.h"
@@ -76,7 +77,7 @@ TEST_F(MonthByMonthTest, UnlockedDifferenceFollowsTheDatesInTheChosenUnit) {
       EXPECT_EQ(m_page->m_nDifference, c.packed);
     }
     // Moving the dates stores nothing.
-    EXPECT_EQ(Stored("Difference"), 0x20004);
+    EXPECT_EQ(Stored(setting::kDifference), 0x20004);
   });
 }
 
@@ -96,8 +97,8 @@ TEST_F(MonthByMonthTest, LockedDifferenceMovesTheOtherDate) {
     ChooseUnit(kWeeks);
     TypeAmount("2");
     SetLock(true);
-    EXPECT_EQ(Stored("LinkedDifference"), 1);
-    EXPECT_EQ(Stored("Difference"), 0x20002);
+    EXPECT_EQ(Stored(setting::kLinkedDifference), 1);
+    EXPECT_EQ(Stored(setting::kDifference), 0x20002);
 
     PickStart(2003, 1, 6);
     EXPECT_EQ(Selected(IDC_MBM_ENDCAL), "2003-01-20");
@@ -128,8 +129,8 @@ TEST_F(MonthByMonthTest, CalcDifferenceCarriesTheMonthEndAndStoresTheRecount) {
     EXPECT_EQ(Selected(IDC_MBM_ENDCAL), "2003-03-03");
     EXPECT_EQ(Text(IDC_MBM_AMOUNT), "2");
     EXPECT_EQ(SendMessageA(Item(IDC_MBM_LOCK), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(Stored("Difference"), 0x40002);
-    EXPECT_EQ(Stored("LinkedDifference"), 0);
+    EXPECT_EQ(Stored(setting::kDifference), 0x40002);
+    EXPECT_EQ(Stored(setting::kLinkedDifference), 0);
   });
 }
 
@@ -139,7 +140,7 @@ TEST_F(MonthByMonthTest, AmountIsClampedBeforeTheMove) {
     TypeAmount("70000");
     SetLock(true);
     EXPECT_EQ(Text(IDC_MBM_AMOUNT), "65535");
-    EXPECT_EQ(Stored("Difference"), 0x1FFFF);
+    EXPECT_EQ(Stored(setting::kDifference), 0x1FFFF);
     PickStart(2003, 1, 1);
     // 65535 days after 1 January 2003.
     EXPECT_EQ(Selected(IDC_MBM_ENDCAL), "2182-06-06");
@@ -156,8 +157,8 @@ TEST_F(MonthByMonthTest, UnlockingAWideDifferenceKeepsTheUnitBits) {
     ChooseUnit(kDays);
     SetLock(false);
     EXPECT_EQ(Text(IDC_MBM_AMOUNT), "73048");
-    EXPECT_EQ(Stored("Difference"), 0x1FFFF);
-    EXPECT_EQ(Stored("LinkedDifference"), 0);
+    EXPECT_EQ(Stored(setting::kDifference), 0x1FFFF);
+    EXPECT_EQ(Stored(setting::kLinkedDifference), 0);
   });
 }
 
@@ -173,8 +174,8 @@ TEST_F(MonthByMonthTest, StoredDifferenceChoosesAmountAndUnit) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);
-    Store("Difference", c.stored);
-    Store("LinkedDifference", 1);
+    Store(setting::kDifference, c.stored);
+    Store(setting::kLinkedDifference, 1);
     Run([&] {
       EXPECT_EQ(Text(IDC_MBM_AMOUNT), c.amount);
       EXPECT_EQ(UnitIndex(), c.unit);
@@ -184,7 +185,7 @@ TEST_F(MonthByMonthTest, StoredDifferenceChoosesAmountAndUnit) {
 }
 
 TEST_F(MonthByMonthTest, StartUpShowsTheDifferenceFromNowAndStoresIt) {
-  Store("Difference", 0x1000A);  // 10 days
+  Store(setting::kDifference, 0x1000A);  // 10 days
   Run([&] {
     const COleDateTime now = COleDateTime::GetCurrentTime();
     EXPECT_EQ(Text(IDC_MBM_START), DateText(now));
@@ -193,8 +194,8 @@ TEST_F(MonthByMonthTest, StartUpShowsTheDifferenceFromNowAndStoresIt) {
     EXPECT_EQ(Text(IDC_MBM_WEEKS), "1.3");
     EXPECT_TRUE(boxes.empty());
   });
-  EXPECT_EQ(Stored("Difference"), 0x1000A);
-  EXPECT_EQ(Stored("LinkedDifference"), 0);
+  EXPECT_EQ(Stored(setting::kDifference), 0x1000A);
+  EXPECT_EQ(Stored(setting::kLinkedDifference), 0);
 }
 
 TEST_F(MonthByMonthTest, ImpossibleMoveShowsTheErrorAndKeepsBothDates) {

@@ -1,6 +1,7 @@
 // The Holidays and Events pages in the real main window: editing a day,
 // the rows of the displayed days, the file buttons and the Month by Month
 // page following the holidays. The clock stands at 15 January 2003.
+#include "base/ProgramNames.h"
 #include "pages/ListPageHarness.h"
 
 namespace listpage {
@@ -113,7 +114,7 @@ TEST_F(DateListPagesTest, LoadFileFailsWithoutChangeOrServesTheCache) {
     EXPECT_EQ(Rows(page), Strings{Row("", 2003, 1, 20)});
     EXPECT_TRUE(page.m_listChanged);
     EXPECT_TRUE(Enabled(page, IDC_HOL_SAVE));
-    EXPECT_EQ(m_settings.GetText("HolidayFile"), "");
+    EXPECT_EQ(m_settings.GetText(setting::kHolidayFile), "");
 
     Type(page, IDC_LIST_LOCATION, File("a.tvh"));
     Press(page, IDC_HOL_LOAD);
@@ -130,7 +131,7 @@ TEST_F(DateListPagesTest, LoadFileFailsWithoutChangeOrServesTheCache) {
     EXPECT_EQ(Rows(page), Strings{Row("Loaded", 2003, 1, 22)});
     EXPECT_FALSE(page.m_listChanged);
     EXPECT_FALSE(Enabled(page, IDC_HOL_SAVE));
-    EXPECT_EQ(m_settings.GetText("HolidayFile"), File("missing.tvh"));
+    EXPECT_EQ(m_settings.GetText(setting::kHolidayFile), File("missing.tvh"));
   });
 }
 
@@ -146,8 +147,8 @@ TEST_F(DateListPagesTest, SaveFileWritesTheListAndMonthByMonthFollowsTheHolidays
       const char* name;
       const char* file;
       const char* setting;
-    } lists[] = {{kHolidaysPage, IDC_HOL_SAVE, "Picnic", "h.tvh", "HolidayFile"},
-                 {kEventsPage, IDC_EVT_SAVE, "Party", "e.tve", "EventFile"}};
+    } lists[] = {{kHolidaysPage, IDC_HOL_SAVE, "Picnic", "h.tvh", setting::kHolidayFile},
+                 {kEventsPage, IDC_EVT_SAVE, "Party", "e.tve", setting::kEventFile}};
     for (const auto& l : lists) {
       SCOPED_TRACE(l.file);
       CDateListPage& page = Show(l.page);
@@ -203,7 +204,7 @@ TEST_F(DateListPagesTest, BrowseRetriesAnInvalidNameOnce) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     boxes.clear();
-    m_settings.SetText("EventFile", "");  // no list loaded at start-up
+    m_settings.SetText(setting::kEventFile, "");  // no list loaded at start-up
     std::vector<std::string> initialNames;
     size_t call = 0;
     SetOpenFileHook([&](OPENFILENAMEA& ofn) {

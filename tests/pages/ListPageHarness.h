@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ProgramNames.h"
 #include "controls/CalendarProbe.h"
 #include "framework/LocaleText.h"
 #include "lists/ListTestSupport_win.h"
@@ -25,8 +26,8 @@ class ListPageTest : public mbm::MonthByMonthTest {
   void SetUp() override {
     MonthByMonthTest::SetUp();
     m_dir = listtest::FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    m_settings.SetText("HolidayCacheFile", File("cache.tvh"));
-    m_settings.SetText("EventCacheFile", File("cache.tve"));
+    m_settings.SetText(setting::kHolidayCacheFile, File("cache.tvh"));
+    m_settings.SetText(setting::kEventCacheFile, File("cache.tve"));
   }
 
   void RunPages(const std::function<void()>& body) { Run(body, {&m_hol, &m_evt}); }
@@ -73,11 +74,7 @@ class ListPageTest : public mbm::MonthByMonthTest {
   }
 
   // --- what the user sees -------------------------------------------------
-  static std::string TextOf(const CDateListPage& page, int id) {
-    char text[512] = {};
-    GetWindowTextA(ItemOf(page, id), text, sizeof text);
-    return text;
-  }
+  static std::string TextOf(const CDateListPage& page, int id) { return WindowText(ItemOf(page, id)); }
   static bool Enabled(const CDateListPage& page, int id) {
     return IsWindowEnabled(ItemOf(page, id)) != FALSE;
   }
@@ -93,11 +90,7 @@ class ListPageTest : public mbm::MonthByMonthTest {
     return name + "|" + DateText(COleDateTime(y, m, d, 0, 0, 0));
   }
   std::string SelectedOn(const CDateListPage& page) const {
-    SYSTEMTIME st{};
-    SendMessageA(ItemOf(page, CalendarOf(page)), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
-    char text[32];
-    wsprintfA(text, "%04d-%02d-%02d", st.wYear, st.wMonth, st.wDay);
-    return text;
+    return SelectedDay(ItemOf(page, CalendarOf(page)));
   }
   static std::vector<MONTHDAYSTATE> LastDayStates(const probe::Watcher& watch) {
     const auto calls = watch.Of(MCM_SETDAYSTATE);

@@ -13,12 +13,15 @@
 
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
 #include "base/Clock.h"
+#include "base/ProgramNames.h"
+#include "framework/CWnd.h"
 #include "framework/Prompt.h"
 #include "framework/ShellNotify.h"
 #include "pages/CPPMonthByMonth.h"
 #include "resource.h"
+#include "support/StepRunner_win.h"
+#include "support/TestSettings_win.h"
 
 namespace mbm {
 
@@ -47,17 +50,6 @@ class MonthByMonthTest : public ::testing::Test {
   void SetUp() override {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&icc);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-    static const NumberDefault numbers[] = {
-        {"WindowHide", 0},   {"WindowMinimised", 0}, {"Difference", 0x20004},
-        {"LinkedDifference", 0}, {"UpdatePeriod", 60},  {"InternetAllowed", 0}};
-    static const TextDefault texts[] = {{"HolidayFile", ""},      {"EventFile", ""},
-                                        {"CounterFile", ""},      {"HolidayCacheFile", ""},
-                                        {"EventCacheFile", ""},   {"CounterCacheFile", ""}};
-    m_settings.SetRoot(HKEY_CURRENT_USER, kKey);
-    m_settings.AddNumberDefaults(numbers, 6);
-    m_settings.AddTextDefaults(texts, 6);
-    theApp.m_pSettings = &m_settings;
     theApp.m_nCmdShow = SW_SHOWNORMAL;
     theApp.m_hInstance = GetModuleHandleA(nullptr);
     SetClockSource(&FixedClock);
@@ -74,10 +66,8 @@ class MonthByMonthTest : public ::testing::Test {
     SetMessageBoxHook(nullptr);
     SetShellNotifyHook(nullptr);
     SetClockSource(nullptr);
-    theApp.m_pSettings = nullptr;
     theApp.m_pMainWnd = nullptr;
     theApp.m_nCmdShow = SW_SHOWNORMAL;
-    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
   }
 
   void Store(const char* name, LONG value) { m_settings.SetNumber(name, value); }
@@ -93,12 +83,15 @@ class MonthByMonthTest : public ::testing::Test {
     theApp.m_pMainWnd = &dlg;
     m_dlg = &dlg;
     m_page = &page;
-    Body() = [&] {
-      body();
-      SendMessageA(dlg.GetSafeHwnd(), WM_CLOSE, 0, 0);
-    };
-    SetTimer(nullptr, 0, 20, &Driver);
-    dlg.DoModal();
+    {
+      script::StepRunner runner({[&] {
+                                  body();
+                                  SendMessageA(dlg.GetSafeHwnd(), WM_CLOSE, 0, 0);
+                                  return true;
+                                }},
+                                20);
+      dlg.DoModal();
+    }
     m_dlg = nullptr;
     m_page = nullptr;
     theApp.m_pMainWnd = nullptr;
@@ -141,18 +134,16 @@ class MonthByMonthTest : public ::testing::Test {
   }
 
   // --- what the user sees -------------------------------------------------
-  std::string Text(int id) const {
-    char text[256] = {};
-    GetWindowTextA(Item(id), text, sizeof text);
-    return text;
-  }
-  std::string Selected(int calendarId) const {
+  std::string Text(int id) const { return WindowText(Item(id)); }
+  // The day a calendar has selected, as yyyy-mm-dd.
+  static std::string SelectedDay(HWND calendar) {
     SYSTEMTIME st{};
-    SendMessageA(Item(calendarId), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
+    SendMessageA(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
     char text[32];
     wsprintfA(text, "%04d-%02d-%02d", st.wYear, st.wMonth, st.wDay);
     return text;
   }
+  std::string Selected(int calendarId) const { return SelectedDay(Item(calendarId)); }
   int UnitIndex() const { return static_cast<int>(SendMessageA(Item(IDC_MBM_UNIT), CB_GETCURSEL, 0, 0)); }
 
   void AddHoliday(const char* name, int y, int m, int d, bool active = true) {
@@ -164,23 +155,11 @@ class MonthByMonthTest : public ::testing::Test {
     SortByDate(m_dlg->m_holidays);
   }
 
-  CRegistrySettings m_settings;
+  TestSettings m_settings{kKey};
   CMainDlg* m_dlg = nullptr;
   CPPMonthByMonth* m_page = nullptr;
   std::vector<ShellCall> shell;
   std::vector<MessageBoxCall> boxes;
-
- private:
-  static std::function<void()>& Body() {
-    static std::function<void()> body;
-    return body;
-  }
-  static void CALLBACK Driver(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    std::function<void()> body;
-    body.swap(Body());
-    if (body) body();
-  }
 };
 
 }  // namespace mbm

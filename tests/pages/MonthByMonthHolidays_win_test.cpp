@@ -1,6 +1,7 @@
 // Holidays on the Month by Month calendars: the bold days each calendar is
 // given (captured on their way in: no message reads them back) and the
 // holiday names as day tooltips.
+#include "base/ProgramNames.h"
 #include "pages/MonthByMonthHarness.h"
 
 #include <memory>
@@ -64,7 +65,7 @@ TEST_F(MonthByMonthHolidaysTest, ActivatingThePageMarksTheHolidaysAndCounts) {
     PickEnd(2003, 1, 31);
     EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), "12");
     const std::string amount = Text(IDC_MBM_AMOUNT);
-    Store("Difference", 0x10007);  // no handler would write this back
+    Store(setting::kDifference, 0x10007);  // no handler would write this back
     AddHoliday("Added elsewhere", 2003, 1, 22);
     probe::Watcher watch(Item(IDC_MBM_STARTCAL));
     Activate();
@@ -75,7 +76,7 @@ TEST_F(MonthByMonthHolidaysTest, ActivatingThePageMarksTheHolidaysAndCounts) {
     EXPECT_EQ(Selected(IDC_MBM_STARTCAL), "2003-01-15");
     EXPECT_EQ(Selected(IDC_MBM_ENDCAL), "2003-01-31");
     EXPECT_EQ(Text(IDC_MBM_AMOUNT), amount);
-    EXPECT_EQ(Stored("Difference"), 0x10007);
+    EXPECT_EQ(Stored(setting::kDifference), 0x10007);
   });
 }
 

@@ -1,5 +1,6 @@
 // The Month by Month page's timers: today's date and the tray icon's day at
 // the first tick, and the saved window state half a second after start.
+#include "base/ProgramNames.h"
 #include "pages/MonthByMonthHarness.h"
 
 #include "controls/CalendarProbe.h"
@@ -52,8 +53,8 @@ class StartStateTest : public MonthByMonthTest, public ::testing::WithParamInter
 
 TEST_P(StartStateTest, SavedStateIsAppliedHalfASecondAfterStart) {
   const StartState& s = GetParam();
-  Store("WindowHide", s.hide);
-  Store("WindowMinimised", s.minimised);
+  Store(setting::kWindowHide, s.hide);
+  Store(setting::kWindowMinimised, s.minimised);
   theApp.m_nCmdShow = s.cmdShow;
   Run([&] {
     HWND main = m_dlg->GetSafeHwnd();
@@ -63,8 +64,8 @@ TEST_P(StartStateTest, SavedStateIsAppliedHalfASecondAfterStart) {
     EXPECT_EQ(IsWindowVisible(main) != FALSE, s.visible);
     EXPECT_EQ(IsIconic(main) != FALSE, s.iconic);
   });
-  EXPECT_EQ(Stored("WindowHide"), s.storedHide);
-  EXPECT_EQ(Stored("WindowMinimised"), s.storedMinimised);
+  EXPECT_EQ(Stored(setting::kWindowHide), s.storedHide);
+  EXPECT_EQ(Stored(setting::kWindowMinimised), s.storedMinimised);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "base/ProgramNames.h"
+
 namespace probe {
 namespace {
 bool HasClass(HWND window, const char* className) {
@@ -45,7 +47,7 @@ std::string WindowTitle(HWND window) {
 
 HWND FindMainWindow(DWORD pid) {
   for (HWND window : ProcessWindows(pid, "#32770", false)) {
-    if (WindowTitle(window) == "Tempovista" && HasTabControl(window)) return window;
+    if (WindowTitle(window) == kProgramTitle && HasTabControl(window)) return window;
   }
   return nullptr;
 }

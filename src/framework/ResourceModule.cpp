@@ -1,0 +1,3 @@
+#include "framework/ResourceModule.h"
+
+HINSTANCE ResourceModule() { return GetModuleHandleA(nullptr); }
