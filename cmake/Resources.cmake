@@ -20,11 +20,13 @@ else()
 endif()
 configure_file(${CMAKE_SOURCE_DIR}/res/Tempovista.manifest.in
                ${CMAKE_BINARY_DIR}/res/Tempovista.manifest @ONLY)
+# The version resource takes its numbers from the project's version too.
+configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/res/version.h @ONLY)
 
 # windres does not report what the script includes: name it here, so that a
-# changed page template, manifest or picture rebuilds the resources.
+# changed page template, manifest, version or picture rebuilds the resources.
 file(GLOB TV_RESOURCE_PARTS CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/dialogs/*.rc
   ${CMAKE_SOURCE_DIR}/res/*.manifest.in)
 set_source_files_properties(${TV_RESOURCE_RC} PROPERTIES
-  OBJECT_DEPENDS "${TV_RESOURCE_PARTS};${CMAKE_BINARY_DIR}/res/Tempovista.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${TV_ICON_STAMP}")
+  OBJECT_DEPENDS "${TV_RESOURCE_PARTS};${CMAKE_BINARY_DIR}/res/Tempovista.manifest;${CMAKE_BINARY_DIR}/res/version.h;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/src/controls/MakerSite.h;${TV_ICON_STAMP}")

@@ -1,7 +1,8 @@
 # Windows build: everything, statically linked; every test .exe runs under
 # Wine as one ctest test, in a Wine prefix of this build's own.
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_BINARY_DIR}/res")
+# The script also takes the maker's host from src/controls/MakerSite.h.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_BINARY_DIR}/res -I${CMAKE_SOURCE_DIR}/src")
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0700 NOMINMAX)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
@@ -81,7 +82,9 @@ tv_wine_test(core_tests SOURCES ${TV_PORTABLE_TESTS})
 
 # Win32 tests: tests/<area>/*_win_test.cpp make one <area>_win_tests.exe.
 # End-to-end tests start Tempovista.exe, which uses the real settings key and
-# the single-instance mutex: they never run at the same time.
+# the single-instance mutex: they never run at the same time. Its second
+# start looks for any dialog titled "Tempovista", which is also what the app
+# and page tests show in their own process: those wait for each other too.
 foreach(area base lists framework controls pages app e2e)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*_win_test.cpp)
   if(_srcs)
@@ -92,6 +95,8 @@ foreach(area base lists framework controls pages app e2e)
       # Several program starts in a row: slow where the i686 build runs
       # under emulation (see tools/setup.sh).
       set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 3000)
+    elseif(area STREQUAL "app" OR area STREQUAL "pages")
+      tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
     else()
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support})
     endif()
@@ -102,6 +107,12 @@ endforeach()
 # command of their own.
 add_executable(command_logger ${CMAKE_SOURCE_DIR}/tests/controls/CommandLogger.cpp)
 add_dependencies(controls_win_tests command_logger)
+# A file whose version resource lists two translations, for the version
+# lookup's tests: resources only, no code.
+add_library(two_translations SHARED ${CMAKE_SOURCE_DIR}/tests/pages/TwoTranslations.rc)
+set_target_properties(two_translations PROPERTIES PREFIX "" LINKER_LANGUAGE C)
+target_link_options(two_translations PRIVATE -nostdlib -Wl,-e,0)
+add_dependencies(pages_win_tests two_translations)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/Windows.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/Windows.cmake)

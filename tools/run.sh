@@ -3,8 +3,10 @@
 # The arguments go to Tempovista.exe (for example "shownow").
 #
 # Installs what is missing first (Debian packages, when run as root), then
-# builds the Windows build in build/win, the folder tools/test.sh uses
-# ($TV_BUILD_DIR instead, when set).
+# builds and starts the i686 program (build/win, the one we ship) where the
+# kernel runs 32-bit programs, and the x64 one (build/win64) where it does
+# not, so that the window shows within a minute on any machine; these are
+# the folders tools/test.sh uses ($TV_BUILD_DIR instead, when set).
 # With a display ($DISPLAY set) the program runs there until you exit it
 # from its tray menu. Without one, it starts an Xvfb display and a Wine
 # virtual desktop (which draws a task bar with the notification area), runs
@@ -15,8 +17,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/setup.sh
-build=${TV_BUILD_DIR:-build/win}
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+if tools/setup.sh native32; then
+  build=${TV_BUILD_DIR:-build/win} toolchain=mingw-i686 wine=wine
+  echo "Starting the i686 program (this kernel runs 32-bit programs)"
+else
+  build=${TV_BUILD_DIR:-build/win64} toolchain=mingw-x86_64 wine=/usr/lib/wine/wine64
+  echo "Starting the x64 program (this kernel runs no 32-bit programs itself)"
+fi
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/$toolchain.cmake \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target Tempovista
 exe=$(cd "$build" && pwd)/Tempovista.exe
@@ -24,12 +32,12 @@ exe=$(cd "$build" && pwd)/Tempovista.exe
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]; then
   echo "Making the Wine prefix ${WINEPREFIX:-$HOME/.wine} (once; this takes a while)"
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w || true
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  "$(dirname "$(readlink -f "$(command -v "$wine")")")/wineserver" -w || true
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
-  exec wine "$exe" "$@"
+  exec "$wine" "$exe" "$@"
 fi
 
 # No display: one of our own, and the program on a virtual desktop in it.
@@ -44,7 +52,7 @@ Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 program=
 cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
+  "$(dirname "$(readlink -f "$(command -v "$wine")")")/wineserver" -k >/dev/null 2>&1 || true
   [ -z "$program" ] || kill "$program" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   wait "$xvfb" 2>/dev/null || true
@@ -53,7 +61,7 @@ trap cleanup EXIT
 export DISPLAY=$display
 sleep 2
 winexe="Z:${exe//\//\\}"
-wine explorer /desktop=tv,1024x768 "$winexe" "$@" >/dev/null 2>&1 &
+"$wine" explorer /desktop=tv,1024x768 "$winexe" "$@" >/dev/null 2>&1 &
 program=$!
 # Wait for the virtual desktop to appear, then give the program time to
 # draw its window in it.

@@ -7,12 +7,6 @@ namespace {
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// Whole-day value of a date (for either sign the calendar day is the
-// integer part), so weekdays need no full breakdown.
-long long DayIndex(double value) {
-  return std::fabs(value) < 1.0e12 ? static_cast<long long>(value) : 0;
-}
-
 // 2 for a Sunday, 1 for a Saturday, 0 otherwise.
 int WeekendRank(int isoWeekday) { return isoWeekday == 7 ? 2 : isoWeekday == 6 ? 1 : 0; }
 
@@ -106,6 +100,10 @@ std::string FormatWeeks(long days) {
   char text[48];
   std::snprintf(text, sizeof text, "%ld.%ld", days / 7, days % 7);
   return text;
+}
+
+long long DayIndex(double value) {
+  return std::fabs(value) < 1.0e12 ? static_cast<long long>(value) : 0;
 }
 
 int IsoWeekday(double value) {

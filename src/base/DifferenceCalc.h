@@ -53,5 +53,9 @@ std::string FormatWeeks(long days);
 // form (the same formula for a negative span).
 long CountWeekdays(const COleDateTime& start, const COleDateTime& end);
 
+// The calendar day a value falls on, as a day number (0 = 1899-12-30): for
+// either sign the calendar day is the integer part. 0 for nonsense values.
+long long DayIndex(double value);
+
 // Monday = 1 .. Sunday = 7 of the calendar day a value falls on.
 int IsoWeekday(double value);

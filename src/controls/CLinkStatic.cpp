@@ -4,26 +4,15 @@
 #include <shellapi.h>
 
 #include <climits>
+#include <utility>
 
 #include "controls/LinkOpen.h"
+#include "framework/ExecutableName.h"
 #include "framework/Prompt.h"
 
 namespace {
 constexpr UINT_PTR kToolId = 1;
 constexpr WORD kHandCursorId = 106;  // in the Windows folder's winhlp32.exe
-
-// The executable's file name without folder and extension: the program has
-// no other title for boxes that are not its own windows'.
-std::string ProgramName() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string name = path;
-  const size_t slash = name.find_last_of("\\/");
-  if (slash != std::string::npos) name.erase(0, slash + 1);
-  const size_t dot = name.rfind('.');
-  if (dot != std::string::npos) name.erase(dot);
-  return name;
-}
 
 int ShellCode(HINSTANCE result) {
   const INT_PTR code = reinterpret_cast<INT_PTR>(result);
@@ -39,7 +28,9 @@ CLinkStatic::~CLinkStatic() {
   if (m_hLinkCursor != nullptr) DestroyCursor(m_hLinkCursor);
 }
 
+// At the window's end: a page made again binds a fresh window.
 void CLinkStatic::DestroyOwned() {
+  m_bOver = FALSE;
   if (m_tip != nullptr) DestroyWindow(m_tip);
   m_tip = nullptr;
   if (m_font != nullptr) DeleteObject(m_font);
@@ -179,7 +170,7 @@ int CLinkStatic::OpenLink(const std::string& link, int showCommand) {
 
 void CLinkStatic::ShowOpenError(int code) const {
   ShowMessageBox(m_hWnd != nullptr ? GetParent(m_hWnd) : nullptr,
-                 "Unable to open hyperlink:\n\n" + OpenErrorText(code), ProgramName(), MB_ICONEXCLAMATION | MB_OK);
+                 "Unable to open hyperlink:\n\n" + OpenErrorText(code), ExecutableName(), MB_ICONEXCLAMATION | MB_OK);
 }
 
 void CLinkStatic::OnClicked() {
@@ -215,16 +206,23 @@ void CLinkStatic::OnMouseMove(LPARAM lParam) {
     POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    if (!PtInRect(&client, pt)) {
-      m_bOver = FALSE;  // before the release, which reports the capture's loss
-      ReleaseCapture();
-      Invalidate(true);
-    }
+    if (!PtInRect(&client, pt)) EndHover();
   } else {
     m_bOver = TRUE;
     Invalidate(true);
     SetCapture(m_hWnd);
+    // The capture sees no moves over other programs' windows: a quick move
+    // out of the window would otherwise leave the link lit.
+    TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, m_hWnd, 0};
+    TrackMouseEvent(&leave);
   }
+}
+
+void CLinkStatic::EndHover() {
+  if (!m_bOver) return;
+  m_bOver = FALSE;  // before the release, which reports the capture's loss
+  if (GetCapture() == m_hWnd) ReleaseCapture();
+  Invalidate(true);
 }
 
 LRESULT CLinkStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -248,10 +246,8 @@ LRESULT CLinkStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       // The capture taken by something else (a message box, a window
       // switch): the move that leaves the control will not be seen.
-      if (m_bOver) {
-        m_bOver = FALSE;
-        Invalidate(true);
-      }
+    case WM_MOUSELEAVE:
+      EndHover();
       break;
     case WM_DESTROY:
       DestroyOwned();

@@ -47,6 +47,7 @@ class CLinkStatic : public CSubclassedWnd {
   void MakeFont(HFONT from);
   void OnClicked();
   void OnMouseMove(LPARAM lParam);
+  void EndHover();
   void Invalidate(bool now = false);
   TOOLINFOA ToolInfo() const;
   void DestroyOwned();

@@ -25,17 +25,25 @@ bool FromSystemTime(SYSTEMTIME time, bool dateOnly, COleDateTime& out) {
 }
 }  // namespace
 
-void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
-  HWND control = GetDlgItem(pDX->m_hDlg, id);
-  if (control == nullptr) return;
-  if (!pDX->m_bSaveAndValidate) {
-    SetWindowTextA(control, value.c_str());
-    return;
-  }
+namespace {
+std::string WindowText(HWND control) {
   int length = GetWindowTextLengthA(control);
   std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
   int copied = GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size()));
-  value.assign(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+  return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+}  // namespace
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+  HWND control = GetDlgItem(pDX->m_hDlg, id);
+  if (control == nullptr) return;
+  if (pDX->m_bSaveAndValidate) {
+    value = WindowText(control);
+    return;
+  }
+  // Text that has not changed is left alone: setting it again would scroll
+  // a multi-line edit back to its top and redraw it, on every timer tick.
+  if (WindowText(control) != value) SetWindowTextA(control, value.c_str());
 }
 
 void DDX_Check(CDataExchange* pDX, int id, BOOL& value) {

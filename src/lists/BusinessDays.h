@@ -1,10 +1,9 @@
 #pragma once
 #include "base/COleDateTime.h"
-#include "lists/DateRecord.h"
+#include "lists/HolidayIndex.h"
 
-// Weekdays from start to end (start < d <= end) less one for every active
-// holiday with start < date <= end that falls on Monday to Friday; two
-// records on one date take away two. `holidays` is in ascending date order
-// (SortByDate), so the scan ends at the first record after the end date.
+// Weekdays from start to end (start < d <= end) less the weekdays among them
+// on which an active holiday falls: a day is off once, however many records
+// name it, and holidays on a Saturday or Sunday take nothing away.
 long CountBusinessDays(const COleDateTime& start, const COleDateTime& end,
-                       const DateRecordList& holidays);
+                       const HolidayIndex& holidays);

@@ -47,14 +47,6 @@ CRegistrySettings* Settings() { return theApp.m_pSettings; }
 
 }  // namespace
 
-void CALLBACK MonthByMonthTimerProc(HWND window, UINT, UINT_PTR timerId, DWORD) {
-  try {
-    if (g_pMonthByMonthPage != nullptr) g_pMonthByMonthPage->OnTimerTick(window, timerId);
-  } catch (...) {
-    // A tick that failed is simply skipped; the next one tries again.
-  }
-}
-
 CPPMonthByMonth::CPPMonthByMonth() : CPropertyPage(IDD_MONTHBYMONTH) {
   m_startDate = COleDateTime::GetCurrentTime();
   // The end date is computed at initialisation; until then, and should that
@@ -86,6 +78,7 @@ void CPPMonthByMonth::DoDataExchange(CDataExchange* pDX) {
 BOOL CPPMonthByMonth::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   m_pMainDlg = theApp.m_pMainWnd;
+  IndexHolidays();
 
   FillUnits();
   LONG updatePeriod = kDefaultUpdatePeriod;
@@ -135,6 +128,7 @@ DWORD CPPMonthByMonth::SelectedUnit() const {
 // The holidays may have changed on another page: the bold days and the
 // counts follow them, while the dates, the difference and the settings stay.
 BOOL CPPMonthByMonth::OnSetActive() {
+  IndexHolidays();
   MarkHolidays(m_startCal);
   MarkHolidays(m_endCal);
   ComputeCounts();
@@ -207,13 +201,16 @@ const DateRecordList& CPPMonthByMonth::Holidays() const {
   return m_pMainDlg != nullptr ? m_pMainDlg->m_holidays : kNoHolidays;
 }
 
+void CPPMonthByMonth::IndexHolidays() {
+  m_holidayIndex.Rebuild(Holidays());
+}
+
 void CPPMonthByMonth::ComputeCounts() {
-  const DateRecordList& holidays = Holidays();
   const long days = CountDays(m_startDate, m_endDate);
   m_strDays = Decimal(days);
   m_strWeeks = FormatWeeks(days);
   m_strWeekdays = Decimal(CountWeekdays(m_startDate, m_endDate));
-  m_strBusinessDays = Decimal(CountBusinessDays(m_startDate, m_endDate, holidays));
+  m_strBusinessDays = Decimal(CountBusinessDays(m_startDate, m_endDate, m_holidayIndex));
 }
 
 void CPPMonthByMonth::MarkHolidays(CTipMonthCal& calendar) {
@@ -255,8 +252,7 @@ void CPPMonthByMonth::OnCalcDifference() {
   OnLockDifference();
 }
 
-void CPPMonthByMonth::OnTimerTick(HWND window, UINT_PTR timerId) {
-  if (window == nullptr || window != m_hWnd) return;
+void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
   UpdateData(true);
   m_strToday = DateText(COleDateTime::GetCurrentTime());
   UpdateData(false);

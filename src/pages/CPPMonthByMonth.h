@@ -6,7 +6,9 @@
 #include "base/COleDateTime.h"
 #include "controls/CTipMonthCal.h"
 #include "framework/CPropertyPage.h"
+#include "framework/PageTimerProc.h"
 #include "lists/DateRecord.h"
+#include "lists/HolidayIndex.h"
 
 class CMainDlg;
 
@@ -25,8 +27,8 @@ class CPPMonthByMonth : public CPropertyPage {
   void OnResetToToday();
   void OnLockDifference();
   void OnCalcDifference();
-  // Both timers; ticks for any other window are ignored.
-  void OnTimerTick(HWND window, UINT_PTR timerId);
+  // Both timers' ticks on this page's window.
+  void OnTimerTick(UINT_PTR timerId);
 
   COleDateTime m_startDate;
   COleDateTime m_endDate;
@@ -60,10 +62,17 @@ class CPPMonthByMonth : public CPropertyPage {
   void FollowDates();
   void ComputeCounts();
   const DateRecordList& Holidays() const;
+  void IndexHolidays();
   void StoreDifference();
+
+  // The holidays as the business-day count needs them, taken from the main
+  // window's list when the page initialises and whenever it becomes active
+  // again: the list is edited on other pages only, so it cannot change
+  // while this page is showing.
+  HolidayIndex m_holidayIndex;
 };
 
 // The one Month by Month page of the process, set by its constructor; the
 // timer procedure finds the page through it.
 extern CPPMonthByMonth* g_pMonthByMonthPage;
-void CALLBACK MonthByMonthTimerProc(HWND window, UINT msg, UINT_PTR timerId, DWORD time);
+constexpr TIMERPROC MonthByMonthTimerProc = &PageTimerProc<CPPMonthByMonth, &g_pMonthByMonthPage>;

@@ -39,11 +39,11 @@ class AppTest : public ::testing::Test {
   static bool ExitFromTray(AppProcess& process, HWND window) {
     PostMessageA(window, WM_TRAYICON_NOTIFY, 1, WM_RBUTTONUP);
     HWND menu = nullptr;
-    if (!probe::WaitUntil([&] { return (menu = probe::FindPopupMenu(process.Pid())) != nullptr; }, 10000)) {
+    if (!probe::WaitUntil([&] { return (menu = probe::FindPopupMenu(process.Pid())) != nullptr; }, probe::kPatientMs)) {
       return false;
     }
     probe::ChooseMenuItem(menu, 'x');
-    return process.WaitForExit(15000);
+    return process.WaitForExit(probe::kPatientMs);
   }
 };
 
@@ -76,14 +76,14 @@ TEST_F(AppTest, SecondStartBringsTheHiddenFirstWindowForwardAndChangesNoSetting)
   ASSERT_NE(window, nullptr);
   Sleep(kStartupSettleMs);
   PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, 10000));
-  ASSERT_TRUE(probe::WaitUntil([&] { return Number("WindowHide") == 1; }, 5000));
+  ASSERT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, probe::kPatientMs));
+  ASSERT_TRUE(probe::WaitUntil([&] { return Number("WindowHide") == 1; }, probe::kPatientMs));
   const auto before = app::SettingsSnapshot();
 
   AppProcess second;
   ASSERT_TRUE(second.Start());
   EXPECT_TRUE(second.WaitForExit(30000)) << "the second instance ends at once";
-  EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, 5000))
+  EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, probe::kPatientMs))
       << "the first window is shown and restored";
   EXPECT_EQ(app::SettingsSnapshot(), before);
   EXPECT_EQ(Number("WindowHide"), 1u);
@@ -138,12 +138,12 @@ TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
     SCOPED_TRACE(answer == IDNO ? "No" : "Yes");
     PostMessageA(window, WM_SYSCOMMAND, 1, 0);
     HWND box = nullptr;
-    ASSERT_TRUE(probe::WaitUntil([&] { return (box = probe::FindMessageBox(process.Pid())) != nullptr; }, 10000));
+    ASSERT_TRUE(probe::WaitUntil([&] { return (box = probe::FindMessageBox(process.Pid())) != nullptr; }, probe::kPatientMs));
     EXPECT_EQ(probe::MessageBoxText(box), "Are you sure you want to terminate this application");
     EXPECT_EQ(probe::WindowTitle(box), "Tempovista");
     probe::AnswerMessageBox(box, answer);
     if (answer == IDNO) {
-      EXPECT_TRUE(probe::WaitUntil([&] { return probe::FindMessageBox(process.Pid()) == nullptr; }, 10000));
+      EXPECT_TRUE(probe::WaitUntil([&] { return probe::FindMessageBox(process.Pid()) == nullptr; }, probe::kPatientMs));
       EXPECT_TRUE(process.IsRunning());
       EXPECT_TRUE(IsWindowVisible(window));
       EXPECT_EQ(app::SettingsSnapshot(), before);
@@ -163,7 +163,7 @@ TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndTheProgramRunsOn) {
   ASSERT_TRUE(process.Start("shownow"));
   HWND window = process.WaitForMainWindow();
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(probe::WaitUntil([&] { return process.ShellLog().size() >= 5; }, 10000));
+  ASSERT_TRUE(probe::WaitUntil([&] { return process.ShellLog().size() >= 5; }, probe::kPatientMs));
   Sleep(kStartupSettleMs);
 
   std::vector<app::ShellCall> calls = process.ShellLog();
@@ -177,9 +177,9 @@ TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndTheProgramRunsOn) {
   }
   // Without an icon the window still answers: hide it and bring it back.
   PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, 10000));
+  EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, probe::kPatientMs));
   PostMessageA(window, WM_TRAYICON_NOTIFY, 1, WM_LBUTTONDBLCLK);
-  EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 10000));
+  EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, probe::kPatientMs));
   EXPECT_TRUE(process.IsRunning());
   EXPECT_TRUE(ExitFromTray(process, window));
 }

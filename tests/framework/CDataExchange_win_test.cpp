@@ -8,7 +8,7 @@
 
 namespace {
 
-enum : int { kEdit = 10, kCheck, kCalendar, kPicker, kPickerNone, kMissing };
+enum : int { kEdit = 10, kCheck, kCalendar, kPicker, kPickerNone, kMissing, kLog };
 
 struct Controls : ::testing::Test {
   HWND parent = nullptr;
@@ -21,6 +21,7 @@ struct Controls : ::testing::Test {
     Make(MONTHCAL_CLASSA, kCalendar, 0);
     Make(DATETIMEPICK_CLASSA, kPicker, DTS_SHORTDATEFORMAT);
     Make(DATETIMEPICK_CLASSA, kPickerNone, DTS_SHOWNONE);
+    Make("EDIT", kLog, ES_MULTILINE | WS_VSCROLL);
   }
   void TearDown() override { DestroyWindow(parent); }
   void Make(const char* cls, int id, DWORD style) {
@@ -41,6 +42,19 @@ TEST_F(Controls, TextRoundTrips) {
     DDX_Text(&read, kEdit, back);
     EXPECT_EQ(back, text);
   }
+}
+
+// A page that writes its members on every timer tick must not scroll a log
+// the user has scrolled.
+TEST_F(Controls, UnchangedTextKeepsTheScrollPosition) {
+  std::string log;
+  for (int i = 0; i < 40; ++i) log += "line\r\n";
+  CDataExchange write = Write();
+  DDX_Text(&write, kLog, log);
+  HWND edit = GetDlgItem(parent, kLog);
+  SendMessageA(edit, EM_LINESCROLL, 0, 10);
+  DDX_Text(&write, kLog, log);
+  EXPECT_EQ(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 10);
 }
 
 TEST_F(Controls, CheckRoundTripsAllThreeStates) {

@@ -6,6 +6,14 @@
 
 #include "base/DifferenceCalc.h"
 
+#ifdef TV_BUSDAY_CASES
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#endif
+
 namespace {
 
 COleDateTime Day(int y, int m, int d) { return COleDateTime(y, m, d, 0, 0, 0); }
@@ -14,16 +22,19 @@ DateRecord Holiday(const COleDateTime& date, bool active = true) {
   return DateRecord{"holiday", date, active};
 }
 
-// What the count means, spelled out: every day after start up to end.
+long Count(const COleDateTime& start, const COleDateTime& end, const DateRecordList& holidays) {
+  return CountBusinessDays(start, end, HolidayIndex(holidays));
+}
+
+// What the count means, spelled out: every weekday after start up to end
+// that no active holiday falls on.
 long CountedDayByDay(const COleDateTime& start, const COleDateTime& end,
                      const DateRecordList& holidays) {
   long count = 0;
   for (COleDateTime d = start.AddDays(1); d <= end; d = d.AddDays(1)) {
-    if (IsoWeekday(d.m_dt) > 5) continue;
-    ++count;
-    for (const DateRecord& h : holidays) {
-      if (h.active && h.date == d) --count;
-    }
+    bool off = IsoWeekday(d.m_dt) > 5;
+    for (const DateRecord& h : holidays) off = off || (h.active && h.date == d);
+    if (!off) ++count;
   }
   return count;
 }
@@ -33,6 +44,7 @@ long CountedDayByDay(const COleDateTime& start, const COleDateTime& end,
 TEST(CountBusinessDays, HolidaysOnTheEdgesAndWeekends) {
   // Monday 6 January 2003 to Monday 13 January 2003: five weekdays.
   const COleDateTime start = Day(2003, 1, 6), end = Day(2003, 1, 13);
+  const COleDateTime wednesday = Day(2003, 1, 8), thursday = Day(2003, 1, 9), saturday = Day(2003, 1, 11);
   struct Case {
     const char* what;
     DateRecordList holidays;
@@ -42,14 +54,18 @@ TEST(CountBusinessDays, HolidaysOnTheEdgesAndWeekends) {
       {"none", {}, 5},
       {"on the start date", {Holiday(start)}, 5},
       {"on the end date", {Holiday(end)}, 4},
-      {"on the Saturday inside", {Holiday(Day(2003, 1, 11))}, 5},
-      {"two on one Wednesday", {Holiday(Day(2003, 1, 8)), Holiday(Day(2003, 1, 8))}, 3},
-      {"inactive", {Holiday(Day(2003, 1, 8), false)}, 5},
-      {"before and after",
-       {Holiday(Day(2002, 12, 25)), Holiday(Day(2003, 1, 7)), Holiday(Day(2003, 1, 14))}, 4},
+      {"on the Saturday inside", {Holiday(saturday)}, 5},
+      {"two on one Wednesday", {Holiday(wednesday), Holiday(wednesday)}, 4},
+      {"two on the Saturday", {Holiday(saturday), Holiday(saturday)}, 5},
+      {"three on Wednesday, one on Thursday",
+       {Holiday(wednesday), Holiday(wednesday), Holiday(wednesday), Holiday(thursday)}, 3},
+      {"inactive", {Holiday(wednesday, false)}, 5},
+      {"inactive beside an active one", {Holiday(wednesday, false), Holiday(wednesday)}, 4},
+      {"a date that could not be read", {Holiday(COleDateTime(wednesday.m_dt, COleDateTime::invalid))}, 5},
+      {"before and after", {Holiday(Day(2002, 12, 25)), Holiday(Day(2003, 1, 7)), Holiday(Day(2003, 1, 14))}, 4},
   };
-  for (const Case& c : cases) EXPECT_EQ(CountBusinessDays(start, end, c.holidays), c.expected) << c.what;
-  EXPECT_EQ(CountBusinessDays(end, end, {Holiday(end)}), 0);
+  for (const Case& c : cases) EXPECT_EQ(Count(start, end, c.holidays), c.expected) << c.what;
+  EXPECT_EQ(Count(end, end, {Holiday(end)}), 0);
 }
 
 TEST(CountBusinessDays, MatchesCountingDayByDay) {
@@ -62,7 +78,42 @@ TEST(CountBusinessDays, MatchesCountingDayByDay) {
     SortByDate(holidays);
     const COleDateTime start = base.AddDays(offset(rng));
     const COleDateTime end = start.AddDays(span(rng));
-    ASSERT_EQ(CountBusinessDays(start, end, holidays), CountedDayByDay(start, end, holidays))
+    ASSERT_EQ(Count(start, end, holidays), CountedDayByDay(start, end, holidays))
         << start.m_dt << " .. " << end.m_dt;
   }
 }
+
+#ifdef TV_BUSDAY_CASES
+// numpy's busday_count as a second opinion, on random spans over random
+// holiday sets with repeated and weekend dates; see busday_cases.py.
+TEST(CountBusinessDays, AgreesWithNumpy) {
+  FILE* pipe = popen(TV_BUSDAY_CASES, "r");
+  ASSERT_NE(pipe, nullptr) << TV_BUSDAY_CASES;
+  std::string output;
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  const int status = pclose(pipe);
+  const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (code == 77 || code == 127) {
+    GTEST_SKIP() << "python3 with numpy is not installed (tools/setup.sh installs python3-numpy); "
+                    "no comparison with numpy's busday_count";
+  }
+  ASSERT_EQ(code, 0) << TV_BUSDAY_CASES;
+
+  std::istringstream lines(output);
+  int cases = 0;
+  for (std::string line; std::getline(lines, line); ++cases) {
+    std::istringstream fields(line);
+    double start = 0, end = 0;
+    long expected = 0;
+    ASSERT_TRUE(fields >> start >> end >> expected) << line;
+    DateRecordList holidays;
+    for (std::string day; fields >> day;) {
+      const bool active = day[0] != '~';
+      holidays.push_back(Holiday(COleDateTime(std::stod(day.substr(active ? 0 : 1))), active));
+    }
+    ASSERT_EQ(Count(COleDateTime(start), COleDateTime(end), holidays), expected) << line;
+  }
+  EXPECT_GE(cases, 300);
+}
+#endif

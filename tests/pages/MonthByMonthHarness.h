@@ -126,6 +126,12 @@ class MonthByMonthTest : public ::testing::Test {
   void TypeAmount(const char* text) {
     SendMessageA(Item(IDC_MBM_AMOUNT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
   }
+  // The page shown again, as after the user has edited the holidays on the
+  // Holidays page.
+  void Activate() {
+    NMHDR nm{GetParent(m_page->GetSafeHwnd()), 0, static_cast<UINT>(PSN_SETACTIVE)};
+    SendMessageA(m_page->GetSafeHwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+  }
   void SetLock(bool locked) {
     if ((SendMessageA(Item(IDC_MBM_LOCK), BM_GETCHECK, 0, 0) == BST_CHECKED) != locked) Click(IDC_MBM_LOCK);
   }

@@ -67,8 +67,7 @@ TEST_F(MonthByMonthHolidaysTest, ActivatingThePageMarksTheHolidaysAndCounts) {
     Store("Difference", 0x10007);  // no handler would write this back
     AddHoliday("Added elsewhere", 2003, 1, 22);
     probe::Watcher watch(Item(IDC_MBM_STARTCAL));
-    NMHDR nm{GetParent(m_page->GetSafeHwnd()), 0, static_cast<UINT>(PSN_SETACTIVE)};
-    SendMessageA(m_page->GetSafeHwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+    Activate();
     const std::vector<MONTHDAYSTATE> expected = {0, Bit(22), 0};
     EXPECT_EQ(LastDayStates(watch), expected);
     EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), "11");

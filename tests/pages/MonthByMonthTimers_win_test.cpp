@@ -30,8 +30,8 @@ TEST_F(MonthByMonthTest, FirstTickShowsTodaysIconAndDate) {
 TEST_F(MonthByMonthTest, TimerTicksForOtherWindowsAreIgnored) {
   Run([&] {
     shell.clear();
-    m_page->OnTimerTick(m_dlg->GetSafeHwnd(), 1);
-    m_page->OnTimerTick(nullptr, 2);
+    MonthByMonthTimerProc(m_dlg->GetSafeHwnd(), WM_TIMER, 1, 0);
+    MonthByMonthTimerProc(nullptr, WM_TIMER, 2, 0);
     EXPECT_TRUE(shell.empty());
     EXPECT_EQ(m_page->m_nLastTrayDay, -1);
   });

@@ -93,4 +93,11 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   }
 }
 
+std::string ExecutableFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string file = path;
+  return file.substr(0, file.find_last_of('\\') + 1);
+}
+
 }  // namespace probe

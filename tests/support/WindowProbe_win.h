@@ -28,9 +28,17 @@ HWND FindPopupMenu(DWORD pid);
 void ChooseMenuItem(HWND menu, char mnemonic);
 
 std::string WindowTitle(HWND window);
+// The running test executable's folder, with its closing backslash: where
+// the build puts the test programs and files beside it.
+std::string ExecutableFolder();
 
 // Polls `done` every 20 ms, dispatching this thread's messages, for at most
 // `timeoutMs`; true when it became true.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+
+// How long an end-to-end check waits for a state that should come: generous,
+// since a loaded machine or an emulated 32-bit program is slow, and a check
+// that passes costs no more for it.
+constexpr DWORD kPatientMs = 30000;
 
 }  // namespace probe

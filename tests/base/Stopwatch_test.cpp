@@ -1,0 +1,77 @@
+#include "base/Stopwatch.h"
+
+#include <gtest/gtest.h>
+
+#include "base/Clock.h"
+#include "base/SpanText.h"
+
+namespace {
+
+constexpr int64_t kTen = 1042624800;  // 15 January 2003, 10:00:00 UTC
+int64_t g_now = kTen;
+
+class StopwatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetClockSource([] { return g_now; }); }
+  void TearDown() override { SetClockSource(nullptr); }
+  // Sets the clock to `seconds` after ten o'clock; answers that moment.
+  static COleDateTime At(int64_t seconds) {
+    g_now = kTen + seconds;
+    return COleDateTime::GetCurrentTime();
+  }
+  Stopwatch w;
+};
+
+TEST_F(StopwatchTest, SegmentsOfOneRunAddUp) {
+  const COleDateTime ten = At(0);
+  w.Start();
+  w.Stop();  // within the same second
+  EXPECT_EQ(w.Accumulated(), 0);
+  w.Start();  // not cleared: the same run goes on
+  At(30);
+  w.Stop();
+  At(300);
+  w.Start();
+  EXPECT_EQ(FormatSpan(w.Elapsed(At(310))), "0d 00:00:40");
+  EXPECT_EQ(w.OriginalStart(), ten);
+}
+
+TEST_F(StopwatchTest, ResetEndsTheRunAndClearsOrLaps) {
+  for (const bool running : {false, true}) {
+    SCOPED_TRACE(running ? "lap" : "stopped");
+    Stopwatch watch;
+    const COleDateTime start = At(0);
+    watch.Start();
+    const COleDateTime stop = At(75);
+    if (!running) watch.Stop();
+    StopwatchRun run;
+    ASSERT_TRUE(watch.Reset(run));
+    EXPECT_EQ(FormatSpan(SecondsToDays(run.seconds)), "0d 00:01:15");
+    EXPECT_EQ(run.start, start);
+    EXPECT_EQ(run.stop, stop);
+    EXPECT_EQ(watch.IsRunning(), running);
+    EXPECT_EQ(watch.CanReset(), running);
+    if (running) {  // the next run began at the reset
+      EXPECT_EQ(watch.OriginalStart(), stop);
+      EXPECT_EQ(watch.LastStart(), stop);
+      EXPECT_EQ(FormatSpan(watch.Elapsed(At(77))), "0d 00:00:02");
+    } else {
+      EXPECT_FALSE(watch.Reset(run));
+    }
+  }
+}
+
+// A clock set forward or back during a run moves the elapsed time, shown
+// and added up, by just as much.
+TEST_F(StopwatchTest, ClockChangesMoveTheElapsedTimeByTheirAmount) {
+  for (const int64_t change : {3600, -60}) {
+    Stopwatch watch;
+    At(0);
+    watch.Start();
+    EXPECT_EQ(FormatSpan(watch.Elapsed(At(40 + change))), FormatSpan(SecondsToDays(40 + change))) << change;
+    watch.Stop();
+    EXPECT_EQ(watch.Accumulated(), 40 + change);
+  }
+}
+
+}  // namespace
