@@ -4,3 +4,7 @@
 add_executable(LoadBench_win ${CMAKE_SOURCE_DIR}/bench/LoadBench_win.cpp ${TV_RESOURCE_RC})
 add_dependencies(LoadBench_win tv_resources)
 target_link_libraries(LoadBench_win PRIVATE tv_win)
+
+add_executable(CountdownBench_win ${CMAKE_SOURCE_DIR}/bench/CountdownBench_win.cpp ${TV_RESOURCE_RC})
+add_dependencies(CountdownBench_win tv_resources)
+target_link_libraries(CountdownBench_win PRIVATE tv_win)

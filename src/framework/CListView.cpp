@@ -58,3 +58,11 @@ int CListView::GetNextItem(int after, UINT flags) const {
 }
 
 void CListView::DeleteAllItems() const { ::SendMessageA(m_hWnd, LVM_DELETEALLITEMS, 0, 0); }
+
+bool CListView::DeleteItem(int item) const { return ::SendMessageA(m_hWnd, LVM_DELETEITEM, item, 0) != FALSE; }
+
+void CListView::ClearSelection() const {
+  LVITEMA state{};
+  state.stateMask = LVIS_SELECTED;
+  ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+}

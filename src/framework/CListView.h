@@ -23,7 +23,10 @@ class CListView {
   // The next row after `after` (-1: from the start) in the given state,
   // LVNI_SELECTED by default; -1 when there is none.
   int GetNextItem(int after, UINT flags = LVNI_SELECTED) const;
+  bool DeleteItem(int item) const;
   void DeleteAllItems() const;
+  // Leaves no row selected.
+  void ClearSelection() const;
 
  private:
   HWND m_hWnd = nullptr;

@@ -1,5 +1,314 @@
 #include "pages/CPPCountDown.h"
 
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "base/SpanText.h"
+#include "controls/MakerSite.h"
+#include "framework/LocaleText.h"
+#include "lists/DateTextParser.h"
+#include "lists/ListKindInfo.h"
 #include "resource.h"
 
-CPPCountDown::CPPCountDown() : CPropertyPage(IDD_COUNTDOWN) {}
+CPPCountDown* g_pCountDownPage = nullptr;
+
+namespace {
+constexpr UINT_PTR kRefreshTimer = 1;
+constexpr UINT kRefreshMs = 500;
+
+std::string EndText(const COleDateTime& end) {
+  return DateText(end, DateTextForm::ShortDate) + " " + DateText(end, DateTextForm::TimeOnly);
+}
+
+bool SameValue(const COleDateTime& a, const COleDateTime& b) {
+  return a.m_dt == b.m_dt && a.m_status == b.m_status;
+}
+
+std::string AnsiText(const wchar_t* text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return std::string();
+  std::string ansi(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text, -1, &ansi[0], size, nullptr, nullptr);
+  ansi.resize(static_cast<size_t>(size - 1));
+  return ansi;
+}
+}  // namespace
+
+CPPCountDown::CPPCountDown() : CPropertyPage(IDD_COUNTDOWN), ListFileSteps(DateListKind::Counters) {
+  g_pCountDownPage = this;
+  m_endDay = m_endTime = COleDateTime::GetCurrentTime();
+}
+
+CPPCountDown::~CPPCountDown() {
+  if (g_pCountDownPage == this) g_pCountDownPage = nullptr;
+}
+
+DateRecordList& CPPCountDown::Counters() {
+  static DateRecordList none;  // only without a main window, which never edits it
+  return m_pMainDlg != nullptr ? m_pMainDlg->m_counters : none;
+}
+
+DateRecordList::iterator CPPCountDown::FindActive(int index) {
+  DateRecordList& counters = Counters();
+  if (index < 0) return counters.end();
+  for (auto it = counters.begin(); it != counters.end(); ++it) {
+    if (!it->active) continue;
+    if (index-- == 0) return it;
+  }
+  return counters.end();
+}
+
+// The end the two pickers show: the date of one, the time of the other.
+COleDateTime CPPCountDown::ComposedEnd() const {
+  COleDateTime end(0.0, COleDateTime::invalid);
+  DateBreakdown day, time;
+  if (m_endDay.GetAsBreakdown(day) && m_endTime.GetAsBreakdown(time)) {
+    end.SetDateTime(day.year, day.month, day.day, time.hour, time.minute, time.second);
+  }
+  return end;
+}
+
+void CPPCountDown::DoDataExchange(CDataExchange* pDX) {
+  DDX_Control(pDX, IDC_CD_LINK, m_link);
+  DDX_Text(pDX, IDC_LIST_LOCATION, m_location);
+  DDX_Text(pDX, IDC_CD_NAME, m_strName);
+  DDX_DateTimeCtrl(pDX, IDC_CD_ENDDAY, m_endDay);
+  DDX_DateTimeCtrl(pDX, IDC_CD_ENDTIME, m_endTime);
+}
+
+BOOL CPPCountDown::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  m_pMainDlg = theApp.m_pMainWnd;
+  m_link.SetLink(std::string("http://") + kMakerHost + "/tempovista/counters");
+  m_link.SetUnderlined(true);
+  m_nTimer = SetTimer(kRefreshTimer, kRefreshMs, CountdownTimerProc);
+  if (m_pMainDlg != nullptr)
+    m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
+
+  m_list.Attach(GetDlgItem(IDC_CD_LIST));
+  m_list.InsertColumn(0, "Counter", 240);
+  m_list.InsertColumn(1, "End Date Time", 140);
+  m_list.InsertColumn(2, "Remaining Time", 100, LVCFMT_RIGHT);
+  m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+
+  EnableItem(IDC_CD_UPDATE, false);
+  EnableItem(IDC_CD_DELETE, false);
+  RefreshCounters();
+  UpdateData(false);
+  return TRUE;
+}
+
+bool CPPCountDown::OnCommand(WORD id, WORD code, HWND) {
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_CD_ADD: OnAdd(); return true;
+    case IDC_CD_UPDATE: OnUpdate(); return true;
+    case IDC_CD_DELETE: OnDelete(); return true;
+    case IDC_CD_SAVE: OnSaveFile(); return true;
+    case IDC_CD_LOAD: OnLoadFile(); return true;
+    case IDC_LIST_BROWSE: OnBrowse(); return true;
+    default: return false;
+  }
+}
+
+bool CPPCountDown::OnNotify(int id, NMHDR* header, LRESULT* result) {
+  if (id == IDC_CD_LIST && header->code == NM_CLICK) {
+    OnPick();
+  } else if (id == IDC_CD_LIST && header->code == NM_CUSTOMDRAW) {
+    // The list is about to paint: rows left alone while it was out of sight
+    // are brought up to date before anyone sees them.
+    if (reinterpret_cast<NMCUSTOMDRAW*>(header)->dwDrawStage == CDDS_PREPAINT && m_bRowsStale)
+      RefreshCounters();
+    *result = CDRF_DODEFAULT;
+    return true;
+  } else if ((id == IDC_CD_ENDDAY || id == IDC_CD_ENDTIME) && header->code == DTN_USERSTRINGA) {
+    auto* typed = reinterpret_cast<NMDATETIMESTRINGA*>(header);
+    OnPickerText(id, typed->pszUserString != nullptr ? typed->pszUserString : "", typed->st,
+                 typed->dwFlags);
+  } else if ((id == IDC_CD_ENDDAY || id == IDC_CD_ENDTIME) && header->code == DTN_USERSTRINGW) {
+    auto* typed = reinterpret_cast<NMDATETIMESTRINGW*>(header);
+    OnPickerText(id, typed->pszUserString != nullptr ? AnsiText(typed->pszUserString) : "",
+                 typed->st, typed->dwFlags);
+  } else {
+    return CPropertyPage::OnNotify(id, header, result);
+  }
+  *result = 0;
+  return true;
+}
+
+// Text typed into a picker is read as the list files' dates are; the picker
+// takes the part it shows (the date, or the time of day) and keeps the
+// rest. Text that is no date leaves the picker as it was.
+void CPPCountDown::OnPickerText(int id, const std::string& text, SYSTEMTIME& value, DWORD& flags) const {
+  SYSTEMTIME shown{};
+  if (SendDlgItemMessage(id, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown)) != GDT_VALID)
+    ::GetLocalTime(&shown);
+  value = shown;
+  flags = GDT_VALID;
+  DateBreakdown typed;
+  if (!ParseDateText(text).GetAsBreakdown(typed)) return;
+  if (id == IDC_CD_ENDDAY) {
+    value.wYear = static_cast<WORD>(typed.year);
+    value.wMonth = static_cast<WORD>(typed.month);
+    value.wDay = static_cast<WORD>(typed.day);
+    value.wDayOfWeek = static_cast<WORD>(typed.dayOfWeek - 1);
+  } else {
+    value.wHour = static_cast<WORD>(typed.hour);
+    value.wMinute = static_cast<WORD>(typed.minute);
+    value.wSecond = static_cast<WORD>(typed.second);
+  }
+  value.wMilliseconds = 0;
+}
+
+// The rows stay where they are, so neither the selection nor the scroll
+// position moves; a cell is set only when its text changes, and the end
+// texts are formatted only when an end changes.
+void CPPCountDown::RefreshCounters() {
+  EnableItem(IDC_CD_SAVE, m_listChanged);
+  m_bRowsStale = false;
+  const COleDateTime now = COleDateTime::GetCurrentTime();
+  int row = 0;
+  for (const DateRecord& counter : Counters()) {
+    if (!counter.active) continue;
+    if (row < static_cast<int>(m_rows.size())) {
+      SetCell(row, 0, m_rows[row].name, counter.name);
+    } else {
+      if (m_list.InsertItem(row, counter.name, row) != row) break;
+      m_rows.push_back(RowText{});
+      m_rows[row].name = counter.name;
+    }
+    RowText& shown = m_rows[row];
+    if (!SameValue(shown.end, counter.date) || shown.endText.empty()) {
+      shown.end = counter.date;
+      SetCell(row, 1, shown.endText, EndText(counter.date));
+    }
+    SetCell(row, 2, shown.remaining, counter.date <= now ? "Expired" : FormatSpan(counter.date - now));
+    ++row;
+  }
+  while (static_cast<int>(m_rows.size()) > row) {
+    m_list.DeleteItem(static_cast<int>(m_rows.size()) - 1);
+    m_rows.pop_back();
+  }
+}
+
+void CPPCountDown::SetCell(int row, int column, std::string& shown, const std::string& text) {
+  if (shown == text) return;
+  if (m_list.SetItemText(row, column, text)) shown = text;
+}
+
+// While the list cannot be seen (another page is shown, or the window is
+// hidden or minimised) the ticks leave it alone: its next paint catches up.
+bool CPPCountDown::ListShowing() const {
+  HWND list = m_list.GetSafeHwnd();
+  return list != nullptr && ::IsWindowVisible(list) && !::IsIconic(::GetAncestor(list, GA_ROOT));
+}
+
+void CPPCountDown::OnTimerTick(UINT_PTR) {
+  if (ListShowing()) {
+    RefreshCounters();
+  } else {
+    m_bRowsStale = true;
+  }
+}
+
+// After the list was replaced, a row index points at some other counter:
+// nothing stays picked.
+void CPPCountDown::PickNothing() {
+  m_nSelected = -1;
+  m_list.ClearSelection();
+  EnableItem(IDC_CD_UPDATE, false);
+  EnableItem(IDC_CD_DELETE, false);
+}
+
+void CPPCountDown::OnPick() {
+  UpdateData(true);
+  const int row = m_list.GetNextItem(-1);
+  if (row >= 0) {
+    m_nSelected = static_cast<int>(m_list.GetItemData(row));
+    const auto found = FindActive(m_nSelected);
+    if (found != Counters().end()) {
+      m_strName = found->name;
+      // An invalid end shows as now in the pickers, which is what Update
+      // would then write.
+      m_endDay = m_endTime = found->date.IsValid() ? found->date : COleDateTime::GetCurrentTime();
+      EnableItem(IDC_CD_ADD, true);
+      EnableItem(IDC_CD_UPDATE, true);
+      EnableItem(IDC_CD_DELETE, true);
+    }
+  }
+  UpdateData(false);
+}
+
+void CPPCountDown::OnAdd() {
+  UpdateData(true);
+  DateRecordList& counters = Counters();
+  counters.push_back(DateRecord{m_strName, ComposedEnd(), true});
+  SortByDate(counters);
+  EnableItem(IDC_CD_ADD, true);
+  EnableItem(IDC_CD_UPDATE, false);
+  EnableItem(IDC_CD_DELETE, false);
+  m_listChanged = true;
+  m_nSelected = -1;
+  RefreshCounters();
+  UpdateData(false);
+}
+
+// The list is not sorted again: the counter keeps its row until the next
+// Add or load.
+void CPPCountDown::OnUpdate() {
+  UpdateData(true);
+  const auto found = FindActive(m_nSelected);
+  if (found == Counters().end()) return;
+  found->name = m_strName;
+  found->date = ComposedEnd();
+  EnableItem(IDC_CD_ADD, true);
+  EnableItem(IDC_CD_UPDATE, true);
+  EnableItem(IDC_CD_DELETE, true);
+  m_listChanged = true;
+  RefreshCounters();
+  UpdateData(false);
+}
+
+void CPPCountDown::OnDelete() {
+  UpdateData(true);
+  const auto found = FindActive(m_nSelected);
+  if (found != Counters().end()) {
+    found->active = false;
+    found->name.clear();
+    m_nSelected = -1;
+    EnableItem(IDC_CD_ADD, true);
+    EnableItem(IDC_CD_UPDATE, false);
+    EnableItem(IDC_CD_DELETE, false);
+    m_listChanged = true;
+    RefreshCounters();
+    UpdateData(false);
+  }
+  RefreshCounters();
+}
+
+void CPPCountDown::OnLoadFile() {
+  UpdateData(true);
+  if (m_pMainDlg != nullptr && LoadListFile(*m_pMainDlg, m_location)) PickNothing();
+  RefreshCounters();
+  UpdateData(false);
+}
+
+void CPPCountDown::OnSaveFile() {
+  UpdateData(true);
+  if (m_pMainDlg != nullptr) SaveListFile(*m_pMainDlg);
+}
+
+// The save read the list back, sorted and without the deleted counters.
+void CPPCountDown::OnListSaved() {
+  if (m_hWnd == nullptr) return;
+  PickNothing();
+  RefreshCounters();
+}
+
+void CPPCountDown::OnBrowse() {
+  UpdateData(true);
+  if (m_pMainDlg != nullptr && BrowseListFile(m_hWnd, *m_pMainDlg)) {
+    PickNothing();
+    RefreshCounters();
+  }
+  UpdateData(false);
+}

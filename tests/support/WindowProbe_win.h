@@ -32,6 +32,11 @@ std::string WindowTitle(HWND window);
 // the build puts the test programs and files beside it.
 std::string ExecutableFolder();
 
+// A list view's row count and a cell's text, also where the list belongs to
+// another process (the text goes through memory allocated in that process).
+int ListViewRowCount(HWND list);
+std::string ListViewText(HWND list, int item, int subItem);
+
 // Polls `done` every 20 ms, dispatching this thread's messages, for at most
 // `timeoutMs`; true when it became true.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
