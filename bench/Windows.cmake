@@ -1,6 +1,7 @@
 # Timing harnesses that run under Wine: built with the program, never run by
 # ctest. Run one by hand, e.g. (from the build folder)
 #   WINEPREFIX=$PWD/wineprefix wine ./LoadBench_win.exe
+#   WINEPREFIX=$PWD/wineprefix wine ./HolidaysPageBench_win.exe
 add_executable(LoadBench_win ${CMAKE_SOURCE_DIR}/bench/LoadBench_win.cpp ${TV_RESOURCE_RC})
 add_dependencies(LoadBench_win tv_resources)
 target_link_libraries(LoadBench_win PRIVATE tv_win)
@@ -8,3 +9,7 @@ target_link_libraries(LoadBench_win PRIVATE tv_win)
 add_executable(CountdownBench_win ${CMAKE_SOURCE_DIR}/bench/CountdownBench_win.cpp ${TV_RESOURCE_RC})
 add_dependencies(CountdownBench_win tv_resources)
 target_link_libraries(CountdownBench_win PRIVATE tv_win)
+
+add_executable(HolidaysPageBench_win ${CMAKE_SOURCE_DIR}/bench/HolidaysPageBench_win.cpp ${TV_RESOURCE_RC})
+add_dependencies(HolidaysPageBench_win tv_resources)
+target_link_libraries(HolidaysPageBench_win PRIVATE tv_win)

@@ -6,6 +6,8 @@
 #include "app/CRegistrySettings.h"
 #include "framework/ShellNotify.h"
 #include "lists/DateListIO.h"
+#include "lists/ListKindInfo.h"
+#include "pages/ListFileSteps.h"
 #include "resource.h"
 
 namespace {
@@ -93,7 +95,49 @@ void CMainDlg::SetTextSetting(const char* name, const std::string& value) {
   if (theApp.m_pSettings != nullptr) theApp.m_pSettings->SetText(name, value);
 }
 
-void CMainDlg::PromptSaveChangedLists() {}
+ListFileSteps* CMainDlg::FindListPage(DateListKind kind, int& index) const {
+  for (index = 0; index < GetPageCount(); ++index) {
+    auto* steps = dynamic_cast<ListFileSteps*>(GetPage(index));
+    if (steps != nullptr && steps->ListKind() == kind) return steps;
+  }
+  return nullptr;
+}
+
+bool CMainDlg::AnyListChanged() const {
+  int index;
+  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+    const ListFileSteps* steps = FindListPage(kind, index);
+    if (steps != nullptr && steps->m_listChanged) return true;
+  }
+  return false;
+}
+
+bool CMainDlg::PromptSaveChangedLists() {
+  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+    int index;
+    ListFileSteps* steps = FindListPage(kind, index);
+    if (steps == nullptr || !steps->m_listChanged) continue;
+    if (MessageBox(GetListKindInfo(kind).saveQuestion, kTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
+      continue;
+    if (!steps->SaveListFile(*this)) {
+      // The save told the user why; the list and its changes are still
+      // here, on the page where they can be saved elsewhere.
+      SetActivePage(index);
+      ApplyWindowState(false, false);
+      return false;
+    }
+  }
+  return true;
+}
+
+BOOL CMainDlg::OnQueryEndSession() {
+  if (!AnyListChanged()) return TRUE;
+  static const wchar_t kReason[] = L"Holidays, events or counters have unsaved changes";
+  const bool blocked = ShutdownBlockReasonCreate(m_hWnd, kReason) != FALSE;
+  const bool saved = PromptSaveChangedLists();
+  if (blocked) ShutdownBlockReasonDestroy(m_hWnd);
+  return saved ? TRUE : FALSE;
+}
 
 void CMainDlg::OnPreCreate() { LoadStoredLists(); }
 
@@ -210,6 +254,8 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SYSCOMMAND:
       return OnSysCommand(wParam, lParam);
+    case WM_QUERYENDSESSION:
+      return OnQueryEndSession();
     case WM_COMMAND:
       if (LOWORD(wParam) == kHideButton) {  // the Hide button, or Enter
         OnHideButton();
@@ -306,6 +352,6 @@ void CMainDlg::OnTrayCommand(UINT command) {
 }
 
 void CMainDlg::ExitApplication() {
-  PromptSaveChangedLists();
+  if (!PromptSaveChangedLists()) return;  // a list could not be saved: keep running
   SendMessageA(m_hWnd, WM_CLOSE, 0, 0);  // the sheet's own close ends the modal run
 }

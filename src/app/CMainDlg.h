@@ -17,6 +17,8 @@ constexpr UINT kSysCommandExit = 1;
 // The main window: a tabbed property sheet that owns the three date lists
 // and the tray icon. Closing it only hides it; the Exit commands end the run.
 // It is the lists' owner for loading and saving them.
+class ListFileSteps;
+
 class CMainDlg : public CPropertySheet, public ListOwner {
  public:
   CMainDlg();  // caption "Tempovista", no parent, page 0 first; lists empty
@@ -27,9 +29,11 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   // New icon and tooltip for the tray ("Tempovista", a line feed and the
   // date on modern systems, else the date alone); five attempts.
   void ModifyTrayIcon(HICON icon, const std::string& dateText);
-  // Asks whether to save each list with unsaved changes. The list pages
-  // that keep such changes come later; until then there is nothing to ask.
-  void PromptSaveChangedLists();
+  // Asks, list page by list page (holidays, events, counters), whether to
+  // save a list with unsaved changes, and saves it on Yes. A save that fails
+  // has told the user why: the window comes back on that list's page and the
+  // answer is false (the program must not end); no further list is asked.
+  bool PromptSaveChangedLists();
 
   DateRecordList& GetList(DateListKind kind) override;
   int ShowListMessage(const std::string& text, const std::string& caption,
@@ -60,6 +64,11 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
   void OnHideButton();
   void ExitApplication();
+  // The session is ending: may it, or would unsaved lists be lost?
+  BOOL OnQueryEndSession();
+  // The list page of a kind and its index; nullptr when there is none.
+  ListFileSteps* FindListPage(DateListKind kind, int& index) const;
+  bool AnyListChanged() const;
   // Five attempts, 500 ms apart; false when all failed.
   bool NotifyShellWithRetries(DWORD message);
 };

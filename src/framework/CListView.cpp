@@ -24,6 +24,39 @@ int CListView::InsertItem(int index, const std::string& text, LPARAM data) const
   return static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+int CListView::InsertCallbackItem(int index, int columns, LPARAM data) const {
+  LVITEMA item{};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = index;
+  item.pszText = LPSTR_TEXTCALLBACKA;
+  item.lParam = data;
+  const int row =
+      static_cast<int>(::SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  for (int column = 1; row >= 0 && column < columns; ++column) {
+    LVITEMA sub{};
+    sub.iSubItem = column;
+    sub.pszText = LPSTR_TEXTCALLBACKA;
+    ::SendMessageA(m_hWnd, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+  }
+  return row;
+}
+
+void CListView::RedrawItems() const { ::InvalidateRect(m_hWnd, nullptr, FALSE); }
+
+void CListView::CopyDispInfoText(NMHDR* header, const std::string& text) {
+  if (header->code == LVN_GETDISPINFOA) {
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0)
+      ::lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+  } else if (header->code == LVN_GETDISPINFOW) {
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
+      const int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax);
+      if (n == 0) item.pszText[item.cchTextMax - 1] = L'\0';
+    }
+  }
+}
+
 bool CListView::SetItemText(int item, int subItem, const std::string& text) const {
   LVITEMA lvi{};
   lvi.iSubItem = subItem;
@@ -59,10 +92,13 @@ int CListView::GetNextItem(int after, UINT flags) const {
 
 void CListView::DeleteAllItems() const { ::SendMessageA(m_hWnd, LVM_DELETEALLITEMS, 0, 0); }
 
-bool CListView::DeleteItem(int item) const { return ::SendMessageA(m_hWnd, LVM_DELETEITEM, item, 0) != FALSE; }
+bool CListView::DeleteItem(int item) const {
+  return ::SendMessageA(m_hWnd, LVM_DELETEITEM, item, 0) != FALSE;
+}
 
 void CListView::ClearSelection() const {
+  if (GetNextItem(-1, LVNI_SELECTED) < 0 && GetNextItem(-1, LVNI_FOCUSED) < 0) return;
   LVITEMA state{};
-  state.stateMask = LVIS_SELECTED;
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
 }

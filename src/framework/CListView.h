@@ -16,6 +16,9 @@ class CListView {
   // Inserts a row with its first column's text and its item data; answers
   // the row's index, -1 when it could not be inserted.
   int InsertItem(int index, const std::string& text, LPARAM data) const;
+  // Inserts a row whose texts in the first `columns` columns its owner
+  // gives when the control asks (LVN_GETDISPINFO); see CopyDispInfoText.
+  int InsertCallbackItem(int index, int columns, LPARAM data) const;
   bool SetItemText(int item, int subItem, const std::string& text) const;
   std::string GetItemText(int item, int subItem) const;
   LPARAM GetItemData(int item) const;
@@ -25,8 +28,12 @@ class CListView {
   int GetNextItem(int after, UINT flags = LVNI_SELECTED) const;
   bool DeleteItem(int item) const;
   void DeleteAllItems() const;
-  // Leaves no row selected.
+  // Leaves no row selected or focused.
   void ClearSelection() const;
+  // Draws every row again, with the texts its owner gives now.
+  void RedrawItems() const;
+  // Answers an LVN_GETDISPINFOA or LVN_GETDISPINFOW request with `text`.
+  static void CopyDispInfoText(NMHDR* header, const std::string& text);
 
  private:
   HWND m_hWnd = nullptr;

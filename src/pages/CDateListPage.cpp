@@ -95,6 +95,14 @@ bool CDateListPage::OnNotify(int id, NMHDR* header, LRESULT* result) {
     OnCalendarChange();
   } else if (id == m_setup.listId && header->code == NM_CLICK) {
     OnRowClick();
+  } else if (id == m_setup.listId &&
+             (header->code == LVN_GETDISPINFOA || header->code == LVN_GETDISPINFOW)) {
+    // Both forms carry the row and column at the same place.
+    const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if (item.iItem >= 0 && item.iItem < static_cast<int>(m_rows.size())) {
+      const Row& row = m_rows[static_cast<size_t>(item.iItem)];
+      CListView::CopyDispInfoText(header, item.iSubItem == 0 ? row.name : row.dateText);
+    }
   } else {
     return CPropertyPage::OnNotify(id, header, result);
   }
@@ -104,14 +112,17 @@ bool CDateListPage::OnNotify(int id, NMHDR* header, LRESULT* result) {
 
 void CDateListPage::RefreshList() {
   EnableItem(m_setup.saveId, m_listChanged);
-  m_list.DeleteAllItems();
-  m_rowDates.clear();
-  for (const DateRecord* record : MarkListDays(m_calendar, List())) {
-    const int row = static_cast<int>(m_rowDates.size());
-    m_list.InsertItem(row, record->name, row);
-    m_list.SetItemText(row, 1, DateText(record->date));
-    m_rowDates.push_back(record->date);
-  }
+  // The rows ask the page for their texts when they are drawn, so a new
+  // month only adds or removes the difference in rows: setting each text
+  // would draw the list after every one on some systems.
+  m_list.ClearSelection();
+  m_rows.clear();
+  for (const DateRecord* record : MarkListDays(m_calendar, List()))
+    m_rows.push_back(Row{record->date, record->name, DateText(record->date)});
+  const int count = static_cast<int>(m_rows.size());
+  for (int row = m_list.GetItemCount(); row < count; ++row) m_list.InsertCallbackItem(row, 2, row);
+  for (int row = m_list.GetItemCount() - 1; row >= count; --row) m_list.DeleteItem(row);
+  m_list.RedrawItems();
 }
 
 DateRecordList::iterator CDateListPage::FindSelected() {
@@ -145,7 +156,7 @@ void CDateListPage::OnCalendarChange() {
 void CDateListPage::OnRowClick() {
   UpdateData(true);
   const int row = m_list.GetNextItem(-1);
-  if (row >= 0 && row < static_cast<int>(m_rowDates.size())) m_selectedDate = m_rowDates[row];
+  if (row >= 0 && row < static_cast<int>(m_rows.size())) m_selectedDate = m_rows[static_cast<size_t>(row)].date;
   SyncSelection();
   SYSTEMTIME before[2]{};
   SendDlgItemMessage(m_setup.calendarId, MCM_GETMONTHRANGE, GMR_DAYSTATE,

@@ -67,6 +67,13 @@ class CDateListPage : public CPropertyPage, public ListFileSteps {
   void OnSaveFile();
   void OnBrowse();
 
+  // What row i shows: the list view asks for its texts when it draws.
+  struct Row {
+    COleDateTime date;
+    std::string name;
+    std::string dateText;
+  };
+
   const DateListPageSetup& m_setup;
-  std::vector<COleDateTime> m_rowDates;  // row i shows the record dated m_rowDates[i]
+  std::vector<Row> m_rows;
 };
