@@ -1,5 +1,8 @@
 #include "pages/CPPCountDown.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
 #include "base/SpanText.h"
@@ -21,6 +24,10 @@ std::string EndText(const COleDateTime& end) {
 
 bool SameValue(const COleDateTime& a, const COleDateTime& b) {
   return a.m_dt == b.m_dt && a.m_status == b.m_status;
+}
+
+std::string Remaining(const COleDateTime& end, const COleDateTime& now) {
+  return end <= now ? "Expired" : FormatSpan(end - now);
 }
 
 std::string AnsiText(const wchar_t* text) {
@@ -113,13 +120,8 @@ bool CPPCountDown::OnCommand(WORD id, WORD code, HWND) {
 bool CPPCountDown::OnNotify(int id, NMHDR* header, LRESULT* result) {
   if (id == IDC_CD_LIST && header->code == NM_CLICK) {
     OnPick();
-  } else if (id == IDC_CD_LIST && header->code == NM_CUSTOMDRAW) {
-    // The list is about to paint: rows left alone while it was out of sight
-    // are brought up to date before anyone sees them.
-    if (reinterpret_cast<NMCUSTOMDRAW*>(header)->dwDrawStage == CDDS_PREPAINT && m_bRowsStale)
-      RefreshCounters();
-    *result = CDRF_DODEFAULT;
-    return true;
+  } else if (id == IDC_CD_LIST && (header->code == LVN_GETDISPINFOA || header->code == LVN_GETDISPINFOW)) {
+    OnGetDispInfo(header);
   } else if ((id == IDC_CD_ENDDAY || id == IDC_CD_ENDTIME) && header->code == DTN_USERSTRINGA) {
     auto* typed = reinterpret_cast<NMDATETIMESTRINGA*>(header);
     OnPickerText(id, typed->pszUserString != nullptr ? typed->pszUserString : "", typed->st,
@@ -160,54 +162,92 @@ void CPPCountDown::OnPickerText(int id, const std::string& text, SYSTEMTIME& val
 }
 
 // The rows stay where they are, so neither the selection nor the scroll
-// position moves; a cell is set only when its text changes, and the end
-// texts are formatted only when an end changes.
+// position moves; only as many rows come or go as counters did.
 void CPPCountDown::RefreshCounters() {
   EnableItem(IDC_CD_SAVE, m_listChanged);
-  m_bRowsStale = false;
-  const COleDateTime now = COleDateTime::GetCurrentTime();
-  int row = 0;
-  for (const DateRecord& counter : Counters()) {
-    if (!counter.active) continue;
-    if (row < static_cast<int>(m_rows.size())) {
-      SetCell(row, 0, m_rows[row].name, counter.name);
-    } else {
-      if (m_list.InsertItem(row, counter.name, row) != row) break;
-      m_rows.push_back(RowText{});
-      m_rows[row].name = counter.name;
-    }
-    RowText& shown = m_rows[row];
-    if (!SameValue(shown.end, counter.date) || shown.endText.empty()) {
-      shown.end = counter.date;
-      SetCell(row, 1, shown.endText, EndText(counter.date));
-    }
-    SetCell(row, 2, shown.remaining, counter.date <= now ? "Expired" : FormatSpan(counter.date - now));
-    ++row;
-  }
-  while (static_cast<int>(m_rows.size()) > row) {
-    m_list.DeleteItem(static_cast<int>(m_rows.size()) - 1);
-    m_rows.pop_back();
+  if (SyncRows()) {
+    m_list.RedrawItems();
+  } else {
+    RedrawChangedTimes();
   }
 }
 
-void CPPCountDown::SetCell(int row, int column, std::string& shown, const std::string& text) {
-  if (shown == text) return;
-  if (m_list.SetItemText(row, column, text)) shown = text;
+// The rows' names and end texts from the active counters (an end is
+// formatted only when it changed); true when any of them changed.
+bool CPPCountDown::SyncRows() {
+  bool changed = false;
+  size_t row = 0;
+  for (const DateRecord& counter : Counters()) {
+    if (!counter.active) continue;
+    if (row == m_rows.size()) m_rows.emplace_back();
+    RowText& shown = m_rows[row++];
+    if (shown.name != counter.name) {
+      shown.name = counter.name;
+      changed = true;
+    }
+    if (!SameValue(shown.end, counter.date) || shown.endText.empty()) {
+      shown.end = counter.date;
+      shown.endText = EndText(counter.date);
+      shown.remaining.clear();
+      changed = true;
+    }
+  }
+  m_rows.resize(row);
+  const int count = static_cast<int>(row);
+  const int listed = m_list.GetItemCount();
+  if (listed != count) {
+    m_list.SetRedraw(false);
+    for (int i = listed; i < count; ++i) m_list.InsertCallbackItem(i, 3, i);
+    for (int i = listed - 1; i >= count; --i) m_list.DeleteItem(i);
+    m_list.SetRedraw(true);
+    changed = true;
+  }
+  return changed;
+}
+
+// The time left changes every second on every running counter: only the
+// rows in view whose text changed are drawn again.
+void CPPCountDown::RedrawChangedTimes() {
+  int first = 0, last = -1;
+  m_list.GetVisibleRows(first, last);
+  const COleDateTime now = COleDateTime::GetCurrentTime();
+  int from = -1, to = -1;
+  for (int row = std::max(first, 0); row <= last && row < static_cast<int>(m_rows.size()); ++row) {
+    RowText& shown = m_rows[static_cast<size_t>(row)];
+    std::string remaining = Remaining(shown.end, now);
+    if (remaining == shown.remaining) continue;
+    shown.remaining = std::move(remaining);
+    if (from < 0) from = row;
+    to = row;
+  }
+  if (from >= 0) m_list.RedrawItems(from, to);
+}
+
+void CPPCountDown::OnGetDispInfo(NMHDR* header) {
+  // Both forms carry the row and column at the same place.
+  const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+  if (item.iItem < 0 || item.iItem >= static_cast<int>(m_rows.size())) return;
+  RowText& row = m_rows[static_cast<size_t>(item.iItem)];
+  if (item.iSubItem == 0) {
+    CListView::CopyDispInfoText(header, row.name);
+  } else if (item.iSubItem == 1) {
+    CListView::CopyDispInfoText(header, row.endText);
+  } else {
+    row.remaining = Remaining(row.end, COleDateTime::GetCurrentTime());
+    CListView::CopyDispInfoText(header, row.remaining);
+  }
 }
 
 // While the list cannot be seen (another page is shown, or the window is
-// hidden or minimised) the ticks leave it alone: its next paint catches up.
+// hidden or minimised) the ticks leave it alone: it asks for its texts
+// when it is drawn again.
 bool CPPCountDown::ListShowing() const {
   HWND list = m_list.GetSafeHwnd();
   return list != nullptr && ::IsWindowVisible(list) && !::IsIconic(::GetAncestor(list, GA_ROOT));
 }
 
 void CPPCountDown::OnTimerTick(UINT_PTR) {
-  if (ListShowing()) {
-    RefreshCounters();
-  } else {
-    m_bRowsStale = true;
-  }
+  if (ListShowing()) RefreshCounters();
 }
 
 // After the list was replaced, a row index points at some other counter:

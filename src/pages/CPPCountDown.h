@@ -25,9 +25,8 @@ class CPPCountDown : public CPropertyPage, public ListFileSteps {
   CPPCountDown();
   ~CPPCountDown() override;
 
-  // Brings the rows in line with the active counters and the clock, setting
-  // only the cells whose text changed; the Save File button follows
-  // m_listChanged. Touches no other control.
+  // Brings the rows in line with the active counters and the clock; the
+  // Save File button follows m_listChanged. Touches no other control.
   void RefreshCounters();
   void OnTimerTick(UINT_PTR timerId);
 
@@ -48,19 +47,23 @@ class CPPCountDown : public CPropertyPage, public ListFileSteps {
   void OnListSaved() override;
 
  private:
-  // What row i shows, so that a refresh sets only what changed.
+  // What row i shows: the list view asks for its texts (LVN_GETDISPINFO)
+  // when it draws them or is asked for them, so rows out of view cost
+  // nothing and are current whenever they are seen.
   struct RowText {
     std::string name;
     COleDateTime end{0.0, COleDateTime::invalid};
     std::string endText;
-    std::string remaining;
+    std::string remaining;  // as last drawn or given
   };
 
   DateRecordList& Counters();
   DateRecordList::iterator FindActive(int index);
   COleDateTime ComposedEnd() const;
   bool ListShowing() const;
-  void SetCell(int row, int column, std::string& shown, const std::string& text);
+  bool SyncRows();
+  void RedrawChangedTimes();
+  void OnGetDispInfo(NMHDR* header);
   void PickNothing();
   void OnPick();
   void OnAdd();
@@ -72,7 +75,6 @@ class CPPCountDown : public CPropertyPage, public ListFileSteps {
   void OnPickerText(int id, const std::string& text, SYSTEMTIME& value, DWORD& flags) const;
 
   std::vector<RowText> m_rows;
-  bool m_bRowsStale = false;  // ticks were skipped while the list was out of sight
 };
 
 // The one Countdowns page of the process, set by its constructor; the tick

@@ -202,9 +202,12 @@ TEST_F(CountdownTest, TicksSetOnlyWhatChangedAndLeaveTheEditorAlone) {
     SendMessageA(Of(IDC_CD_NAME), EM_SETSEL, 2, 2);
     SetPicker(IDC_CD_ENDDAY, COleDateTime(2010, 7, 8, 9, 10, 11));
     Tick();
-    EXPECT_EQ(list.Take(LVM_SETITEMTEXTA), 0);
+    list.count.clear();
+    Tick();
+    EXPECT_EQ(list.Take(LVM_REDRAWITEMS) + list.Take(LVM_SETITEMTEXTA), 0);
     Tick(1);
-    EXPECT_EQ(list.Take(LVM_SETITEMTEXTA), 1);  // the future counter's time left
+    EXPECT_EQ(list.Take(LVM_REDRAWITEMS), 1);  // the future counter's time left
+    EXPECT_EQ(list.Take(LVM_SETITEMTEXTA), 0);
     EXPECT_EQ(Text(IDC_CD_NAME), "Half");
     DWORD from = 0, to = 0;
     SendMessageA(Of(IDC_CD_NAME), EM_GETSEL, WPARAM(&from), LPARAM(&to));
@@ -214,10 +217,10 @@ TEST_F(CountdownTest, TicksSetOnlyWhatChangedAndLeaveTheEditorAlone) {
     EXPECT_EQ(Picker(IDC_CD_ENDDAY), "2010-07-08 09:10:11");
     EXPECT_EQ(m_cd.m_list.GetNextItem(-1), 1);
 
-    // Out of sight the rows wait; the next paint brings them up to date.
+    // Out of sight the rows wait; drawn again, they are up to date.
     ShowWindow(m_dlg->GetSafeHwnd(), SW_HIDE);
     Tick(60);
-    EXPECT_EQ(list.Take(LVM_SETITEMTEXTA), 0);
+    EXPECT_EQ(list.Take(LVM_REDRAWITEMS) + list.Take(LVM_SETITEMTEXTA), 0);
     ShowWindow(m_dlg->GetSafeHwnd(), SW_SHOW);
     RedrawWindow(Of(IDC_CD_LIST), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(m_cd.m_list.GetItemText(1, 2), "9d 23:58:59");
@@ -361,6 +364,36 @@ TEST_F(CountdownTest, BrowseCancelledChangesNothingChosenLoads) {
     EXPECT_EQ(Names(), Strings{"B"});
     EXPECT_EQ(Text(IDC_LIST_LOCATION), chosen);
     EXPECT_FALSE(Enabled(IDC_CD_SAVE) || Enabled(IDC_CD_UPDATE) || Enabled(IDC_CD_DELETE));
+  });
+}
+
+// The exit prompt asks about the counters too, and a failed save keeps
+// the program on this page with the counters unsaved.
+TEST_F(CountdownTest, ExitAsksToSaveChangedCounters) {
+  const std::string question = "Countdown counters have been changed.\nDo you want to save them to file ?";
+  SetMessageBoxHook([this](const MessageBoxCall& call) {
+    boxes.push_back(call);
+    return call.type & MB_YESNO ? IDYES : IDOK;
+  });
+  const auto exitWith = [&](const std::string& location) {
+    Type(IDC_LIST_LOCATION, location);
+    ClickRow(-1);  // any handler takes the location from its field
+    m_dlg->SetActivePage(0);
+    boxes.clear();
+    SendMessageA(m_dlg->GetSafeHwnd(), WM_SYSCOMMAND, kSysCommandExit, 0);
+  };
+  RunPage([&] {
+    Add("Soon", Now().AddDays(1));
+    exitWith(File("no such folder") + "\\c.tvc");
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[1].text, question);
+    EXPECT_EQ(m_dlg->GetActiveIndex(), 1);
+    EXPECT_TRUE(m_cd.m_listChanged);
+
+    exitWith(File("c.tvc"));
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, question);
+    EXPECT_TRUE(listtest::Exists(File("c.tvc")));
   });
 }
 
