@@ -195,7 +195,6 @@ TEST_F(DateListPagesTest, BrowseRetriesAnInvalidNameOnce) {
     bool failedBox;
   } cases[] = {
       {"cancelled", {{nullptr, 0}}, false, false},
-      {"picked", {{picked.c_str(), 0}}, true, false},
       {"invalid name, then picked", {{nullptr, FNERR_INVALIDFILENAME}, {picked.c_str(), 0}}, true, false},
       {"invalid name, then cancelled", {{nullptr, FNERR_INVALIDFILENAME}, {nullptr, 0}}, false, false},
       {"invalid name twice", {{nullptr, FNERR_INVALIDFILENAME}, {nullptr, FNERR_INVALIDFILENAME}}, false, true},

@@ -47,16 +47,7 @@ class ListPageTest : public mbm::MonthByMonthTest {
 
   // --- the user's actions -------------------------------------------------
   void PickDay(CDateListPage& page, int y, int m, int d) {
-    const int id = CalendarOf(page);
-    SYSTEMTIME st = mbm::Day(y, m, d);
-    SendMessageA(ItemOf(page, id), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
-    NMSELCHANGE nm{};
-    nm.nmhdr.hwndFrom = ItemOf(page, id);
-    nm.nmhdr.idFrom = static_cast<UINT_PTR>(id);
-    nm.nmhdr.code = MCN_SELCHANGE;
-    nm.stSelStart = st;
-    nm.stSelEnd = st;
-    SendMessageA(page.GetSafeHwnd(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&nm));
+    PickOn(page.GetSafeHwnd(), CalendarOf(page), y, m, d);
   }
   void Type(const CDateListPage& page, int id, const std::string& text) {
     SendMessageA(ItemOf(page, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));

@@ -106,18 +106,22 @@ class MonthByMonthTest : public ::testing::Test {
 
   // --- the user's actions -------------------------------------------------
   HWND Item(int id) const { return GetDlgItem(m_page->GetSafeHwnd(), id); }
-  // Picks a day on a calendar: the selection, then the notification the
-  // calendar sends its page.
-  void Pick(int calendarId, int year, int month, int day) {
+  // Picks a day on a calendar of a page: the selection, then the
+  // notification the calendar sends its page.
+  static void PickOn(HWND page, int calendarId, int year, int month, int day) {
     SYSTEMTIME st = Day(year, month, day);
-    SendMessageA(Item(calendarId), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
+    HWND calendar = GetDlgItem(page, calendarId);
+    SendMessageA(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
     NMSELCHANGE nm{};
-    nm.nmhdr.hwndFrom = Item(calendarId);
+    nm.nmhdr.hwndFrom = calendar;
     nm.nmhdr.idFrom = static_cast<UINT_PTR>(calendarId);
     nm.nmhdr.code = MCN_SELCHANGE;
     nm.stSelStart = st;
     nm.stSelEnd = st;
-    SendMessageA(m_page->GetSafeHwnd(), WM_NOTIFY, calendarId, reinterpret_cast<LPARAM>(&nm));
+    SendMessageA(page, WM_NOTIFY, calendarId, reinterpret_cast<LPARAM>(&nm));
+  }
+  void Pick(int calendarId, int year, int month, int day) {
+    PickOn(m_page->GetSafeHwnd(), calendarId, year, month, day);
   }
   void PickStart(int y, int m, int d) { Pick(IDC_MBM_STARTCAL, y, m, d); }
   void PickEnd(int y, int m, int d) { Pick(IDC_MBM_ENDCAL, y, m, d); }
