@@ -31,6 +31,16 @@ add_executable(Tempovista WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${TV_RESOUR
 target_link_libraries(Tempovista PRIVATE tv_win)
 add_dependencies(Tempovista tv_resources)
 
+# The program's test build: the same program, whose tray calls an
+# end-to-end test can log and make fail through the environment. The
+# shipped program has no such switch.
+add_executable(Tempovista_test WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/ShellSeamAtStart.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/ShellSeamFromEnv_win.cpp ${TV_RESOURCE_RC})
+target_include_directories(Tempovista_test PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(Tempovista_test PRIVATE tv_win)
+add_dependencies(Tempovista_test tv_resources)
+
 # GoogleTest from Debian's sources, built with the cross compiler.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -81,20 +91,21 @@ endfunction()
 tv_wine_test(core_tests SOURCES ${TV_PORTABLE_TESTS})
 
 # Win32 tests: tests/<area>/*_win_test.cpp make one <area>_win_tests.exe.
-# End-to-end tests start Tempovista.exe, which uses the real settings key and
-# the single-instance mutex: they never run at the same time. Its second
-# start looks for any dialog titled "Tempovista", which is also what the app
-# and page tests show in their own process: those wait for each other too.
+# End-to-end tests start Tempovista.exe and its test build, which use the
+# real settings key and the single-instance mutex: they never run at the
+# same time. A second start looks for any dialog titled "Tempovista", which
+# is also what the app and page tests show in their own process: those wait
+# for each other too.
 foreach(area base lists framework controls pages app e2e)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*_win_test.cpp)
   if(_srcs)
     file(GLOB _support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
     if(area STREQUAL "e2e")
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
-      add_dependencies(${area}_win_tests Tempovista)
-      # Several program starts in a row: slow where the i686 build runs
-      # under emulation (see tools/setup.sh).
-      set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 3000)
+      add_dependencies(${area}_win_tests Tempovista Tempovista_test)
+      # Several program starts in a row, and twenty at once: slow where the
+      # i686 build runs under emulation (see tools/setup.sh).
+      set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 2400)
     elseif(area STREQUAL "app" OR area STREQUAL "pages")
       tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
     else()

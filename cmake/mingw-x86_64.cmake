@@ -1,13 +1,5 @@
-# Cross build for 64-bit Windows with Debian's mingw-w64 (posix thread model:
-# the win32 one has no std::mutex, which GoogleTest needs).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Cross build for 64-bit Windows: the same program, and our tests' build.
+set(TV_MINGW_ARCH x86_64)
 # 64-bit Wine directly: /usr/bin/wine would start its 32-bit loader first.
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+set(TV_MINGW_WINE /usr/lib/wine/wine64)
+include(${CMAKE_CURRENT_LIST_DIR}/MingwToolchain.cmake)

@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """Draws Tempovista's icons and bitmap into a folder (the build's res/).
 
-Writes tempovista.ico (the main icon: a month calendar at 48, 32 and
-16 pixels), small.ico (the same picture at 16 and 32 pixels), day01.ico ..
-day31.ico (the day's number in white on a blue square, at 16, 32 and 48
-pixels, drawn with a small pixel font so it stays legible at 16 pixels) and
-calendar.bmp (the calendar on the dialog face colour, for the About page).
+Writes tempovista.ico (the main icon: a month calendar), small.ico (the
+same picture), day01.ico .. day31.ico (the day's number in white on a blue
+square, drawn with a small pixel font scaled by whole pixels, so the digits
+stay sharp at every size) and calendar.bmp (the calendar on the dialog face
+colour, for the About page). Each icon holds every size in ICON_SIZES: the
+small and large icon sizes at 100 %, 125 % and 150 % display scale (16, 20
+and 24 pixels are the notification area's), and 48 for Explorer.
 Python 3 standard library only.
 """
 
@@ -22,6 +24,8 @@ CELL = (150, 150, 160, 255)
 TODAY = (32, 96, 200, 255)
 BLUE = (32, 96, 200, 255)
 FACE = (240, 240, 240)
+
+ICON_SIZES = (16, 20, 24, 32, 48)
 
 # Digits 3 pixels wide and 5 high; scaled by whole pixels per size.
 DIGITS = {
@@ -96,19 +100,23 @@ def draw_day(size, day):
     c.rect(0, corner, size, size - corner, BLUE)
     c.rect(corner, 0, size - corner, size, BLUE)
     text = str(day)
-    scale = max(1, size // 8) if len(text) == 2 else max(2, size * 5 // 32)
-    gap = scale
-    width = len(text) * 3 * scale + (len(text) - 1) * gap
-    height = 5 * scale
+    # Whole pixels per font pixel, across and down: two digits must fit the
+    # width, but may stand a pixel taller per row where the width allows no
+    # more (20 pixels: 2 across, 3 down).
+    xs = max(1, size // 8) if len(text) == 2 else max(2, size * 5 // 32)
+    ys = min(xs + 1, max(xs, size * 3 // 4 // 5))
+    gap = xs
+    width = len(text) * 3 * xs + (len(text) - 1) * gap
+    height = 5 * ys
     x = (size - width) // 2
     y = (size - height) // 2
     for ch in text:
         for row, bits in enumerate(DIGITS[ch]):
             for col, bit in enumerate(bits):
                 if bit == "#":
-                    c.rect(x + col * scale, y + row * scale,
-                           x + (col + 1) * scale, y + (row + 1) * scale, WHITE)
-        x += 3 * scale + gap
+                    c.rect(x + col * xs, y + row * ys,
+                           x + (col + 1) * xs, y + (row + 1) * ys, WHITE)
+        x += 3 * xs + gap
     return c
 
 
@@ -184,10 +192,11 @@ def main(argv):
         return 2
     out = argv[1]
     os.makedirs(out, exist_ok=True)
-    write_ico(os.path.join(out, "tempovista.ico"), [draw_calendar(s) for s in (48, 32, 16)])
-    write_ico(os.path.join(out, "small.ico"), [draw_calendar(s) for s in (16, 32)])
+    calendars = [draw_calendar(s) for s in ICON_SIZES]
+    write_ico(os.path.join(out, "tempovista.ico"), calendars)
+    write_ico(os.path.join(out, "small.ico"), calendars)
     for day in range(1, 32):
-        write_ico(os.path.join(out, "day%02d.ico" % day), [draw_day(s, day) for s in (16, 32, 48)])
+        write_ico(os.path.join(out, "day%02d.ico" % day), [draw_day(s, day) for s in ICON_SIZES])
     write_bmp(os.path.join(out, "calendar.bmp"), draw_calendar(64), FACE)
     return 0
 

@@ -6,8 +6,9 @@
 #      Wine, which runs at native speed on any x86-64 kernel;
 #   3. the i686 build (build/win, the program we ship): every Windows test
 #      where the kernel runs 32-bit programs itself; where it does not, the
-#      end-to-end tests only (the shipped Tempovista.exe driven as a user
-#      would), under the qemu emulation tools/setup.sh registers.
+#      end-to-end tests only (Tempovista.exe and its test build, which
+#      logs its tray calls, driven as a user would), under the qemu
+#      emulation tools/setup.sh registers.
 # Installs whatever is missing first (Debian packages, when run as root), and
 # ends with each ctest summary.
 set -uo pipefail

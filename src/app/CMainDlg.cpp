@@ -4,6 +4,7 @@
 
 #include "app/CMainApp.h"
 #include "app/CRegistrySettings.h"
+#include "framework/Dpi.h"
 #include "framework/ShellNotify.h"
 #include "lists/DateListIO.h"
 #include "lists/ListKindInfo.h"
@@ -33,7 +34,7 @@ HINSTANCE ResourceModule() {
   return theApp.m_hInstance != nullptr ? theApp.m_hInstance : GetModuleHandleA(nullptr);
 }
 
-HICON LoadAppIcon(int id) { return LoadIconA(ResourceModule(), MAKEINTRESOURCEA(id)); }
+HICON LoadAppIcon(int id, IconSize size) { return LoadIconForDpi(ResourceModule(), id, size); }
 
 // The 88-byte record carries the first 64 bytes of the tooltip field.
 const size_t kTipSize = 64;
@@ -52,7 +53,8 @@ void CopyTooltip(char* tip, const std::string& text) {
 }
 }  // namespace
 
-CMainDlg::CMainDlg() : CPropertySheet(kTitle, nullptr, 0) {}
+CMainDlg::CMainDlg()
+    : CPropertySheet(kTitle, nullptr, 0), m_taskbarCreatedMessage(RegisterWindowMessageA("TaskbarCreated")) {}
 
 CMainDlg::~CMainDlg() {
   // The record names the window even after the window is gone, which is all
@@ -167,8 +169,9 @@ BOOL CMainDlg::OnInitDialog() {
   ShowItem(IDCANCEL, false);
   PlaceHideButton();
 
-  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadAppIcon(IDI_MAINICON)));
-  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadAppIcon(IDI_SMALLICON)));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadAppIcon(IDI_MAINICON, IconSize::Large)));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadAppIcon(IDI_SMALLICON, IconSize::Small)));
   SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | WS_MINIMIZEBOX);
   ExtendSystemMenu();
   AddTrayIcon();
@@ -209,9 +212,17 @@ void CMainDlg::AddTrayIcon() {
   m_nid.uID = 1;
   m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   m_nid.uCallbackMessage = WM_TRAYICON_NOTIFY;
-  m_nid.hIcon = LoadAppIcon(IDI_MAINICON);
+  m_nid.hIcon = LoadAppIcon(IDI_MAINICON, IconSize::Small);
   CopyTooltip(m_nid.szTip, kTitle);
   NotifyShellWithRetries(NIM_ADD);  // without an icon the program runs on
+}
+
+// A new task bar (Explorer restarted) has no icons: add ours again as it
+// last was, with the day's picture and tooltip. This also brings back an
+// icon whose start-up attempts all failed.
+void CMainDlg::OnTaskbarCreated() {
+  m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  NotifyShellWithRetries(NIM_ADD);
 }
 
 void CMainDlg::ModifyTrayIcon(HICON icon, const std::string& dateText) {
@@ -247,6 +258,10 @@ void CMainDlg::ApplyWindowState(bool hide, bool minimise) {
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == m_taskbarCreatedMessage && msg != 0 && m_nid.hWnd != nullptr) {
+    OnTaskbarCreated();
+    return 0;
+  }
   switch (msg) {
     case WM_TRAYICON_NOTIFY:
       // comctl32 reads this number as PSM_REBOOTSYSTEM: never pass it on.

@@ -59,6 +59,7 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   void PlaceHideButton();
   void ExtendSystemMenu();
   void AddTrayIcon();
+  void OnTaskbarCreated();
   void OnTrayNotify(UINT mouseMessage);
   void OnTrayCommand(UINT command);
   LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
@@ -71,4 +72,7 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   bool AnyListChanged() const;
   // Five attempts, 500 ms apart; false when all failed.
   bool NotifyShellWithRetries(DWORD message);
+
+  // Sent to every top-level window when the task bar is (re)created.
+  UINT m_taskbarCreatedMessage = 0;
 };

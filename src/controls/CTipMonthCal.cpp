@@ -41,6 +41,11 @@ void CTipMonthCal::AddTip(const SYSTEMTIME& day, const std::string& text) {
   m_tips.push_back(CalendarTip{day, text});
 }
 
+bool CTipMonthCal::SetCurSel(const SYSTEMTIME& day) {
+  SYSTEMTIME st = day;
+  return m_hWnd != nullptr && ::SendMessageA(m_hWnd, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st)) != 0;
+}
+
 TOOLINFOA CTipMonthCal::ToolInfo(const char* text) const {
   // The first tooltip record size is understood by every comctl32 and
   // carries all the fields used here.

@@ -26,6 +26,11 @@ class CTipMonthCal : public CSubclassedWnd {
   void ClearTips();
   void AddTip(const SYSTEMTIME& day, const std::string& text);
 
+  // Selects `day`; false, keeping the old day, when the calendar refuses
+  // it: each platform's calendar has its own earliest day (1601-01-01 on
+  // Windows, 1752-09-14 under Wine), so only the calendar can tell.
+  bool SetCurSel(const SYSTEMTIME& day);
+
   HWND GetToolTip() const { return m_tip; }
 
  protected:

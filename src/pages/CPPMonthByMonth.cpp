@@ -8,6 +8,7 @@
 #include "app/CRegistrySettings.h"
 #include "base/DifferenceCalc.h"
 #include "controls/CalendarMarks.h"
+#include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "lists/BusinessDays.h"
 #include "resource.h"
@@ -177,8 +178,13 @@ void CPPMonthByMonth::MoveDates(bool startChanged) {
   const DWORD unit = SelectedUnit();
   m_nDifference = PackDifference(amount, unit);
   COleDateTime moved;
+  // A date the other calendar refuses (before its earliest day) fails like
+  // any impossible move, rather than show in the texts and counts while the
+  // calendar keeps its old day.
+  CTipMonthCal& other = startChanged ? m_endCal : m_startCal;
   if (!MoveByDifference(startChanged ? m_startDate : m_endDate, startChanged ? amount : -amount, unit,
-                        moved)) {
+                        moved) ||
+      !other.SetCurSel(ToSystemTime(moved))) {
     MessageBox("Unable to set the date to the difference.\nPlease reduce the difference.",
                "Month by Month Error", MB_OK | MB_ICONEXCLAMATION);
     return;
@@ -201,9 +207,7 @@ const DateRecordList& CPPMonthByMonth::Holidays() const {
   return m_pMainDlg != nullptr ? m_pMainDlg->m_holidays : kNoHolidays;
 }
 
-void CPPMonthByMonth::IndexHolidays() {
-  m_holidayIndex.Rebuild(Holidays());
-}
+void CPPMonthByMonth::IndexHolidays() { m_holidayIndex.Rebuild(Holidays()); }
 
 void CPPMonthByMonth::ComputeCounts() {
   const long days = CountDays(m_startDate, m_endDate);
@@ -261,7 +265,7 @@ void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
   if (today != m_nLastTrayDay) {
     const int iconId = (today >= 1 && today <= 31) ? IDI_DAY_BASE + today : IDI_MAINICON;
     HINSTANCE module = theApp.m_hInstance != nullptr ? theApp.m_hInstance : ::GetModuleHandleA(nullptr);
-    HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(iconId));
+    HICON icon = LoadIconForDpi(module, iconId, IconSize::Small);  // the tray's size
     if (m_pMainDlg != nullptr) m_pMainDlg->ModifyTrayIcon(icon, m_strToday);
     m_nLastTrayDay = today;
   }

@@ -61,8 +61,8 @@ class CPPMonthByMonth : public CPropertyPage {
   void MoveDates(bool startChanged);
   void FollowDates();
   void ComputeCounts();
-  const DateRecordList& Holidays() const;
   void IndexHolidays();
+  const DateRecordList& Holidays() const;
   void StoreDifference();
 
   // The holidays as the business-day count needs them, taken from the main

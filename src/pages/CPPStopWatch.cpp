@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/SpanText.h"
+#include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "resource.h"
 
@@ -11,7 +12,7 @@ CPPStopWatch* g_pStopWatchPage = nullptr;
 namespace {
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 500;
-constexpr LONG kDisplayFontHeight = 50;
+constexpr int kDisplayFontHeight = 50;  // pixels at 96 DPI
 
 std::string TimeText(const COleDateTime& value) { return DateText(value, DateTextForm::DateAndTime); }
 }  // namespace
@@ -35,7 +36,7 @@ BOOL CPPStopWatch::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   if (m_font == nullptr) {
     LOGFONTA lf{};
-    lf.lfHeight = kDisplayFontHeight;
+    lf.lfHeight = ScaleForDpi(kDisplayFontHeight);
     std::strcpy(lf.lfFaceName, "Arial");
     m_font = ::CreateFontIndirectA(&lf);
   }

@@ -41,8 +41,9 @@ TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
   EXPECT_FALSE(shown[2]) << "Cancel";
   EXPECT_EQ(sheet.right - button.right, sheet.bottom - button.bottom) << "right margin equals bottom margin";
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
-  EXPECT_NE(big, nullptr);
-  EXPECT_NE(small, nullptr);
+  // Each icon at the size this display asks for, not a scaled 16 or 32.
+  EXPECT_EQ(probe::IconPixels(big).cx, GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(probe::IconPixels(small).cx, GetSystemMetrics(SM_CXSMICON));
   ASSERT_EQ(tail.size(), 3u);
   EXPECT_EQ(tail[0], std::make_pair(UINT(SC_MINIMIZE), std::string("Minimize")));
   EXPECT_EQ(tail[1].first, UINT(0)) << "separator";
@@ -55,7 +56,7 @@ TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
   EXPECT_EQ(add.data.uID, 1u);
   EXPECT_EQ(add.data.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
   EXPECT_EQ(add.data.uCallbackMessage, 0x046Au);
-  EXPECT_EQ(add.data.hIcon, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)));
+  EXPECT_EQ(probe::IconPixels(add.data.hIcon).cx, GetSystemMetrics(SM_CXSMICON));
   EXPECT_STREQ(add.data.szTip, "Tempovista");
   // The window's destruction takes the icon away.
   EXPECT_EQ(shell.back().message, DWORD(NIM_DELETE));
@@ -217,6 +218,32 @@ TEST_F(MainDlgTest, TrayIconAddedAtTheThirdAttemptIsNotAddedAgain) {
   failShell = 2;
   Run({[] { return true; }});
   EXPECT_EQ(Count(NIM_ADD), 3);
+}
+
+// Explorer restarted: its new task bar announces itself, and the icon comes
+// back as it last was, also when every attempt at start-up had failed.
+TEST_F(MainDlgTest, NewTaskBarGetsTheIconBackWithTheDaysPictureAndTooltip) {
+  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  HICON day = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + 7));
+  for (int refusedAtStart : {0, 5}) {
+    SCOPED_TRACE(refusedAtStart);
+    shell.clear();
+    failShell = refusedAtStart;
+    std::vector<ShellCall> afterRestart;
+    Run({[&] {
+           m_dlg->ModifyTrayIcon(day, "07/12/2026");
+           shell.clear();
+           SendMessageA(Sheet(), taskbarCreated, 0, 0);
+           afterRestart = shell;
+           return true;
+         }});
+    ASSERT_EQ(afterRestart.size(), 1u);
+    EXPECT_EQ(afterRestart[0].message, DWORD(NIM_ADD));
+    EXPECT_EQ(afterRestart[0].data.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(afterRestart[0].data.uCallbackMessage, UINT(WM_TRAYICON_NOTIFY));
+    EXPECT_EQ(afterRestart[0].data.hIcon, day);
+    EXPECT_STREQ(afterRestart[0].data.szTip, "Tempovista\n07/12/2026");
+  }
 }
 
 TEST_F(MainDlgTest, StoredListsAreLoadedQuietlyBeforeTheFirstPageInitialises) {

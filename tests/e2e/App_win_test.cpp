@@ -1,6 +1,7 @@
-// Tempovista.exe under Wine, started and driven from outside as a user
-// would: the registry it leaves, a second start, the command line, the
-// exit paths and a shell that refuses the tray icon.
+// Tempovista under Wine, started and driven from outside as a user would:
+// the registry it leaves, a second start, the command line, the exit paths
+// and a shell that refuses the tray icon. The test build shows the tray
+// calls; the command line is tried on the shipped program.
 #include <windows.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
@@ -35,16 +36,6 @@ class AppTest : public ::testing::Test {
     app::ReadText(name, value);
     return value;
   }
-  // The exit a user takes from the tray: right-click, then "E&xit".
-  static bool ExitFromTray(AppProcess& process, HWND window) {
-    PostMessageA(window, WM_TRAYICON_NOTIFY, 1, WM_RBUTTONUP);
-    HWND menu = nullptr;
-    if (!probe::WaitUntil([&] { return (menu = probe::FindPopupMenu(process.Pid())) != nullptr; }, probe::kPatientMs)) {
-      return false;
-    }
-    probe::ChooseMenuItem(menu, 'x');
-    return process.WaitForExit(probe::kPatientMs);
-  }
 };
 
 TEST_F(AppTest, FirstRunWritesTheThreeCachePathsAndExitRemovesTheTrayIcon) {
@@ -59,7 +50,7 @@ TEST_F(AppTest, FirstRunWritesTheThreeCachePathsAndExitRemovesTheTrayIcon) {
   EXPECT_EQ(Text("EventCacheFile"), std::string(documents) + "\\TVcache.tve");
   EXPECT_EQ(Text("CounterCacheFile"), std::string(documents) + "\\TVcache.tvc");
 
-  ASSERT_TRUE(ExitFromTray(process, window));
+  ASSERT_TRUE(process.ExitFromTray(window));
   const std::vector<app::ShellCall> calls = process.ShellLog();
   ASSERT_GE(calls.size(), 2u);
   EXPECT_EQ(calls.front().op, "ADD");
@@ -90,7 +81,7 @@ TEST_F(AppTest, SecondStartBringsTheHiddenFirstWindowForwardAndChangesNoSetting)
   EXPECT_EQ(Number("WindowMinimised"), 1u);
   EXPECT_TRUE(second.ShellLog().empty()) << "no tray icon of its own";
   EXPECT_TRUE(first.IsRunning());
-  EXPECT_TRUE(ExitFromTray(first, window));
+  EXPECT_TRUE(first.ExitFromTray(window));
 }
 
 struct ShowNowCase {
@@ -105,7 +96,7 @@ TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
     app::ClearSettings();
     app::WriteNumber("WindowHide", 1);
     app::WriteNumber("WindowMinimised", 1);
-    AppProcess process;
+    AppProcess process(app::Build::Shipped);
     ASSERT_TRUE(process.Start(c.arguments));
     HWND window = process.WaitForMainWindow(30000, false);
     ASSERT_NE(window, nullptr);
@@ -113,7 +104,7 @@ TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
     EXPECT_EQ(IsWindowVisible(window) != FALSE, c.shown);
     EXPECT_EQ(Number("WindowHide"), c.shown ? 0u : 1u);
     EXPECT_EQ(Number("WindowMinimised"), c.shown ? 0u : 1u);
-    EXPECT_TRUE(ExitFromTray(process, window));
+    EXPECT_TRUE(process.ExitFromTray(window));
   }
 }
 
@@ -157,7 +148,7 @@ TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   EXPECT_EQ(app::SettingsSnapshot(), before) << "nothing is saved at exit";
 }
 
-TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndTheProgramRunsOn) {
+TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndANewTaskBarGetsItBack) {
   AppProcess process;
   process.FailShellCalls(5);
   ASSERT_TRUE(process.Start("shownow"));
@@ -180,8 +171,17 @@ TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndTheProgramRunsOn) {
   EXPECT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(window); }, probe::kPatientMs));
   PostMessageA(window, WM_TRAYICON_NOTIFY, 1, WM_LBUTTONDBLCLK);
   EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, probe::kPatientMs));
+  // A new task bar (Explorer restarted) gets the icon added, with the day's
+  // tooltip that the first tick gave it.
+  const size_t before = process.ShellLog().size();
+  PostMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(probe::WaitUntil([&] { return process.ShellLog().size() > before; }, probe::kPatientMs));
+  calls = process.ShellLog();
+  ASSERT_GT(calls.size(), before);
+  EXPECT_EQ(calls[before].op, "ADD");
+  EXPECT_EQ(calls[before].tip.rfind("Tempovista\\n", 0), 0u) << calls[before].tip;
   EXPECT_TRUE(process.IsRunning());
-  EXPECT_TRUE(ExitFromTray(process, window));
+  EXPECT_TRUE(process.ExitFromTray(window));
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST(StoredHolidays, AreLeftOutOfTheMonthByMonthBusinessDaysFromTheStart) {
   app::ClearSettings();
   app::WriteText("HolidayFile", file);
   {
-    AppProcess process;
+    AppProcess process(app::Build::Shipped);
     ASSERT_TRUE(process.Start("shownow"));
     HWND window = process.WaitForMainWindow();
     ASSERT_NE(window, nullptr);

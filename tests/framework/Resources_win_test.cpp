@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -39,44 +40,41 @@ TEST(Resources, TrayMenuHasOnePopupWithItsItemsInOrder) {
   EXPECT_TRUE(items == expected);
 }
 
-SIZE IconSize(HICON icon) {
-  ICONINFO info{};
-  BITMAP bm{};
-  GetIconInfo(icon, &info);
-  GetObjectA(info.hbmColor, sizeof(bm), &bm);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  return {bm.bmWidth, bm.bmHeight};
+// The sizes an icon resource holds, from its RT_GROUP_ICON directory, each
+// checked against the image it names: drawn at that size, not scaled.
+std::vector<int> GroupIconSizes(int id) {
+#pragma pack(push, 2)
+  struct Entry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD imageId;
+  };
+#pragma pack(pop)
+  std::vector<int> sizes;
+  HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  if (group == nullptr) return sizes;
+  const auto* dir = static_cast<const WORD*>(LockResource(LoadResource(nullptr, group)));
+  const auto* entries = reinterpret_cast<const Entry*>(dir + 3);
+  for (WORD i = 0; i < dir[2]; ++i) {
+    const int size = entries[i].width == 0 ? 256 : entries[i].width;
+    HRSRC image = FindResourceA(nullptr, MAKEINTRESOURCEA(entries[i].imageId), MAKEINTRESOURCEA(3));  // RT_ICON
+    const auto* header = image != nullptr ? static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, image))) : nullptr;
+    sizes.push_back(header != nullptr && header->biWidth == size && header->biHeight == 2 * size ? size : -size);
+  }
+  return sizes;
 }
 
-// Each picture exists at the sizes the shell and the title bar ask for, drawn
-// at that size rather than scaled.
-TEST(Resources, IconsComeInTheirSizes) {
-  struct Case {
-    int id;
-    std::vector<int> sizes;
-  };
-  std::vector<Case> cases = {{IDI_MAINICON, {48, 32, 16}}, {IDI_SMALLICON, {16, 32}}};
-  for (int day = 1; day <= 31; ++day) cases.push_back({IDI_DAY_BASE + day, {16, 32, 48}});
-  for (const Case& c : cases) {
-    for (int size : c.sizes) {
-      SCOPED_TRACE(std::to_string(c.id) + " at " + std::to_string(size));
-      HICON icon = static_cast<HICON>(
-          LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.id), IMAGE_ICON, size, size, 0));
-      ASSERT_NE(icon, nullptr);
-      SIZE got = IconSize(icon);
-      EXPECT_EQ(got.cx, size);
-      EXPECT_EQ(got.cy, size);
-      HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(c.id), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
-      ASSERT_NE(group, nullptr);
-      int best = LookupIconIdFromDirectoryEx(static_cast<PBYTE>(LockResource(LoadResource(nullptr, group))), TRUE,
-                                             size, size, LR_DEFAULTCOLOR);
-      HRSRC image = FindResourceA(nullptr, MAKEINTRESOURCEA(best), MAKEINTRESOURCEA(3));  // RT_ICON
-      ASSERT_NE(image, nullptr);
-      auto* header = static_cast<BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, image)));
-      EXPECT_EQ(header->biWidth, size);
-      DestroyIcon(icon);
-    }
+// Every icon holds the small and large sizes at 100, 125 and 150 % display
+// scale (the tray's 16, 20 and 24) and 48 for Explorer.
+TEST(Resources, IconsComeInEveryDisplayScalesSizes) {
+  std::vector<int> ids = {IDI_MAINICON, IDI_SMALLICON};
+  for (int day = 1; day <= 31; ++day) ids.push_back(IDI_DAY_BASE + day);
+  for (int id : ids) {
+    SCOPED_TRACE(id);
+    std::vector<int> sizes = GroupIconSizes(id);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 48}));
   }
   HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_CALENDAR),
                                                     IMAGE_BITMAP, 0, 0, 0));

@@ -12,6 +12,7 @@
 #include "framework/CWnd.h"
 #include "framework/Prompt.h"
 #include "framework/ShellNotify.h"
+#include "support/ShellSeamFromEnv_win.h"
 
 namespace {
 
@@ -80,12 +81,8 @@ std::string TempPath(const char* name) {
   return std::string(dir) + name;
 }
 
-// The hook sees every call in order and its answer is the result; the log
-// for other processes keeps each call on one line, whatever the tooltip.
-TEST(ShellSeam, HookAndLogSeeEveryCall) {
-  const std::string log = TempPath("tv_shell_seam.log");
-  std::remove(log.c_str());
-  _putenv_s("TEMPOVISTA_SHELL_LOG", log.c_str());
+// The hook sees every call in order and its answer is the result.
+TEST(ShellSeam, HookAnswersInPlaceOfTheShell) {
   std::vector<std::pair<DWORD, std::string>> seen;
   int calls = 0;
   SetShellNotifyHook([&](DWORD message, const NOTIFYICONDATAA& data) {
@@ -93,39 +90,45 @@ TEST(ShellSeam, HookAndLogSeeEveryCall) {
     return ++calls != 2;  // the second call fails
   });
   NOTIFYICONDATAA add = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista");
+  NOTIFYICONDATAA modify = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista\n12/7/2026");
+  EXPECT_TRUE(ShellNotifyIcon(NIM_ADD, &add));
+  EXPECT_FALSE(ShellNotifyIcon(NIM_MODIFY, &modify));
+  EXPECT_FALSE(ShellNotifyIcon(NIM_ADD, nullptr));
+  SetShellNotifyHook(nullptr);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1], std::make_pair(static_cast<DWORD>(NIM_MODIFY), std::string("Tempovista\n12/7/2026")));
+}
+
+// The test build's seam for other processes: the first n calls fail
+// without reaching the shell, and the log keeps each call on one line,
+// whatever the tooltip.
+TEST(ShellSeam, EnvironmentFailsTheFirstCallsAndLogsEveryCall) {
+  EXPECT_FALSE(ShellHookFromEnvironment(&RealShellNotifyIcon)) << "nothing set: no hook";
+  const std::string log = TempPath("tv_shell_seam.log");
+  std::remove(log.c_str());
+  _putenv_s("TEMPOVISTA_SHELL_LOG", log.c_str());
+  _putenv_s("TEMPOVISTA_SHELL_FAIL", "2");
+  int reached = 0;
+  ShellNotifyHook hook = ShellHookFromEnvironment([&](DWORD, const NOTIFYICONDATAA&) { return ++reached, TRUE; });
+  _putenv_s("TEMPOVISTA_SHELL_LOG", "");
+  _putenv_s("TEMPOVISTA_SHELL_FAIL", "");
+  ASSERT_TRUE(hook);
+
+  NOTIFYICONDATAA add = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista");
   NOTIFYICONDATAA modify = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista\n12/7/2026 a\\b");
   NOTIFYICONDATAA full = Record(0, "");
   memset(full.szTip, 'y', sizeof(full.szTip));  // no terminator within the 64 bytes of the 88-byte form
-  EXPECT_TRUE(ShellNotifyIcon(NIM_ADD, &add));
-  EXPECT_FALSE(ShellNotifyIcon(NIM_MODIFY, &modify));
-  EXPECT_TRUE(ShellNotifyIcon(NIM_DELETE, &full));
-  EXPECT_FALSE(ShellNotifyIcon(NIM_ADD, nullptr));
-  SetShellNotifyHook(nullptr);
-  _putenv_s("TEMPOVISTA_SHELL_LOG", "");
-
-  ASSERT_EQ(seen.size(), 3u);
-  EXPECT_EQ(seen[1], std::make_pair(static_cast<DWORD>(NIM_MODIFY), std::string("Tempovista\n12/7/2026 a\\b")));
-  std::vector<std::string> lines = ReadLines(log);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0].substr(0, 24), "ADD flags=7 result=1 tic");
-  EXPECT_NE(lines[1].find("MODIFY flags=7 result=0 "), std::string::npos);
-  EXPECT_EQ(lines[1].substr(lines[1].find(" tip=")), " tip=Tempovista\\n12/7/2026 a\\\\b");
-  EXPECT_EQ(lines[2].substr(lines[2].find(" tip=")), " tip=" + std::string(64, 'y'));
-  std::remove(log.c_str());
-}
-
-// Another process (the end-to-end tests) makes the first n calls fail.
-TEST(ShellSeam, EnvironmentFailsTheFirstCalls) {
-  _putenv_s("TEMPOVISTA_SHELL_FAIL", "2");
-  int reached = 0;
-  SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAA&) { return ++reached, TRUE; });
-  NOTIFYICONDATAA data = Record(0, "Tempovista");
-  const BOOL results[] = {ShellNotifyIcon(NIM_ADD, &data), ShellNotifyIcon(NIM_ADD, &data),
-                          ShellNotifyIcon(NIM_ADD, &data), ShellNotifyIcon(NIM_MODIFY, &data)};
-  SetShellNotifyHook(nullptr);
+  const BOOL results[] = {hook(NIM_ADD, add), hook(NIM_ADD, add), hook(NIM_MODIFY, modify), hook(NIM_DELETE, full)};
   EXPECT_EQ(std::vector<BOOL>(results, results + 4), (std::vector<BOOL>{FALSE, FALSE, TRUE, TRUE}));
   EXPECT_EQ(reached, 2);
-  _putenv_s("TEMPOVISTA_SHELL_FAIL", "");
+
+  std::vector<std::string> lines = ReadLines(log);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].substr(0, 24), "ADD flags=7 result=0 tic");
+  EXPECT_NE(lines[2].find("MODIFY flags=7 result=1 "), std::string::npos);
+  EXPECT_EQ(lines[2].substr(lines[2].find(" tip=")), " tip=Tempovista\\n12/7/2026 a\\\\b");
+  EXPECT_EQ(lines[3].substr(lines[3].find(" tip=")), " tip=" + std::string(64, 'y'));
+  std::remove(log.c_str());
 }
 
 }  // namespace

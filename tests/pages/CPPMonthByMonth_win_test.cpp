@@ -236,20 +236,36 @@ TEST_F(MonthByMonthTest, ImpossibleMoveShowsTheErrorAndKeepsBothDates) {
   });
 }
 
+// A new end date, locked: the start cannot move back by the difference,
+// because the date cannot be composed or because the calendar refuses it
+// (days before its earliest: 1752-09-14 under Wine). The start stays, in
+// the calendar, the text and the counts.
 TEST_F(MonthByMonthTest, ImpossibleBackwardMoveKeepsTheStart) {
+  struct Case {
+    Unit unit;
+    int endYear;
+    const char* days;  // from the start to the new end
+  };
+  const Case cases[] = {{kMonths, 1800, "-37619"}, {kDays, 1900, "-1095"}};
   Run([&] {
-    PickStart(2003, 1, 1);
-    ChooseUnit(kMonths);
-    TypeAmount("65535");
-    SetLock(true);
-    boxes.clear();
-    PickEnd(1800, 1, 1);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, "Month by Month Error");
-    EXPECT_EQ(Selected(IDC_MBM_STARTCAL), "2003-01-01");
-    COleDateTime start;
-    start.SetDate(2003, 1, 1);
-    EXPECT_EQ(Text(IDC_MBM_START), DateText(start));
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.endYear);
+      SetLock(false);
+      PickStart(1903, 1, 1);
+      ChooseUnit(c.unit);
+      TypeAmount("65535");
+      SetLock(true);
+      boxes.clear();
+      PickEnd(c.endYear, 1, 1);
+      ASSERT_EQ(boxes.size(), 1u);
+      EXPECT_EQ(boxes[0].text, "Unable to set the date to the difference.\nPlease reduce the difference.");
+      EXPECT_EQ(boxes[0].caption, "Month by Month Error");
+      EXPECT_EQ(Selected(IDC_MBM_STARTCAL), "1903-01-01");
+      COleDateTime start;
+      start.SetDate(1903, 1, 1);
+      EXPECT_EQ(Text(IDC_MBM_START), DateText(start));
+      EXPECT_EQ(Text(IDC_MBM_DAYS), c.days);
+    }
   });
 }
 

@@ -21,7 +21,10 @@ TEST_F(MonthByMonthTest, FirstTickShowsTodaysIconAndDate) {
     for (const ShellCall& c : shell)
       if (c.message == NIM_MODIFY) modifies.push_back(c);
     ASSERT_EQ(modifies.size(), 1u);  // the day has not changed since
-    EXPECT_EQ(modifies[0].icon, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + now.GetDay())));
+    // The day's picture at the tray's size (icons loaded shared: one handle).
+    EXPECT_EQ(modifies[0].icon, LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + now.GetDay()),
+                                           IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                           LR_SHARED));
     EXPECT_EQ(modifies[0].tip, "Tempovista\n" + today);
     EXPECT_EQ(m_page->m_nLastTrayDay, now.GetDay());
   });

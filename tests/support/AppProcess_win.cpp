@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "app/CMainDlg.h"
 #include "support/WindowProbe_win.h"
 
 namespace app {
@@ -27,12 +28,13 @@ std::string Field(const std::string& line, const char* name) {
 }
 }  // namespace
 
-std::string ProgramPath() {
+std::string ProgramPath(Build build) {
   const char* dir = std::getenv("TV_BINARY_DIR");
-  return WindowsPath(std::string(dir != nullptr ? dir : ".") + "/Tempovista.exe");
+  const char* name = build == Build::Shipped ? "/Tempovista.exe" : "/Tempovista_test.exe";
+  return WindowsPath(std::string(dir != nullptr ? dir : ".") + name);
 }
 
-AppProcess::AppProcess() {
+AppProcess::AppProcess(Build build) : m_build(build) {
   char dir[MAX_PATH] = {};
   char file[MAX_PATH] = {};
   GetTempPathA(sizeof(dir), dir);
@@ -52,9 +54,11 @@ AppProcess::~AppProcess() {
 
 bool AppProcess::Start(const std::string& arguments, WORD showCommand) {
   DeleteFileA(m_logPath.c_str());
-  SetEnvironmentVariableA("TEMPOVISTA_SHELL_LOG", m_logPath.c_str());
-  SetEnvironmentVariableA("TEMPOVISTA_SHELL_FAIL", m_failCount > 0 ? std::to_string(m_failCount).c_str() : nullptr);
-  std::string commandLine = "\"" + ProgramPath() + "\"";
+  if (m_build == Build::Test) {
+    SetEnvironmentVariableA("TEMPOVISTA_SHELL_LOG", m_logPath.c_str());
+    SetEnvironmentVariableA("TEMPOVISTA_SHELL_FAIL", m_failCount > 0 ? std::to_string(m_failCount).c_str() : nullptr);
+  }
+  std::string commandLine = "\"" + ProgramPath(m_build) + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
@@ -84,6 +88,16 @@ bool AppProcess::WaitForExit(DWORD timeoutMs) {
 
 bool AppProcess::IsRunning() const {
   return m_info.hProcess != nullptr && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool AppProcess::ExitFromTray(HWND window) {
+  PostMessageA(window, WM_TRAYICON_NOTIFY, 1, WM_RBUTTONUP);
+  HWND menu = nullptr;
+  if (!probe::WaitUntil([&] { return (menu = probe::FindPopupMenu(Pid())) != nullptr; }, probe::kPatientMs)) {
+    return false;
+  }
+  probe::ChooseMenuItem(menu, 'x');
+  return WaitForExit(probe::kPatientMs);
 }
 
 std::vector<ShellCall> AppProcess::ShellLog() const {

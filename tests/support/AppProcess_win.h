@@ -1,6 +1,8 @@
 #pragma once
-// Tempovista.exe started by a test as a user would start it, with the shell
-// seam's environment switches, and the registry key it keeps its settings in.
+// Tempovista started by a test as a user would start it: the shipped
+// Tempovista.exe, or its test build Tempovista_test.exe with the shell
+// seam's environment switches; and the registry key it keeps its settings
+// in.
 #include <windows.h>
 
 #include <map>
@@ -20,16 +22,20 @@ struct ShellCall {
   std::string tip;
 };
 
+// Which executable: the test build logs its tray calls and can be told to
+// fail them; the shipped program has no such switches.
+enum class Build { Test, Shipped };
+
 class AppProcess {
  public:
-  AppProcess();
+  explicit AppProcess(Build build = Build::Test);
   ~AppProcess();  // ends the process if it still runs
   AppProcess(const AppProcess&) = delete;
   AppProcess& operator=(const AppProcess&) = delete;
 
-  // Makes the first `count` shell calls of the next start fail.
+  // Makes the first `count` shell calls of the next start fail (test build).
   void FailShellCalls(int count) { m_failCount = count; }
-  // Starts Tempovista.exe with `arguments` after the program name.
+  // Starts the program with `arguments` after the program name.
   bool Start(const std::string& arguments = "", WORD showCommand = SW_SHOWNORMAL);
   // The main window, once it exists and is visible (hidden ones count when
   // `visible` is false).
@@ -37,16 +43,21 @@ class AppProcess {
   bool WaitForExit(DWORD timeoutMs);
   bool IsRunning() const;
   DWORD Pid() const { return m_info.dwProcessId; }
+  // The test build's tray calls so far.
   std::vector<ShellCall> ShellLog() const;
+  // The exit a user takes from the tray: right-click, then "E&xit"; true
+  // once the process has ended.
+  bool ExitFromTray(HWND window);
 
  private:
+  Build m_build;
   PROCESS_INFORMATION m_info{};
   std::string m_logPath;
   int m_failCount = 0;
 };
 
-// Tempovista.exe of this build, as a Windows path.
-std::string ProgramPath();
+// The program of this build, as a Windows path.
+std::string ProgramPath(Build build);
 
 // The program's own key, emptied.
 void ClearSettings();

@@ -136,4 +136,14 @@ std::string ListViewText(HWND list, int item, int subItem) {
   return text;
 }
 
+SIZE IconPixels(HICON icon) {
+  ICONINFO info{};
+  BITMAP bm{};
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return SIZE{0, 0};
+  GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof(bm), &bm);
+  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+  if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+  return SIZE{bm.bmWidth, info.hbmColor != nullptr ? bm.bmHeight : bm.bmHeight / 2};
+}
+
 }  // namespace probe

@@ -37,6 +37,9 @@ std::string ExecutableFolder();
 int ListViewRowCount(HWND list);
 std::string ListViewText(HWND list, int item, int subItem);
 
+// The pixel size an icon was drawn at.
+SIZE IconPixels(HICON icon);
+
 // Polls `done` every 20 ms, dispatching this thread's messages, for at most
 // `timeoutMs`; true when it became true.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);

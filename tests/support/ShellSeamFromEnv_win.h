@@ -1,0 +1,22 @@
+#pragma once
+// The shell seam for tests that drive the program from another process:
+// Tempovista_test.exe, the program's test build, installs it at start from
+// two environment variables:
+//   TEMPOVISTA_SHELL_LOG=<file>  every call appends one line to <file>:
+//       "<ADD|MODIFY|DELETE> flags=<n> result=<0|1> tick=<GetTickCount> tip=<text>"
+//     (the tooltip's line feed is written as the two characters "\n",
+//     a backslash as "\\", so each call stays one line).
+//   TEMPOVISTA_SHELL_FAIL=<n>    the first n calls of the process fail
+//     (answer FALSE) without reaching the shell.
+#include "framework/ShellNotify.h"
+
+// The hook the two variables describe, as they are now; `answer` answers
+// the calls that are not made to fail. Empty when neither is set.
+ShellNotifyHook ShellHookFromEnvironment(ShellNotifyHook answer);
+
+// The real shell, as a hook.
+BOOL RealShellNotifyIcon(DWORD message, const NOTIFYICONDATAA& data);
+
+// Sets the hook from the environment, in front of the real shell; true when
+// either variable was set.
+bool InstallShellSeamFromEnvironment();
