@@ -2,9 +2,6 @@
 
 #include "controls/DayStateIndex.h"
 
-namespace {
-
-// Only the year, month and day matter to the calendar's day texts.
 SYSTEMTIME ToSystemTime(const COleDateTime& date) {
   SYSTEMTIME st{};
   DateBreakdown b;
@@ -19,6 +16,8 @@ SYSTEMTIME ToSystemTime(const COleDateTime& date) {
   }
   return st;
 }
+
+namespace {
 
 COleDateTime FromSystemTime(const SYSTEMTIME& st) {
   COleDateTime date;

@@ -6,7 +6,9 @@
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
 #include "base/SpanText.h"
+#include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
+#include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "lists/DateTextParser.h"
 #include "lists/ListKindInfo.h"
@@ -92,9 +94,9 @@ BOOL CPPCountDown::OnInitDialog() {
     m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
-  m_list.InsertColumn(0, "Counter", 240);
-  m_list.InsertColumn(1, "End Date Time", 140);
-  m_list.InsertColumn(2, "Remaining Time", 100, LVCFMT_RIGHT);
+  m_list.InsertColumn(0, "Counter", ScaleForDpi(240));
+  m_list.InsertColumn(1, "End Date Time", ScaleForDpi(140));
+  m_list.InsertColumn(2, "Remaining Time", ScaleForDpi(100), LVCFMT_RIGHT);
   m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
 
   EnableItem(IDC_CD_UPDATE, false);
@@ -146,17 +148,17 @@ void CPPCountDown::OnPickerText(int id, const std::string& text, SYSTEMTIME& val
     ::GetLocalTime(&shown);
   value = shown;
   flags = GDT_VALID;
-  DateBreakdown typed;
-  if (!ParseDateText(text).GetAsBreakdown(typed)) return;
+  const SYSTEMTIME typed = ToSystemTime(ParseDateText(text));
+  if (typed.wYear == 0) return;  // no date
   if (id == IDC_CD_ENDDAY) {
-    value.wYear = static_cast<WORD>(typed.year);
-    value.wMonth = static_cast<WORD>(typed.month);
-    value.wDay = static_cast<WORD>(typed.day);
-    value.wDayOfWeek = static_cast<WORD>(typed.dayOfWeek - 1);
+    value.wYear = typed.wYear;
+    value.wMonth = typed.wMonth;
+    value.wDay = typed.wDay;
+    value.wDayOfWeek = typed.wDayOfWeek;
   } else {
-    value.wHour = static_cast<WORD>(typed.hour);
-    value.wMinute = static_cast<WORD>(typed.minute);
-    value.wSecond = static_cast<WORD>(typed.second);
+    value.wHour = typed.wHour;
+    value.wMinute = typed.wMinute;
+    value.wSecond = typed.wSecond;
   }
   value.wMilliseconds = 0;
 }

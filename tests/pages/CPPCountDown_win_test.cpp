@@ -10,7 +10,10 @@
 #include "lists/ListTestSupport_win.h"
 #include "pages/MonthByMonthHarness.h"
 #include "pages/CPPCountDown.h"
+#include "controls/CalendarMarks.h"
+#include "framework/Dpi.h"
 #include "framework/LocaleText.h"
+#include "support/WindowProbe_win.h"
 
 namespace {
 
@@ -70,13 +73,8 @@ class CountdownTest : public mbm::MonthByMonthTest {
   // The command even where the button is disabled.
   void Command(int id) { SendMessageA(m_cd.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(Of(id))); }
   void Type(int id, const std::string& text) { SetWindowTextA(Of(id), text.c_str()); }
-  static SYSTEMTIME AsSystemTime(const COleDateTime& value) {
-    DateBreakdown b;
-    value.GetAsBreakdown(b);
-    return SYSTEMTIME{WORD(b.year), WORD(b.month), 0, WORD(b.day), WORD(b.hour), WORD(b.minute), WORD(b.second), 0};
-  }
   void SetPicker(int id, const COleDateTime& value) {
-    SYSTEMTIME st = AsSystemTime(value);
+    SYSTEMTIME st = ToSystemTime(value);
     SendMessageA(Of(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
   }
   void SetEnd(const COleDateTime& end) {
@@ -89,18 +87,7 @@ class CountdownTest : public mbm::MonthByMonthTest {
     Press(IDC_CD_ADD);
   }
   // A click on a row, or with -1 on the empty area below the rows.
-  void ClickRow(int row) {
-    m_cd.m_list.ClearSelection();
-    if (row >= 0) {
-      LVITEMA state{};
-      state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
-      SendMessageA(Of(IDC_CD_LIST), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
-    }
-    NMITEMACTIVATE nm{};
-    nm.hdr = NMHDR{Of(IDC_CD_LIST), IDC_CD_LIST, UINT(NM_CLICK)};
-    nm.iItem = row;
-    SendMessageA(m_cd.GetSafeHwnd(), WM_NOTIFY, IDC_CD_LIST, reinterpret_cast<LPARAM>(&nm));
-  }
+  void ClickRow(int row) { probe::ClickListRow(m_cd.GetSafeHwnd(), IDC_CD_LIST, row); }
   void Tick(int64_t seconds = 0) {
     g_seconds += seconds;
     CountdownTimerProc(m_cd.GetSafeHwnd(), WM_TIMER, m_cd.m_nTimer, 0);
@@ -157,7 +144,7 @@ TEST_F(CountdownTest, ColumnsAndButtonsAtStart) {
       column.cchTextMax = sizeof heading;
       ASSERT_TRUE(SendMessageA(Of(IDC_CD_LIST), LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column)));
       EXPECT_STREQ(heading, kColumns[i].heading);
-      EXPECT_EQ(column.cx, kColumns[i].width);
+      EXPECT_EQ(column.cx, ScaleForDpi(kColumns[i].width));
       EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, kColumns[i].format);
     }
     EXPECT_TRUE(Enabled(IDC_CD_ADD));
@@ -270,7 +257,7 @@ TEST_F(CountdownTest, AddUpdateDeleteAndPick) {
   });
 }
 
-TEST_F(CountdownTest, TheEndIsOneDateAndTheOtherTime) {
+TEST_F(CountdownTest, PickersGiveTheEndOneItsDateTheOtherItsTime) {
   RunPage([&] {
     SetPicker(IDC_CD_ENDDAY, COleDateTime(2004, 5, 1, 23, 59, 59));
     SetPicker(IDC_CD_ENDTIME, COleDateTime(1999, 1, 1, 8, 15, 30));
@@ -283,13 +270,10 @@ TEST_F(CountdownTest, TheEndIsOneDateAndTheOtherTime) {
     m_cd.RefreshCounters();
     ClickRow(1);
     EXPECT_EQ(Text(IDC_CD_NAME), "Broken");
-    EXPECT_EQ(Picker(IDC_CD_ENDDAY), Stamp(AsSystemTime(Now())));
-    EXPECT_EQ(Picker(IDC_CD_ENDTIME), Stamp(AsSystemTime(Now())));
-  });
-}
+    EXPECT_EQ(Picker(IDC_CD_ENDDAY), Stamp(ToSystemTime(Now())));
+    EXPECT_EQ(Picker(IDC_CD_ENDTIME), Stamp(ToSystemTime(Now())));
 
-TEST_F(CountdownTest, TypedPickerTextIsReadAsAListDate) {
-  RunPage([&] {
+    // Typed text is read as a list date; each picker takes its own part.
     SetPicker(IDC_CD_ENDDAY, COleDateTime(2010, 7, 8, 9, 10, 11));
     SetPicker(IDC_CD_ENDTIME, COleDateTime(2010, 7, 8, 9, 10, 11));
     const struct { int id; const char* typed; const char* value; } kCases[] = {

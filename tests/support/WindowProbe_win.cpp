@@ -102,6 +102,23 @@ std::string ExecutableFolder() {
   return file.substr(0, file.find_last_of('\\') + 1);
 }
 
+void ClickListRow(HWND page, int listId, int row) {
+  HWND list = GetDlgItem(page, listId);
+  LVITEMA state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+  if (row >= 0) {
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+  }
+  NMITEMACTIVATE nm{};
+  nm.hdr.hwndFrom = list;
+  nm.hdr.idFrom = static_cast<UINT_PTR>(listId);
+  nm.hdr.code = NM_CLICK;
+  nm.iItem = row;
+  SendMessageA(page, WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+}
+
 int ListViewRowCount(HWND list) {
   DWORD_PTR count = 0;
   SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
