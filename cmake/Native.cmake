@@ -20,7 +20,8 @@ target_link_libraries(tv_tests PRIVATE tv_core GTest::gtest_main)
 # skips when numpy is missing.
 set(TV_PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python 3 with numpy, for the business-day comparison")
 target_compile_definitions(tv_tests PRIVATE
-  TV_BUSDAY_CASES="${TV_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/lists/busday_cases.py")
+  TV_BUSDAY_CASES="${TV_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/lists/busday_cases.py"
+  TV_ICS_DIR="${TV_ICS_DIR}")
 gtest_discover_tests(tv_tests DISCOVERY_TIMEOUT 60)
 
 # Benchmarks and fuzzing: optional extras, see bench/ and fuzz/.

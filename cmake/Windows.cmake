@@ -89,6 +89,7 @@ endfunction()
 
 # The portable tests, again, under Wine.
 tv_wine_test(core_tests SOURCES ${TV_PORTABLE_TESTS})
+target_compile_definitions(core_tests PRIVATE TV_ICS_DIR="${TV_ICS_DIR}")
 
 # Win32 tests: tests/<area>/*_win_test.cpp make one <area>_win_tests.exe.
 # End-to-end tests start Tempovista.exe and its test build, which use the

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Tempovista needs on a Debian machine.
 # Does nothing when everything is already there; needs root to install.
-#   setup.sh          the packages
+#   setup.sh          the packages, and the date-holidays package from
+#                     tools/holidays/package-lock.json (npm ci)
 #   setup.sh i386     also lets this kernel run 32-bit programs, under qemu's
 #                     emulation where it cannot run them itself
 #   setup.sh native32 only answers: exit 0 when the kernel runs 32-bit
@@ -31,6 +32,10 @@ for p in cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark
          imagemagick xdotool x11-apps qemu-user-static; do
   pkg_ok "$p" || need+=("$p")
 done
+# Node.js writes the ready-made holiday lists. Any node and npm on the PATH
+# will do (some installs of Node bring their own npm).
+command -v node >/dev/null || need+=(nodejs)
+command -v npm >/dev/null || need+=(npm)
 
 if [ ${#need[@]} -gt 0 ]; then
   if [ "$(id -u)" != 0 ]; then
@@ -43,6 +48,14 @@ if [ ${#need[@]} -gt 0 ]; then
   fi
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+# The holiday data at the version the lock file pins; the copy of the lock
+# file beside it tells whether it is the one installed.
+holidays="$(dirname "$0")/holidays"
+if ! cmp -s "$holidays/package-lock.json" "$holidays/node_modules/.tempovista-lock"; then
+  (cd "$holidays" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >/dev/null)
+  cp "$holidays/package-lock.json" "$holidays/node_modules/.tempovista-lock"
 fi
 
 [ "${1:-}" = i386 ] || exit 0

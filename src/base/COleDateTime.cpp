@@ -2,36 +2,8 @@
 
 #include <ctime>
 
+#include "base/CivilDays.h"
 #include "base/Clock.h"
-
-namespace {
-
-
-// Days from 1899-12-30 to the first of the given month (proleptic Gregorian).
-long DayNumber(int year, int month, int day) {
-  // Shift the year to begin in March so that the leap day comes last.
-  const int y = month <= 2 ? year - 1 : year;
-  const int era = y / 400;  // years here are positive
-  const int yoe = y - era * 400;
-  const int mp = (month + 9) % 12;
-  const int doy = (153 * mp + 2) / 5 + day - 1;
-  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return static_cast<long>(era) * 146097 + doe - 693899;  // 0000-03-01 to 1899-12-30
-}
-
-void CivilFromDayNumber(long n, int& year, int& month, int& day) {
-  const long z = n + 693899;
-  const long era = (z >= 0 ? z : z - 146096) / 146097;
-  const long doe = z - era * 146097;
-  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long mp = (5 * doy + 2) / 153;
-  day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-}
-
-}  // namespace
 
 COleDateTime::COleDateTime(int year, int month, int day, int hour, int minute, int second) {
   SetDateTime(year, month, day, hour, minute, second);
@@ -46,7 +18,7 @@ bool COleDateTime::SetDateTime(int year, int month, int day, int hour, int minut
   }
   // Counting from the first of the month carries a day past the month's end
   // into the next month, as the platform's composition does.
-  double value = static_cast<double>(DayNumber(year, month, 1) + day - 1);
+  double value = static_cast<double>(DaysFromCivil(year, month, 1) + day - 1);
   // The same steps as SystemTimeToVariantTime, so that the values agree to
   // the last bit; before 1899-12-30 the time counts away from zero.
   const double sign = value < 0.0 ? -1.0 : 1.0;
@@ -88,13 +60,13 @@ bool COleDateTime::GetAsBreakdown(DateBreakdown& out) const {
       }
     }
   }
-  CivilFromDayNumber(dayNumber, out.year, out.month, out.day);
+  CivilFromDays(dayNumber, out.year, out.month, out.day);
   out.hour = hour;
   out.minute = minute;
   out.second = second;
-  // 1899-12-30 was a Saturday. Taken from the rounded day, so that a time
+  // Taken from the rounded day, so that a time
   // rounded past midnight gets the weekday of the day it is shown on.
-  out.dayOfWeek = static_cast<int>(((dayNumber % 7) + 7 + 6) % 7) + 1;
+  out.dayOfWeek = WeekdayOfDays(dayNumber) + 1;
   return true;
 }
 

@@ -1,31 +1,7 @@
 #include "controls/CalendarMarks.h"
 
 #include "controls/DayStateIndex.h"
-
-SYSTEMTIME ToSystemTime(const COleDateTime& date) {
-  SYSTEMTIME st{};
-  DateBreakdown b;
-  if (date.GetAsBreakdown(b)) {
-    st.wYear = static_cast<WORD>(b.year);
-    st.wMonth = static_cast<WORD>(b.month);
-    st.wDayOfWeek = static_cast<WORD>(b.dayOfWeek - 1);
-    st.wDay = static_cast<WORD>(b.day);
-    st.wHour = static_cast<WORD>(b.hour);
-    st.wMinute = static_cast<WORD>(b.minute);
-    st.wSecond = static_cast<WORD>(b.second);
-  }
-  return st;
-}
-
-namespace {
-
-COleDateTime FromSystemTime(const SYSTEMTIME& st) {
-  COleDateTime date;
-  date.SetDate(st.wYear, st.wMonth, st.wDay);
-  return date;
-}
-
-}  // namespace
+#include "framework/SystemTimeConvert.h"
 
 std::vector<const DateRecord*> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records) {
   std::vector<const DateRecord*> marked;

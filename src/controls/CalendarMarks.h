@@ -10,7 +10,3 @@
 // those records in list order, for the caller to list; the pointers are good
 // until the list next changes.
 std::vector<const DateRecord*> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records);
-
-// A date's calendar fields, to the second, as the controls take them; all
-// zero when the date has none.
-SYSTEMTIME ToSystemTime(const COleDateTime& date);

@@ -28,3 +28,58 @@ const LeadByteTable& AnsiLeadBytes() {
   }();
   return table;
 }
+
+namespace {
+
+std::wstring ToWide(UINT codePage, const std::string& text) {
+  if (text.empty()) return std::wstring();
+  const int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
+                                    nullptr, 0);
+  if (n <= 0) return std::wstring();
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+  return wide;
+}
+
+std::string FromWide(UINT codePage, const std::wstring& wide) {
+  if (wide.empty()) return std::string();
+  // Without best fit, a character the code page lacks becomes "?" rather
+  // than a look-alike that would read back as something else. UTF-8 (also
+  // as the ANSI code page) takes neither flags nor a default character.
+  const bool utf8 = codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8);
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const char* fallback = utf8 ? nullptr : "?";
+  const int n = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()),
+                                    nullptr, 0, fallback, nullptr);
+  if (n <= 0) return std::string(wide.size(), '?');
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), &out[0], n,
+                      fallback, nullptr);
+  return out;
+}
+
+}  // namespace
+
+std::string Utf8ToAnsi(const std::string& utf8) { return FromWide(CP_ACP, ToWide(CP_UTF8, utf8)); }
+
+std::string AnsiToUtf8(const std::string& ansi) { return FromWide(CP_UTF8, ToWide(CP_ACP, ansi)); }
+
+bool UtcToLocal(const DateBreakdown& utc, DateBreakdown& local) {
+  SYSTEMTIME in = {};
+  in.wYear = static_cast<WORD>(utc.year);
+  in.wMonth = static_cast<WORD>(utc.month);
+  in.wDay = static_cast<WORD>(utc.day);
+  in.wHour = static_cast<WORD>(utc.hour);
+  in.wMinute = static_cast<WORD>(utc.minute);
+  in.wSecond = static_cast<WORD>(utc.second);
+  SYSTEMTIME out = {};
+  if (utc.year < 1601 || !SystemTimeToTzSpecificLocalTime(nullptr, &in, &out)) return false;
+  local.year = out.wYear;
+  local.month = out.wMonth;
+  local.day = out.wDay;
+  local.hour = out.wHour;
+  local.minute = out.wMinute;
+  local.second = out.wSecond;
+  local.dayOfWeek = out.wDayOfWeek + 1;
+  return true;
+}

@@ -4,6 +4,7 @@
 #include "app/CMainDlg.h"
 #include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
+#include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "lists/ListKindInfo.h"
 #include "resource.h"
@@ -57,8 +58,8 @@ BOOL CDateListPage::OnInitDialog() {
     m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
 
   m_list.Attach(GetDlgItem(m_setup.listId));
-  m_list.InsertColumn(0, "Event", 180);
-  m_list.InsertColumn(1, "Date", 80);
+  m_list.InsertColumn(0, "Event", ScaleForDpi(180));
+  m_list.InsertColumn(1, "Date", ScaleForDpi(80));
   m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
 
   UpdateData(false);

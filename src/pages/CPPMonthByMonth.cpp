@@ -9,6 +9,7 @@
 #include "base/DifferenceCalc.h"
 #include "controls/CalendarMarks.h"
 #include "framework/Dpi.h"
+#include "framework/SystemTimeConvert.h"
 #include "framework/LocaleText.h"
 #include "lists/BusinessDays.h"
 #include "resource.h"

@@ -10,8 +10,8 @@
 #include "lists/ListTestSupport_win.h"
 #include "pages/MonthByMonthHarness.h"
 #include "pages/CPPCountDown.h"
-#include "controls/CalendarMarks.h"
 #include "framework/Dpi.h"
+#include "framework/SystemTimeConvert.h"
 #include "framework/LocaleText.h"
 #include "support/WindowProbe_win.h"
 

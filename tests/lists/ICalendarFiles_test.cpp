@@ -1,0 +1,61 @@
+// Published holiday calendars, read where they lie (never copied in).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "lists/ICalendarText.h"
+#include "support/ICalendarTestText.h"
+
+namespace {
+
+std::string ReadCalendar(const std::string& name) {
+  std::ifstream in(std::string(TV_ICS_DIR) + "/" + name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+TEST(ICalendarFiles, LoadWithHandCheckedDates) {
+  // Each line must be among the file's records: "name|yyyy-mm-dd" where the
+  // name is the ASCII part after any characters the code page lacks.
+  const struct {
+    const char* file;
+    size_t minRecords;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"USHolidays.ics", 600,
+       {"Thanksgiving Day|2026-11-26", "Thanksgiving Day|2030-11-28",
+        "Independence Day|2040-07-04"}},
+      {"GermanHolidays.ics", 300, {"Tag der Deutschen Einheit|2031-10-03"}},
+      {"JapanHolidays.ics", 500,
+       {" / Seijin no hi / Coming-of-age Day|2027-01-11",
+        " / Seijin no hi / Coming-of-age Day|2035-01-08"}},
+      {"UkraineHolidays.ics", 1000, {}},
+      {"FinlandHolidays.ics", 200, {}},
+      {"SpanishHolidays.ics", 250, {}},
+      {"AustraliaHolidays.ics", 30, {}},
+      {"JewishHolidaysHebrew.ics", 100, {}},
+  };
+  FixedClock clock;
+  for (const auto& c : cases) {
+    const std::string text = ReadCalendar(c.file);
+    if (text.empty()) GTEST_SKIP() << "no calendars at " << TV_ICS_DIR;
+    ASSERT_TRUE(IsICalendarText(text)) << c.file;
+    EXPECT_FALSE(ICalendarMadeByUs(text)) << c.file;
+    bool cutShort = true;
+    const DateRecordList records = ParseICalendarText(text, DateListKind::Holidays, &cutShort);
+    EXPECT_FALSE(cutShort) << c.file;
+    EXPECT_GE(records.size(), c.minRecords) << c.file;
+    std::vector<std::string> lines = RecordLines(records);
+    for (std::string& line : lines) line.erase(0, line.find_last_of('?') + 1);
+    for (const std::string& e : c.expected) {
+      EXPECT_NE(std::find(lines.begin(), lines.end(), e), lines.end()) << c.file << ": " << e;
+    }
+  }
+}

@@ -1,0 +1,192 @@
+#!/usr/bin/env node
+// Writes the ready-made holiday lists that ship beside the program: one list
+// file per country and per region (state, province) that the date-holidays
+// data knows, holding the public holidays of a fixed span of years, and an
+// index of them, so that the program can offer them by name without reading
+// every file.
+//   make_holidays.js OUTDIR FIRSTYEAR LASTYEAR
+// The output depends only on the data and the years: never on today's date,
+// the time zone or the order in which the data lists its countries.
+'use strict';
+
+const fs = require('fs');
+const path = require('path');
+const Holidays = require('date-holidays');
+const source = require('date-holidays/package.json');
+
+const [outDir, firstArg, lastArg] = process.argv.slice(2);
+const firstYear = Number(firstArg);
+const lastYear = Number(lastArg);
+if (!outDir || !Number.isInteger(firstYear) || !Number.isInteger(lastYear) || firstYear > lastYear) {
+  console.error('usage: make_holidays.js OUTDIR FIRSTYEAR LASTYEAR');
+  process.exit(2);
+}
+
+const kCredit =
+  `! Source: date-holidays ${source.version} by commenthol and contributors, ` +
+  'https://github.com/commenthol/date-holidays; data licence CC BY-SA 3.0, ' +
+  'https://creativecommons.org/licenses/by-sa/3.0/. This list is derived from it.';
+
+// Windows-1252: Latin-1 but for 0x80..0x9F, which hold these characters.
+const kHighRow = '\u20ac\u0081\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152\u008d\u017d\u008f' +
+                 '\u0090\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122\u0161\u203a\u0153\u009d\u017e\u0178';
+const kHighBytes = new Map();
+for (let i = 0; i < kHighRow.length; ++i) {
+  if (![0x81, 0x8d, 0x8f, 0x90, 0x9d].includes(0x80 + i)) kHighBytes.set(kHighRow.charCodeAt(i), 0x80 + i);
+}
+
+function cp1252Byte(codePoint) {
+  if (codePoint < 0x80 || (codePoint >= 0xa0 && codePoint <= 0xff)) return codePoint;
+  return kHighBytes.get(codePoint);  // undefined: not in the code page
+}
+
+function fitsCp1252(text) {
+  for (const ch of text.normalize('NFC')) if (cp1252Byte(ch.codePointAt(0)) === undefined) return false;
+  return true;
+}
+
+function toCp1252(text) {
+  const bytes = [];
+  for (const ch of text.normalize('NFC')) {
+    const b = cp1252Byte(ch.codePointAt(0));
+    bytes.push(b === undefined ? 0x3f : b);  // '?'
+  }
+  return Buffer.from(bytes);
+}
+
+// A name as one list field: no bar or line break inside, and no leading "!"
+// that would make the line a comment.
+function fieldText(name) {
+  const text = name.replace(/[|\r\n\t]+/g, ' ').replace(/ {2,}/g, ' ').trim();
+  return text.startsWith('!') ? ' ' + text : text;
+}
+
+// File names stay plain ASCII, valid on Windows: accents dropped, anything
+// else that Windows or an 8-bit code page could refuse replaced.
+function fileNameText(name) {
+  return name.normalize('NFD').replace(/[\u0300-\u036f]/g, '')
+    .replace(/[^\x20-\x7e]/g, '_').replace(/[<>:"/\\|?*]/g, '_')
+    .replace(/[. ]+$/, '').trim();
+}
+
+function pad(n, width) {
+  return String(n).padStart(width, '0');
+}
+
+// The date of a holiday as the list format writes it (yyyy/mm/dd), from the
+// library's local date text "yyyy-mm-dd hh:mm:ss", plus `days` days.
+function listDate(localText, days) {
+  const [y, m, d] = localText.slice(0, 10).split('-').map(Number);
+  const day = new Date(Date.UTC(y, m - 1, d + days));
+  return { year: day.getUTCFullYear(),
+           text: `${pad(day.getUTCFullYear(), 4)}/${pad(day.getUTCMonth() + 1, 2)}/${pad(day.getUTCDate(), 2)}` };
+}
+
+// A holiday's name in English where the data has it, else in the country's
+// language; where that cannot be written in Windows-1252 (Arabic script, for
+// one), the first of the country's other languages that can.
+// (getHolidays adds the language asked for to the instance's own list, so
+// that list is copied before the loop.)
+function holidayNames(hd, languages, year) {
+  const english = hd.getHolidays(year, 'en');
+  const names = english.map((h) => h.name);
+  const unfit = names.map((n, i) => (fitsCp1252(n) ? -1 : i)).filter((i) => i >= 0);
+  if (unfit.length > 0) {
+    for (const lang of languages) {
+      const other = hd.getHolidays(year, lang);
+      if (other.length !== english.length) continue;
+      for (const i of unfit) {
+        if (!fitsCp1252(names[i]) && other[i].rule === english[i].rule && fitsCp1252(other[i].name)) {
+          names[i] = other[i].name;
+        }
+      }
+    }
+  }
+  return english.map((h, i) => ({ ...h, name: names[i] }));
+}
+
+// The public holidays (substitute days included) within the span, a line
+// per day for holidays that last several days, sorted by date.
+function publicHolidays(hd) {
+  const seen = new Set();
+  const lines = [];
+  const languages = [...hd.getLanguages()];
+  for (let year = firstYear; year <= lastYear; ++year) {
+    for (const h of holidayNames(hd, languages, year)) {
+      if (h.type !== 'public') continue;
+      // Whole days, rounded: a day's length changes with daylight saving.
+      const days = Math.max(1, Math.round((h.end - h.start) / 86400000));
+      const name = fieldText(h.name);
+      for (let i = 0; i < days; ++i) {
+        const date = listDate(h.date, i);
+        const line = `${name}|${date.text}`;
+        if (date.year < firstYear || date.year > lastYear || seen.has(line)) continue;
+        seen.add(line);
+        lines.push({ date: date.text, line });
+      }
+    }
+  }
+  // Stable: holidays of one day keep the data's order.
+  return lines.sort((a, b) => (a.date < b.date ? -1 : a.date > b.date ? 1 : 0)).map((l) => l.line);
+}
+
+function writeList(fileName, title, lines) {
+  const text = ['!Version: 1.0', kCredit, `! Public holidays of ${title}, ${firstYear} to ${lastYear}.`, ...lines]
+    .join('\r\n') + '\r\n';
+  fs.writeFileSync(path.join(outDir, fileName), toCp1252(text));
+}
+
+// Every country, then its states, then their regions, each as one list.
+function collectLists() {
+  const all = new Holidays();
+  const lists = [];
+  const add = (codes, names) => {
+    const fileBase = names.map(fileNameText).join(' - ') || codes.join('-');
+    lists.push({ codes, country: fieldText(names[0]), region: names.slice(1).map(fieldText).join(' - '),
+                 fileBase });
+  };
+  const countries = all.getCountries('en');
+  for (const c of Object.keys(countries).sort()) {
+    add([c], [countries[c]]);
+    const states = all.getStates(c, 'en') || {};
+    for (const s of Object.keys(states).sort()) {
+      add([c, s], [countries[c], states[s]]);
+      const regions = all.getRegions(c, s, 'en') || {};
+      for (const r of Object.keys(regions).sort()) add([c, s, r], [countries[c], states[s], regions[r]]);
+    }
+  }
+  // Two names that read alike as file names are told apart by their codes.
+  const count = new Map();
+  for (const l of lists) count.set(l.fileBase.toLowerCase(), (count.get(l.fileBase.toLowerCase()) || 0) + 1);
+  for (const l of lists) {
+    if (count.get(l.fileBase.toLowerCase()) > 1) l.fileBase += ` (${l.codes.join('-')})`;
+    l.fileName = l.fileBase + '.tvh';
+  }
+  return lists;
+}
+
+function main() {
+  fs.rmSync(outDir, { recursive: true, force: true });
+  fs.mkdirSync(outDir, { recursive: true });
+  const entries = [];
+  for (const list of collectLists()) {
+    const hd = new Holidays(...list.codes);
+    const lines = publicHolidays(hd);
+    if (lines.length === 0) continue;
+    writeList(list.fileName, list.region ? `${list.country} - ${list.region}` : list.country, lines);
+    entries.push(list);
+  }
+  // By country, the country's own list before its regions.
+  const key = (l) => `${l.country}\u0001${l.region}`;
+  entries.sort((a, b) => (key(a) < key(b) ? -1 : key(a) > key(b) ? 1 : 0));
+  const index = [
+    '!Version: 1.0',
+    '! Ready-made holiday lists: file|country|region (empty for the whole country)|first year|last year',
+    kCredit,
+    ...entries.map((l) => `${l.fileName}|${l.country}|${l.region}|${firstYear}|${lastYear}`),
+  ];
+  fs.writeFileSync(path.join(outDir, 'index.txt'), toCp1252(index.join('\r\n') + '\r\n'));
+  console.log(`${entries.length} holiday lists, ${firstYear} to ${lastYear}, in ${outDir}`);
+}
+
+main();
