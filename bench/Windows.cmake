@@ -6,6 +6,10 @@ add_executable(LoadBench_win ${CMAKE_SOURCE_DIR}/bench/LoadBench_win.cpp ${TV_RE
 add_dependencies(LoadBench_win tv_resources)
 target_link_libraries(LoadBench_win PRIVATE tv_win)
 
+add_executable(CountdownBench_win ${CMAKE_SOURCE_DIR}/bench/CountdownBench_win.cpp ${TV_RESOURCE_RC})
+add_dependencies(CountdownBench_win tv_resources)
+target_link_libraries(CountdownBench_win PRIVATE tv_win)
+
 add_executable(HolidaysPageBench_win ${CMAKE_SOURCE_DIR}/bench/HolidaysPageBench_win.cpp ${TV_RESOURCE_RC})
 add_dependencies(HolidaysPageBench_win tv_resources)
 target_link_libraries(HolidaysPageBench_win PRIVATE tv_win)

@@ -43,6 +43,18 @@ int CListView::InsertCallbackItem(int index, int columns, LPARAM data) const {
 
 void CListView::RedrawItems() const { ::InvalidateRect(m_hWnd, nullptr, FALSE); }
 
+void CListView::RedrawItems(int first, int last) const { ::SendMessageA(m_hWnd, LVM_REDRAWITEMS, first, last); }
+
+void CListView::GetVisibleRows(int& first, int& last) const {
+  first = static_cast<int>(::SendMessageA(m_hWnd, LVM_GETTOPINDEX, 0, 0));
+  const int perPage = static_cast<int>(::SendMessageA(m_hWnd, LVM_GETCOUNTPERPAGE, 0, 0));
+  last = first + perPage;  // the row partly shown below the whole ones
+  const int count = GetItemCount();
+  if (last >= count) last = count - 1;
+}
+
+void CListView::SetRedraw(bool redraw) const { ::SendMessageA(m_hWnd, WM_SETREDRAW, redraw ? TRUE : FALSE, 0); }
+
 void CListView::CopyDispInfoText(NMHDR* header, const std::string& text) {
   if (header->code == LVN_GETDISPINFOA) {
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;

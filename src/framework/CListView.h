@@ -32,6 +32,13 @@ class CListView {
   void ClearSelection() const;
   // Draws every row again, with the texts its owner gives now.
   void RedrawItems() const;
+  // Draws rows `first` to `last` again.
+  void RedrawItems(int first, int last) const;
+  // The rows in view, a partly shown last one included; last < first when
+  // there are none.
+  void GetVisibleRows(int& first, int& last) const;
+  // Off while many rows come or go, so that the list is drawn once after.
+  void SetRedraw(bool redraw) const;
   // Answers an LVN_GETDISPINFOA or LVN_GETDISPINFOW request with `text`.
   static void CopyDispInfoText(NMHDR* header, const std::string& text);
 

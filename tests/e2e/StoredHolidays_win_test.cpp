@@ -40,14 +40,6 @@ std::string ListLine(const char* name, const SYSTEMTIME& day) {
   return line;
 }
 
-void StoreText(const char* name, const std::string& text) {
-  HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, app::kSettingsKey, &key));
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                 DWORD(text.size() + 1));
-  RegCloseKey(key);
-}
-
 // A count on the Month by Month page, as the running program shows it.
 int PageCount(HWND window, int id) {
   DWORD_PTR page = 0;
@@ -86,7 +78,7 @@ TEST(StoredHolidays, AreLeftOutOfTheMonthByMonthBusinessDaysFromTheStart) {
   std::ofstream(file, std::ios::binary) << list;
 
   app::ClearSettings();
-  StoreText(setting::kHolidayFile, file);
+  app::WriteText(setting::kHolidayFile, file);
   {
     AppProcess process(app::Build::Shipped);
     ASSERT_TRUE(process.Start("shownow"));

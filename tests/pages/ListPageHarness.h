@@ -12,6 +12,7 @@
 #include "pages/CPPEvents.h"
 #include "pages/CPPHolidays.h"
 #include "pages/MonthByMonthHarness.h"
+#include "support/WindowProbe_win.h"
 
 namespace listpage {
 
@@ -56,22 +57,7 @@ class ListPageTest : public mbm::MonthByMonthTest {
   void Press(const CDateListPage& page, int id) { SendMessageA(ItemOf(page, id), BM_CLICK, 0, 0); }
   // A click on row `row`, or with -1 on the empty area below the rows
   // (which leaves no row selected).
-  void ClickRow(CDateListPage& page, int row) {
-    HWND list = ItemOf(page, ListOf(page));
-    LVITEMA state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    if (row >= 0) {
-      state.state = LVIS_SELECTED | LVIS_FOCUSED;
-      SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
-    }
-    NMITEMACTIVATE nm{};
-    nm.hdr.hwndFrom = list;
-    nm.hdr.idFrom = static_cast<UINT_PTR>(ListOf(page));
-    nm.hdr.code = NM_CLICK;
-    nm.iItem = row;
-    SendMessageA(page.GetSafeHwnd(), WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
-  }
+  void ClickRow(CDateListPage& page, int row) { probe::ClickListRow(page.GetSafeHwnd(), ListOf(page), row); }
 
   // --- what the user sees -------------------------------------------------
   static std::string TextOf(const CDateListPage& page, int id) { return WindowText(ItemOf(page, id)); }

@@ -145,6 +145,14 @@ void WriteNumber(const char* name, DWORD value) {
   RegCloseKey(key);
 }
 
+void WriteText(const char* name, const std::string& value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKey, &key) != ERROR_SUCCESS) return;
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
+  RegCloseKey(key);
+}
+
 std::map<std::string, std::string> SettingsSnapshot() {
   std::map<std::string, std::string> values;
   HKEY key = nullptr;

@@ -64,6 +64,7 @@ void ClearSettings();
 bool ReadNumber(const char* name, DWORD& value);
 bool ReadText(const char* name, std::string& value);
 void WriteNumber(const char* name, DWORD value);
+void WriteText(const char* name, const std::string& value);
 // Every value under the key: name -> type and bytes.
 std::map<std::string, std::string> SettingsSnapshot();
 

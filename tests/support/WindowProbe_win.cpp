@@ -1,5 +1,7 @@
 #include "support/WindowProbe_win.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "base/ProgramNames.h"
@@ -100,6 +102,57 @@ std::string ExecutableFolder() {
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   const std::string file = path;
   return file.substr(0, file.find_last_of('\\') + 1);
+}
+
+void ClickListRow(HWND page, int listId, int row) {
+  HWND list = GetDlgItem(page, listId);
+  LVITEMA state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+  if (row >= 0) {
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+  }
+  NMITEMACTIVATE nm{};
+  nm.hdr.hwndFrom = list;
+  nm.hdr.idFrom = static_cast<UINT_PTR>(listId);
+  nm.hdr.code = NM_CLICK;
+  nm.iItem = row;
+  SendMessageA(page, WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+}
+
+int ListViewRowCount(HWND list) {
+  DWORD_PTR count = 0;
+  SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+  return static_cast<int>(count);
+}
+
+std::string ListViewText(HWND list, int item, int subItem) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (process == nullptr) return std::string();
+  constexpr SIZE_T kTextSize = 256;
+  char* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize, MEM_COMMIT, PAGE_READWRITE));
+  std::string text;
+  if (remote != nullptr) {
+    LVITEMA lvi{};
+    lvi.iSubItem = subItem;
+    lvi.pszText = remote + sizeof(LVITEMA);
+    lvi.cchTextMax = kTextSize;
+    char buffer[kTextSize] = {};
+    DWORD_PTR ignored = 0;
+    if (WriteProcessMemory(process, remote, &lvi, sizeof lvi, nullptr) &&
+        SendMessageTimeoutA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
+                            5000, &ignored) &&
+        ReadProcessMemory(process, remote + sizeof(LVITEMA), buffer, kTextSize - 1, nullptr)) {
+      text = buffer;
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return text;
 }
 
 SIZE IconPixels(HICON icon) {

@@ -32,6 +32,15 @@ std::string WindowTitle(HWND window);
 // the build puts the test programs and files beside it.
 std::string ExecutableFolder();
 
+// A list view's row count and a cell's text, also where the list belongs to
+// another process (the text goes through memory allocated in that process).
+int ListViewRowCount(HWND list);
+// A click on list `listId` of dialog `page`, in this process: row `row`
+// selected (none with -1, the empty area below the rows), then the NM_CLICK
+// notification the list sends.
+void ClickListRow(HWND page, int listId, int row);
+std::string ListViewText(HWND list, int item, int subItem);
+
 // The pixel size an icon was drawn at.
 SIZE IconPixels(HICON icon);
 

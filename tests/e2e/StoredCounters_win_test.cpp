@@ -1,0 +1,75 @@
+// Tempovista.exe started with a counters file stored in its settings: the
+// Countdowns page lists the counters, sorted, and counts them down.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "resource.h"
+#include "support/AppProcess_win.h"
+#include "support/WindowProbe_win.h"
+
+namespace {
+
+constexpr int kCountdownsPage = 4;
+
+// A list line for the local time `seconds` from now.
+std::string CounterLine(const char* name, LONGLONG seconds) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  FILETIME time;
+  SystemTimeToFileTime(&now, &time);
+  ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
+  ticks.QuadPart += ULONGLONG(seconds * 10000000LL);
+  time = {ticks.LowPart, ticks.HighPart};
+  SYSTEMTIME at;
+  FileTimeToSystemTime(&time, &at);
+  char line[128];
+  std::snprintf(line, sizeof line, "%s|%04d/%02d/%02d %02d:%02d:%02d\r\n", name, at.wYear, at.wMonth, at.wDay,
+                at.wHour, at.wMinute, at.wSecond);
+  return line;
+}
+
+TEST(StoredCounters, CountDownOnTheirPageFromTheStart) {
+  const char* binaryDir = std::getenv("TV_BINARY_DIR");
+  ASSERT_NE(binaryDir, nullptr);
+  std::string file = std::string("Z:") + binaryDir + "/e2e-counters.tvc";
+  for (char& c : file)
+    if (c == '/') c = '\\';
+  std::ofstream(file, std::ios::binary) << "!Version: 1.0\r\n"
+                                        << CounterLine("In two days", 2 * 86400) << CounterLine("Gone", -86400)
+                                        << CounterLine("In an hour", 3600);
+  app::ClearSettings();
+  app::WriteText("CounterFile", file);
+  {
+    app::AppProcess process;
+    ASSERT_TRUE(process.Start("shownow"));
+    HWND window = process.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    DWORD_PTR page = 0;
+    SendMessageTimeoutA(window, PSM_SETCURSEL, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &page);
+    SendMessageTimeoutA(window, PSM_INDEXTOHWND, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &page);
+    HWND list = GetDlgItem(HWND(page), IDC_CD_LIST);
+    ASSERT_NE(list, nullptr);
+
+    ASSERT_TRUE(probe::WaitUntil([&] { return probe::ListViewRowCount(list) == 3; }, probe::kPatientMs));
+    EXPECT_EQ(probe::ListViewText(list, 0, 0), "Gone");
+    EXPECT_EQ(probe::ListViewText(list, 0, 2), "Expired");
+    EXPECT_EQ(probe::ListViewText(list, 1, 0), "In an hour");
+    EXPECT_EQ(probe::ListViewText(list, 2, 0), "In two days");
+    const std::string hour = probe::ListViewText(list, 1, 2);
+    EXPECT_TRUE(hour.rfind("0d 00:5", 0) == 0 || hour == "0d 01:00:00") << hour;
+    const std::string days = probe::ListViewText(list, 2, 2);
+    EXPECT_TRUE(days.rfind("1d 23:5", 0) == 0 || days == "2d 00:00:00") << days;
+    // Seconds later the hour counter shows less time left.
+    EXPECT_TRUE(probe::WaitUntil([&] { return probe::ListViewText(list, 1, 2) < hour; }, probe::kPatientMs));
+  }  // the process ends here
+  app::ClearSettings();
+  DeleteFileA(file.c_str());
+}
+
+}  // namespace
