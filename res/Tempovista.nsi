@@ -64,23 +64,22 @@ VIAddVersionKey "LegalCopyright" "QRV"
 Function ${un}WaitUntilNotRunning
   Push $0
   Push $1
-  ${Do}
-    ; SYNCHRONIZE access; "not found" is the only answer that means not running.
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${APP_LOCK}") p .r0 ?e'
-    Pop $1
-    ${If} $0 P<> 0
-      System::Call 'kernel32::CloseHandle(p r0)'
-    ${ElseIf} $1 = 2
-      ${Break}
-    ${EndIf}
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-      "Tempovista is running.$\n$\nPlease exit it from its tray menu (right-click the Tempovista icon in the notification area, then Exit), then press Retry." \
-      /SD IDCANCEL IDRETRY +3
-    SetErrorLevel 2
-    Quit
-  ${Loop}
+check:
+  ; SYNCHRONIZE access; "not found" is the only answer that means not running.
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${APP_LOCK}") p .r0 ?e'
   Pop $1
-  Pop $0
+  ${If} $0 P<> 0
+    System::Call 'kernel32::CloseHandle(p r0)'
+  ${ElseIf} $1 = 2
+    Pop $1
+    Pop $0
+    Return
+  ${EndIf}
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+    "Tempovista is running.$\n$\nPlease exit it from its tray menu (right-click the Tempovista icon in the notification area, then Exit), then press Retry." \
+    /SD IDCANCEL IDRETRY check
+  SetErrorLevel 2
+  Quit
 FunctionEnd
 !macroend
 !insertmacro TV_WAIT_UNTIL_NOT_RUNNING ""
