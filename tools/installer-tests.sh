@@ -29,7 +29,7 @@ server=$(dirname "$(readlink -f "$(command -v "$wine")")")/wineserver
 [ -x "$server" ] || server=wineserver
 # No desktop entries for the host's menus from the shortcut.
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all \
-  WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+  WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 "$server" -k 2>/dev/null
 rm -rf "$prefix"
 "$wine" wineboot -i >/dev/null 2>&1
@@ -53,8 +53,9 @@ settings='HKCU\Software\QRV\Tempovista'
 shortcut() { find "$prefix/drive_c/users" -name Tempovista.lnk | grep -q .; }
 
 # A list of the user's beside the program, named in the settings.
-users=$prefix/drive_c/users/$USER
-"$wine" reg add "$settings" /v HolidayFile /d 'C:\users\'"$USER"'\AppData\Local\Programs\Tempovista\My holidays.tvh' /f >/dev/null
+user=${USER:-$(id -un)}
+users=$prefix/drive_c/users/$user
+"$wine" reg add "$settings" /v HolidayFile /d 'C:\users\'"$user"'\AppData\Local\Programs\Tempovista\My holidays.tvh' /f >/dev/null
 
 "$wine" "$setup" /S
 check "a silent install succeeds" equals $? 0
@@ -84,7 +85,7 @@ wait $program 2>/dev/null
 
 "$wine" "$setup" /S /LOGON
 check "an install with /LOGON succeeds" equals $? 0
-check "/LOGON writes the Run value" equals "$(reg_value "$run" Tempovista)" "\"C:\\users\\$USER\\AppData\\Local\\Programs\\Tempovista\\Tempovista.exe\""
+check "/LOGON writes the Run value" equals "$(reg_value "$run" Tempovista)" "\"C:\\users\\$user\\AppData\\Local\\Programs\\Tempovista\\Tempovista.exe\""
 
 # The uninstaller runs a copy of itself from the temporary folder: wait for
 # every program of the prefix to end.
