@@ -8,7 +8,7 @@
 #include "base/SpanText.h"
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
-#include "framework/SystemTimeConvert.h"
+#include "framework/SystemTime.h"
 #include "framework/LocaleText.h"
 #include "lists/DateTextParser.h"
 #include "lists/ListKindInfo.h"
@@ -148,8 +148,8 @@ void CPPCountDown::OnPickerText(int id, const std::string& text, SYSTEMTIME& val
     ::GetLocalTime(&shown);
   value = shown;
   flags = GDT_VALID;
-  const SYSTEMTIME typed = ToSystemTime(ParseDateText(text));
-  if (typed.wYear == 0) return;  // no date
+  SYSTEMTIME typed{};
+  if (!ToSystemTime(ParseDateText(text), typed)) return;  // no date
   if (id == IDC_CD_ENDDAY) {
     value.wYear = typed.wYear;
     value.wMonth = typed.wMonth;

@@ -11,11 +11,17 @@
 #include "pages/MonthByMonthHarness.h"
 #include "pages/CPPCountDown.h"
 #include "framework/Dpi.h"
-#include "framework/SystemTimeConvert.h"
+#include "framework/SystemTime.h"
 #include "framework/LocaleText.h"
 #include "support/WindowProbe_win.h"
 
 namespace {
+
+SYSTEMTIME SystemTimeOf(const COleDateTime& value) {
+  SYSTEMTIME st{};
+  ToSystemTime(value, st);
+  return st;
+}
 
 using Strings = std::vector<std::string>;
 using listtest::ReadBytes;
@@ -74,7 +80,7 @@ class CountdownTest : public mbm::MonthByMonthTest {
   void Command(int id) { SendMessageA(m_cd.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(Of(id))); }
   void Type(int id, const std::string& text) { SetWindowTextA(Of(id), text.c_str()); }
   void SetPicker(int id, const COleDateTime& value) {
-    SYSTEMTIME st = ToSystemTime(value);
+    SYSTEMTIME st = SystemTimeOf(value);
     SendMessageA(Of(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
   }
   void SetEnd(const COleDateTime& end) {
@@ -270,8 +276,8 @@ TEST_F(CountdownTest, PickersGiveTheEndOneItsDateTheOtherItsTime) {
     m_cd.RefreshCounters();
     ClickRow(1);
     EXPECT_EQ(Text(IDC_CD_NAME), "Broken");
-    EXPECT_EQ(Picker(IDC_CD_ENDDAY), Stamp(ToSystemTime(Now())));
-    EXPECT_EQ(Picker(IDC_CD_ENDTIME), Stamp(ToSystemTime(Now())));
+    EXPECT_EQ(Picker(IDC_CD_ENDDAY), Stamp(SystemTimeOf(Now())));
+    EXPECT_EQ(Picker(IDC_CD_ENDTIME), Stamp(SystemTimeOf(Now())));
 
     // Typed text is read as a list date; each picker takes its own part.
     SetPicker(IDC_CD_ENDDAY, COleDateTime(2010, 7, 8, 9, 10, 11));
