@@ -24,3 +24,8 @@ if(TARGET lists_win_tests)
   # Both use the same settings key.
   set_property(TEST lists_win_tests APPEND PROPERTY RESOURCE_LOCK list_tests)
 endif()
+
+# The pages load holiday calendars from the web server too.
+if(TARGET pages_win_tests)
+  set_property(TEST pages_win_tests APPEND PROPERTY FIXTURES_REQUIRED list_servers)
+endif()

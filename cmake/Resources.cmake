@@ -20,8 +20,6 @@ else()
 endif()
 configure_file(${CMAKE_SOURCE_DIR}/res/Tempovista.manifest.in
                ${CMAKE_BINARY_DIR}/res/Tempovista.manifest @ONLY)
-# The version resource takes its numbers from the project's version too.
-configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/res/version.h @ONLY)
 
 # windres does not report what the script includes: name it here, so that a
 # changed page template, manifest, version or picture rebuilds the resources.

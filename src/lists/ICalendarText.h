@@ -9,7 +9,7 @@
 // system's ANSI code page (Utf8ToAnsi, AnsiToUtf8 in PlatformText.h).
 
 // Our PRODID; ICalendarMadeByUs recognises it whatever the version in it.
-extern const char kICalendarProdId[];  // "-//QRV//Tempovista 3.3.2.0//EN"
+extern const char kICalendarProdId[];  // "-//QRV//Tempovista <version>//EN"
 
 // No text makes more records than this.
 constexpr size_t kMaxICalendarRecords = 1000000;

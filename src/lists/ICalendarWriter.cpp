@@ -8,8 +8,9 @@
 #include "lists/ICalendarText.h"
 #include "lists/ICalendarValues.h"
 #include "lists/PlatformText.h"
+#include "version.h"
 
-const char kICalendarProdId[] = "-//QRV//Tempovista 3.3.2.0//EN";
+const char kICalendarProdId[] = "-//QRV//Tempovista " TV_VERSION_TEXT "//EN";
 
 namespace {
 

@@ -5,14 +5,14 @@
 namespace {
 const ListKindInfo kKinds[] = {
     {DateListKind::Holidays, "Unable to read the holidays file\n\n", setting::kHolidayFile,
-     setting::kHolidayCacheFile, ".tvh", "Tempovista Holidays(*.tvh)|*.tvh|All Files (*.*)|*.*||",
+     setting::kHolidayCacheFile, ".tvh", "Tempovista Holidays(*.tvh)|*.tvh|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*||",
      "Holidays have been changed.\nDo you want to save them to file ?"},
     {DateListKind::Events, "Unable to read the events file\n\n", setting::kEventFile, setting::kEventCacheFile,
-     ".tve", "Tempovista Events(*.tve)|*.tve|All Files (*.*)|*.*||",
+     ".tve", "Tempovista Events(*.tve)|*.tve|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*||",
      "Events have been changed.\nDo you want to save them to file ?"},
     {DateListKind::Counters, "Unable to read the Countdown counters file\n\n", setting::kCounterFile,
      setting::kCounterCacheFile, ".tvc",
-     "Tempovista Counters(*.tvc)|*.tvc|All Files (*.*)|*.*||",
+     "Tempovista Counters(*.tvc)|*.tvc|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*||",
      "Countdown counters have been changed.\nDo you want to save them to file ?"},
 };
 }  // namespace

@@ -16,3 +16,8 @@ bool FetchListText(ListOwner& owner, const std::string& location, bool allowRemo
 // refused. Unless `quiet`, tells the user why nothing was written.
 bool StoreListText(ListOwner& owner, const std::string& location, const std::string& text,
                    bool quiet);
+
+// The text of the local file that storing to `location` would replace, up to
+// its first NUL; false when there is none, or the location is a web or FTP
+// address.
+bool ReadStoredListText(const std::string& location, std::string& text);

@@ -50,9 +50,10 @@ bool ReadLocation(const std::string& location, bool allowRemote, std::string& te
   }
 }
 
-// The cache as bytes, up to its first NUL.
-bool ReadCache(const std::string& cachePath, std::string& text) {
-  FILE* file = std::fopen(cachePath.c_str(), "rb");
+// A file as bytes (the cache, or a file about to be replaced), up to its
+// first NUL.
+bool ReadFileBytes(const std::string& path, std::string& text) {
+  FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
   std::string bytes;
   bool ok = true;
@@ -83,13 +84,26 @@ bool FetchListText(ListOwner& owner, const std::string& location, bool allowRemo
     return true;
   }
   std::string cached;
-  if (cachePath.empty() || !ReadCache(cachePath, cached)) return false;
+  if (cachePath.empty() || !ReadFileBytes(cachePath, cached)) return false;
   text.swap(cached);
   if (!quiet) {
     owner.ShowListMessage(messagePrefix + "\r\n\r\nUsing local cache of previous settings", kProgramTitle,
                      MB_OK | MB_ICONINFORMATION);
   }
   return true;
+}
+
+bool ReadStoredListText(const std::string& location, std::string& text) {
+  switch (ClassifyLocation(location)) {
+    case LocationKind::Web:
+    case LocationKind::Ftp:
+      return false;
+    case LocationKind::FileUrl:
+      return ReadFileBytes(LocalPathOfFileUrl(location), text);
+    case LocationKind::Local:
+    default:
+      return ReadFileBytes(location, text);
+  }
 }
 
 bool StoreListText(ListOwner& owner, const std::string& location, const std::string& text,
