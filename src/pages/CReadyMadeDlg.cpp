@@ -92,7 +92,7 @@ INT_PTR CALLBACK CReadyMadeDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, L
 
 void CReadyMadeDlg::OnInitDialog() {
   // The years line up in a column after the longest names.
-  int tab = 150;  // dialog units
+  int tab = 222;  // dialog units
   SendDlgItemMessage(IDC_READY_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tab));
   for (const ReadyMadeList& list : m_lists) {
     const std::string label = ReadyMadeLabel(list);
