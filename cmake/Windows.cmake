@@ -127,6 +127,9 @@ add_library(two_translations SHARED ${CMAKE_SOURCE_DIR}/tests/pages/TwoTranslati
 set_target_properties(two_translations PROPERTIES PREFIX "" LINKER_LANGUAGE C)
 target_link_options(two_translations PRIVATE -nostdlib -Wl,-e,0)
 add_dependencies(pages_win_tests two_translations)
+# The Holidays page's ready-made lists, beside the test program as beside the
+# installed one.
+add_dependencies(pages_win_tests tv_holidays)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/Windows.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/Windows.cmake)

@@ -8,6 +8,8 @@
 #define IDD_HOLIDAYS       110
 #define IDD_EVENTS         111
 #define IDD_COUNTDOWN      112
+// The chooser of the ready-made holiday lists (Holidays page).
+#define IDD_READYMADE      113
 
 // Bitmap, icons and the tray menu.
 #define IDB_CALENDAR       130
@@ -59,6 +61,10 @@
 #define IDC_HOL_SAVE          1031
 #define IDC_HOL_LIST          1034
 #define IDC_HOL_LINK          1035
+#define IDC_HOL_READYMADE     1036
+
+// The ready-made lists' chooser.
+#define IDC_READY_LIST        1037
 
 // Events page controls.
 #define IDC_EVT_CALENDAR      1044

@@ -7,6 +7,7 @@
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "lists/ListKindInfo.h"
+#include "pages/CReadyMadeDlg.h"
 #include "resource.h"
 
 namespace {
@@ -83,6 +84,8 @@ bool CDateListPage::OnCommand(WORD id, WORD code, HWND) {
     OnLoadFile();
   } else if (id == m_setup.saveId) {
     OnSaveFile();
+  } else if (id == IDC_HOL_READYMADE) {  // on the Holidays page only
+    OnReadyMade();
   } else {
     return false;
   }
@@ -222,6 +225,16 @@ void CDateListPage::OnSaveFile() {
 
 void CDateListPage::OnListSaved() {
   if (m_hWnd != nullptr) EnableItem(m_setup.saveId, false);
+}
+
+// The chosen list is loaded from the user's copy as Load File would load it.
+void CDateListPage::OnReadyMade() {
+  UpdateData(true);
+  const std::string copy = CReadyMadeDlg::ChooseCopy(m_hWnd);
+  if (copy.empty() || m_pMainDlg == nullptr) return;
+  if (LoadListFile(*m_pMainDlg, copy)) m_location = copy;
+  RefreshList();
+  UpdateData(false);
 }
 
 void CDateListPage::OnBrowse() {

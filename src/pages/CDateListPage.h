@@ -66,6 +66,7 @@ class CDateListPage : public CPropertyPage, public ListFileSteps {
   void OnLoadFile();
   void OnSaveFile();
   void OnBrowse();
+  void OnReadyMade();
 
   // What row i shows: the list view asks for its texts when it draws.
   struct Row {

@@ -9,7 +9,10 @@ CPPAbout::CPPAbout()
     : CPropertyPage(IDD_ABOUT),
       m_strNote(
           "Tempovista keeps your holidays, events and countdowns in small text files that you can "
-          "share, or load from the web.") {}
+          "share, or load from the web.\r\n\r\n"
+          // The credit the holiday data's licence asks for.
+          "Holiday lists derived from date-holidays by commenthol and contributors, CC BY-SA "
+          "3.0.") {}
 
 void CPPAbout::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_ABOUT_SUPPORT, m_supportLink);

@@ -1,0 +1,107 @@
+#include "pages/CReadyMadeDlg.h"
+
+#include <shlobj.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "framework/ExecutableName.h"
+#include "framework/Prompt.h"
+#include "resource.h"
+
+namespace {
+
+const char kCaption[] = "Ready-made holiday lists";
+
+std::string ReadFileText(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+std::string CReadyMadeDlg::ChooseCopy(HWND owner) {
+  const std::string folder = ExecutableFolder() + "\\holidays";
+  const std::vector<ReadyMadeList> lists = ParseReadyMadeIndex(ReadFileText(folder + "\\index.txt"));
+  if (lists.empty()) {
+    ShowMessageBox(owner,
+                   "The ready-made holiday lists come with the installed program, in the folder\n\n" +
+                       folder + "\n\nbeside " + ExecutableName() +
+                       ".exe. This copy of the program has none: install the program again to get "
+                       "them, or load a holiday file of your own with Load File.",
+                   kCaption, MB_OK | MB_ICONINFORMATION);
+    return std::string();
+  }
+
+  CReadyMadeDlg dlg(lists);
+  if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_READYMADE), owner, DialogProc,
+                      reinterpret_cast<LPARAM>(&dlg)) != IDOK ||
+      dlg.m_chosen < 0) {
+    return std::string();
+  }
+
+  const ReadyMadeList& list = lists[static_cast<size_t>(dlg.m_chosen)];
+  char documents[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(owner, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents))) {
+    ShowMessageBox(owner, "Unable to find your Documents folder to copy the list into.", kCaption,
+                   MB_OK | MB_ICONERROR);
+    return std::string();
+  }
+  const std::string copy = std::string(documents) + "\\" + ReadyMadeCopyName(list);
+  bool replace = true;
+  if (GetFileAttributesA(copy.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    // It may hold the user's own changes to the list.
+    const int answer = ShowMessageBox(
+        owner,
+        copy + "\n\nalready exists. Replace it with the ready-made list?\n\n"
+               "Yes replaces it, No loads it as it is.",
+        kCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL) return std::string();
+    replace = answer == IDYES;
+  }
+  if (replace && !CopyFileA((folder + "\\" + list.file).c_str(), copy.c_str(), FALSE)) {
+    ShowMessageBox(owner, "Unable to copy the holiday list to\n\n" + copy, kCaption,
+                   MB_OK | MB_ICONERROR);
+    return std::string();
+  }
+  return copy;
+}
+
+INT_PTR CALLBACK CReadyMadeDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_INITDIALOG) {
+    auto* dlg = reinterpret_cast<CReadyMadeDlg*>(lParam);
+    SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+    dlg->m_hWnd = hwnd;
+    dlg->OnInitDialog();
+    return TRUE;
+  }
+  auto* dlg = reinterpret_cast<CReadyMadeDlg*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  if (dlg == nullptr || msg != WM_COMMAND) return FALSE;
+  const WORD id = LOWORD(wParam);
+  if (id == IDOK || (id == IDC_READY_LIST && HIWORD(wParam) == LBN_DBLCLK)) {
+    dlg->OnOK();
+  } else if (id == IDCANCEL) {
+    EndDialog(hwnd, IDCANCEL);
+  } else {
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CReadyMadeDlg::OnInitDialog() {
+  // The years line up in a column after the longest names.
+  int tab = 222;  // dialog units
+  SendDlgItemMessage(IDC_READY_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tab));
+  for (const ReadyMadeList& list : m_lists) {
+    const std::string label = ReadyMadeLabel(list);
+    SendDlgItemMessage(IDC_READY_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+  }
+  SendDlgItemMessage(IDC_READY_LIST, LB_SETCURSEL, 0);
+}
+
+void CReadyMadeDlg::OnOK() {
+  m_chosen = static_cast<int>(SendDlgItemMessage(IDC_READY_LIST, LB_GETCURSEL));
+  if (m_chosen >= 0) EndDialog(m_hWnd, IDOK);
+}

@@ -1,0 +1,26 @@
+// The index of the ready-made holiday lists, as the chooser reads it.
+#include "lists/ReadyMadeIndex.h"
+
+#include <gtest/gtest.h>
+
+TEST(ReadyMadeIndex, EntriesLabelsAndCopyNames) {
+  const std::vector<ReadyMadeList> lists = ParseReadyMadeIndex(
+      "!Version: 1.0\r\n! a comment|x|y|2020|2040\r\n\r\n"
+      "Germany.tvh|Germany||2020|2040\r\n"
+      "Germany - Bayern.tvh|Germany|Bayern|2021|2039\r\n"
+      "short.tvh|Short||2020\r\n"           // a field missing
+      "years.tvh|Years||20x0|2040\r\n"      // no year
+      "|Nameless||2020|2040\r\n"            // no file
+      "Peru.tvh|Peru||2020|2040");          // no line end
+  ASSERT_EQ(lists.size(), 3u);
+  const struct {
+    const char* label;
+    const char* copy;
+  } expected[] = {{"Germany\t2020 - 2040", "Germany holidays.tvh"},
+                  {"Germany - Bayern\t2021 - 2039", "Germany - Bayern holidays.tvh"},
+                  {"Peru\t2020 - 2040", "Peru holidays.tvh"}};
+  for (size_t i = 0; i < lists.size(); ++i) {
+    EXPECT_EQ(ReadyMadeLabel(lists[i]), expected[i].label);
+    EXPECT_EQ(ReadyMadeCopyName(lists[i]), expected[i].copy);
+  }
+}

@@ -1,0 +1,156 @@
+// The Holidays page's ready-made lists, from the holidays folder beside the
+// test program as beside the installed one: the chooser, the user's copy in
+// Documents, and the Month by Month page following the loaded list.
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "framework/ExecutableName.h"
+#include "pages/ListPageHarness.h"
+
+namespace listpage {
+namespace {
+
+using listtest::ReadBytes;
+using listtest::WriteBytes;
+
+std::function<void(HWND)>& Script() {
+  static std::function<void(HWND)> script;
+  return script;
+}
+
+// Runs the script once the chooser shows, inside its modal loop.
+void CALLBACK ScriptDriver(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dlg = FindWindowA("#32770", "Ready-made holiday lists");
+  if (dlg == nullptr || !IsWindowVisible(dlg)) return;
+  KillTimer(nullptr, id);
+  Script()(dlg);
+}
+
+// Keys go through the chooser's own loop, as a user's would.
+void Key(HWND dlg, UINT msg, WPARAM key) {
+  PostMessageA(GetDlgItem(dlg, IDC_READY_LIST), msg, key, 0);
+}
+
+std::string Documents() {
+  char path[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path);
+  return path;
+}
+
+class ReadyMadeTest : public ListPageTest {
+ protected:
+  void SetUp() override {
+    ListPageTest::SetUp();
+    DeleteFileA(m_copy.c_str());
+  }
+  void TearDown() override {
+    DeleteFileA(m_copy.c_str());
+    ListPageTest::TearDown();
+  }
+
+  // Presses Ready-made on the Holidays page; the script acts in the chooser.
+  void Choose(CDateListPage& page, const std::function<void(HWND)>& script) {
+    Script() = script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &ScriptDriver);
+    Press(page, IDC_HOL_READYMADE);
+    KillTimer(nullptr, timer);
+  }
+  // 'I' finds Iceland, the first name with an I; Enter loads it.
+  void ChooseIceland(CDateListPage& page) {
+    Choose(page, [](HWND dlg) {
+      Key(dlg, WM_CHAR, 'I');
+      Key(dlg, WM_KEYDOWN, VK_RETURN);
+    });
+  }
+
+  const std::string m_ready = ExecutableFolder() + "\\holidays\\Iceland.tvh";
+  const std::string m_copy = Documents() + "\\Iceland holidays.tvh";
+};
+
+TEST_F(ReadyMadeTest, TheChooserListsCountriesAndRegionsAndEscapeChangesNothing) {
+  RunPages([&] {
+    CDateListPage& page = Show(kHolidaysPage);
+    LRESULT count = 0, germany = LB_ERR, bayern = LB_ERR;
+    Choose(page, [&](HWND dlg) {
+      HWND list = GetDlgItem(dlg, IDC_READY_LIST);
+      count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+      germany = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                             reinterpret_cast<LPARAM>("Germany\t2020 - 2040"));
+      bayern = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>("Germany - Bayern\t2020 - 2040"));
+      Key(dlg, WM_KEYDOWN, VK_ESCAPE);
+    });
+    EXPECT_GT(count, 200);
+    ASSERT_NE(germany, LB_ERR);
+    EXPECT_GT(bayern, germany);  // a country's regions follow it
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(GetFileAttributesA(m_copy.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(m_settings.GetText("HolidayFile"), "");
+    EXPECT_TRUE(m_dlg->m_holidays.empty());
+  });
+}
+
+TEST_F(ReadyMadeTest, EnterLoadsACopyInDocumentsAndMonthByMonthFollows) {
+  RunPages([&] {
+    PickStart(2020, 12, 19);  // a Saturday
+    PickEnd(2021, 1, 3);      // a Sunday
+    EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), "10");
+
+    CDateListPage& page = Show(kHolidaysPage);
+    probe::Watcher watch(ItemOf(page, IDC_HOL_CALENDAR));
+    ChooseIceland(page);
+    EXPECT_EQ(ReadBytes(m_copy), ReadBytes(m_ready));
+    EXPECT_EQ(m_settings.GetText("HolidayFile"), m_copy);
+    EXPECT_EQ(TextOf(page, IDC_LIST_LOCATION), m_copy);
+    EXPECT_FALSE(page.m_listChanged);
+    EXPECT_FALSE(Enabled(page, IDC_HOL_SAVE));
+    PickDay(page, 2020, 12, 10);
+    const Strings rows = Rows(page);
+    for (const std::string& row :
+         {Row("Christmas Eve", 2020, 12, 24), Row("Christmas Day", 2020, 12, 25),
+          Row("Boxing Day", 2020, 12, 26), Row("New Year's Eve", 2020, 12, 31)}) {
+      EXPECT_NE(std::find(rows.begin(), rows.end(), row), rows.end()) << row;
+    }
+    const auto days = LastDayStates(watch);
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_EQ(days[1], Bit(24) | Bit(25) | Bit(26) | Bit(31));
+
+    // Christmas Eve and Day, New Year's Eve and Day fall on weekdays.
+    m_dlg->SetActivePage(0);
+    EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), "6");
+  });
+}
+
+// A copy already in Documents may hold the user's own changes.
+TEST_F(ReadyMadeTest, AnExistingCopyIsReplacedOnlyWhenTheUserSaysYes) {
+  const std::string mine = "Mine|2020/12/21\r\n";
+  const struct {
+    int answer;
+    bool loaded;
+    bool replaced;
+  } cases[] = {{IDCANCEL, false, false}, {IDNO, true, false}, {IDYES, true, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    WriteBytes(m_copy, mine);
+    m_settings.SetText("HolidayFile", "");
+    RunPages([&] {
+      CDateListPage& page = Show(kHolidaysPage);
+      SetMessageBoxHook([&](const MessageBoxCall& call) {
+        boxes.push_back(call);
+        return c.answer;
+      });
+      ChooseIceland(page);
+      ASSERT_EQ(boxes.size(), 1u);
+      EXPECT_NE(boxes[0].text.find(m_copy), std::string::npos);
+      EXPECT_EQ(ReadBytes(m_copy), c.replaced ? ReadBytes(m_ready) : mine);
+      EXPECT_EQ(m_settings.GetText("HolidayFile"), c.loaded ? m_copy : "");
+      PickDay(page, 2020, 12, 21);
+      EXPECT_EQ(TextOf(page, IDC_LIST_NAME), c.loaded && !c.replaced ? "Mine" : "");
+    });
+    boxes.clear();
+  }
+}
+
+}  // namespace
+}  // namespace listpage
