@@ -32,8 +32,7 @@ exe=$(cd "$build" && pwd)/Tempovista.exe
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]; then
   echo "Making the Wine prefix ${WINEPREFIX:-$HOME/.wine} (once; this takes a while)"
-  "$wine" wineboot -i >/dev/null 2>&1 || true
-  "$(dirname "$(readlink -f "$(command -v "$wine")")")/wineserver" -w || true
+  tools/wineprefix.sh make "${WINEPREFIX:-$HOME/.wine}" "$wine"
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
