@@ -7,8 +7,10 @@
 #   - an install over a running Tempovista fails, leaves it running and
 #     changes nothing;
 #   - /LOGON writes the Run value;
-#   - the uninstaller removes the program, the shortcut, the Run value and
-#     the uninstall entry, and keeps the settings and the user's list file.
+#   - the ready-made holiday lists are in place beside the program;
+#   - the uninstaller removes the program, the holiday lists, the shortcut,
+#     the Run value and the uninstall entry, and keeps the settings, the
+#     user's list file and a list the user took into Documents.
 # The installer is a 32-bit program: where the kernel runs no 32-bit programs
 # itself (tools/setup.sh native32) this exits 77 (skipped), unless
 # TV_RUN_EMULATED=1 asks for a run under emulation anyway (minutes).
@@ -63,6 +65,9 @@ dir=$users/AppData/Local/Programs/Tempovista
 exe=$dir/Tempovista.exe
 check "the program is in the user's programs folder" test -f "$exe"
 check "the Start menu shortcut is there" shortcut
+check "the ready-made holiday lists are beside the program" test -f "$dir/holidays/index.txt"
+mkdir -p "$users/Documents"
+cp "$(find "$dir/holidays" -name '*.tvh' | head -n 1)" "$users/Documents/Ready-made holidays.tvh"
 for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize UninstallString; do
   check "the uninstall entry has $value" has_value "$uninstall" $value
 done
@@ -92,12 +97,14 @@ check "/LOGON writes the Run value" equals "$(reg_value "$run" Tempovista)" "\"C
 "$wine" "$dir/Uninstall Tempovista.exe" /S
 for _ in $(seq 1 150); do lacks_value "$uninstall" DisplayName && break; sleep 2; done
 check "the uninstaller removes the program" test ! -e "$exe"
+check "the uninstaller removes the holiday lists" test ! -e "$dir/holidays"
 check "the uninstaller removes itself" test ! -e "$dir/Uninstall Tempovista.exe"
 check "the uninstaller removes the shortcut" eval '! shortcut'
 check "the uninstaller removes the Run value" lacks_value "$run" Tempovista
 check "the uninstaller removes the uninstall entry" lacks_value "$uninstall" DisplayName
 check "the settings stay" has_value "$settings" HolidayFile
 check "the user's list file stays" test -f "$dir/My holidays.tvh"
+check "the list the user took into Documents stays" test -f "$users/Documents/Ready-made holidays.tvh"
 
 echo "$failures failed"
 [ $failures = 0 ]
