@@ -11,10 +11,8 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/CMainApp.h"
+#include "BenchHost_win.h"
 #include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
 #include "base/Clock.h"
 #include "pages/CPPCountDown.h"
 #include "resource.h"
@@ -27,19 +25,11 @@ int64_t BenchClock() { return g_seconds; }
 CMainDlg* g_dlg = nullptr;
 CPPCountDown* g_page = nullptr;
 
-double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
 template <class Step>
 double AverageMs(int runs, Step step) {
-  LARGE_INTEGER start, end;
-  QueryPerformanceCounter(&start);
+  const double start = BenchHost::NowMs();
   for (int i = 0; i < runs; ++i) step();
-  QueryPerformanceCounter(&end);
-  return Ms(start, end) / runs;
+  return (BenchHost::NowMs() - start) / runs;
 }
 
 double ProcessCpuMs() {
@@ -115,16 +105,7 @@ void CALLBACK Driver(HWND, UINT, UINT_PTR id, DWORD) {
 }  // namespace
 
 int main() {
-  const char key[] = "Software\\QRV\\TempovistaBench\\";
-  CRegistrySettings settings;
-  RegDeleteTreeA(HKEY_CURRENT_USER, key);
-  settings.SetRoot(HKEY_CURRENT_USER, key);
-  settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
-  settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
-  theApp.m_pSettings = &settings;
-  theApp.m_hInstance = GetModuleHandleA(nullptr);
-  theApp.m_nCmdShow = SW_SHOWNORMAL;
-
+  BenchHost host;
   CMainDlg dlg;
   CPPCountDown page;
   dlg.AddPage(&page);
@@ -133,9 +114,5 @@ int main() {
   g_page = &page;
   SetTimer(nullptr, 0, 100, &Driver);
   dlg.DoModal();
-
-  theApp.m_pMainWnd = nullptr;
-  theApp.m_pSettings = nullptr;
-  RegDeleteTreeA(HKEY_CURRENT_USER, key);
   return 0;
 }

@@ -9,10 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/CMainApp.h"
+#include "BenchHost_win.h"
 #include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
 #include "pages/CPPHolidays.h"
 #include "resource.h"
 
@@ -25,14 +23,6 @@ CPPHolidays* g_page = nullptr;
 std::vector<double> g_handler;  // the page's handler
 std::vector<double> g_painted;  // the handler and the painting that follows
 
-double Now() {
-  static LARGE_INTEGER frequency{};
-  if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * double(t.QuadPart) / double(frequency.QuadPart);
-}
-
 // The user picks the 15th of the next month: the selection, then the
 // notification the calendar sends its page.
 void CALLBACK Drive(HWND, UINT, UINT_PTR id, DWORD) {
@@ -44,7 +34,7 @@ void CALLBACK Drive(HWND, UINT, UINT_PTR id, DWORD) {
     st.wYear = static_cast<WORD>(2001 + i / 12);
     st.wMonth = static_cast<WORD>(1 + i % 12);
     st.wDay = 15;
-    const double start = Now();
+    const double start = BenchHost::NowMs();
     SendMessageA(cal, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
     NMSELCHANGE nm{};
     nm.nmhdr.hwndFrom = cal;
@@ -53,9 +43,9 @@ void CALLBACK Drive(HWND, UINT, UINT_PTR id, DWORD) {
     nm.stSelStart = st;
     nm.stSelEnd = st;
     SendMessageA(page, WM_NOTIFY, IDC_HOL_CALENDAR, reinterpret_cast<LPARAM>(&nm));
-    g_handler.push_back(Now() - start);
+    g_handler.push_back(BenchHost::NowMs() - start);
     RedrawWindow(page, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    g_painted.push_back(Now() - start);
+    g_painted.push_back(BenchHost::NowMs() - start);
   }
   std::printf("rows shown in the last month: %d\n", g_page->m_list.GetItemCount());
   SendMessageA(g_dlg->GetSafeHwnd(), WM_CLOSE, 0, 0);
@@ -74,15 +64,7 @@ void Report(const char* what, std::vector<double> times) {
 int main() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&icc);
-  const char key[] = "Software\\QRV\\TempovistaBench\\";
-  CRegistrySettings settings;
-  RegDeleteTreeA(HKEY_CURRENT_USER, key);
-  settings.SetRoot(HKEY_CURRENT_USER, key);
-  settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
-  settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
-  theApp.m_pSettings = &settings;
-  theApp.m_hInstance = GetModuleHandleA(nullptr);
-
+  BenchHost host;
   CMainDlg dlg;
   CPPHolidays page;
   dlg.AddPage(&page);
@@ -96,9 +78,6 @@ int main() {
   g_page = &page;
   SetTimer(nullptr, 0, 200, &Drive);
   dlg.DoModal();
-  theApp.m_pMainWnd = nullptr;
-  theApp.m_pSettings = nullptr;
-  RegDeleteTreeA(HKEY_CURRENT_USER, key);
 
   if (g_handler.empty()) return 1;
   std::printf("Holidays page, %d holidays, %d calendar changes:\n", kHolidays, kChanges);

@@ -8,16 +8,13 @@
 #include <cstdio>
 #include <string>
 
-#include "app/CMainApp.h"
+#include "BenchHost_win.h"
 #include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
 #include "lists/DateListIO.h"
 
 int main(int argc, char** argv) {
   const std::string folder = argc > 1 ? argv[1] : ".";
   const std::string file = folder + "\\bench-holidays.tvh";
-  const char key[] = "Software\\QRV\\TempovistaBench\\";
   const int lines = 100000;
   const int runs = 5;
 
@@ -35,28 +32,17 @@ int main(int argc, char** argv) {
   std::fwrite(text.data(), 1, text.size(), out);
   std::fclose(out);
 
-  CRegistrySettings settings;
-  RegDeleteTreeA(HKEY_CURRENT_USER, key);
-  settings.SetRoot(HKEY_CURRENT_USER, key);
-  settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
-  settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
-  settings.SetText("HolidayCacheFile", folder + "\\bench-cache.tvh");
-  theApp.m_pSettings = &settings;
+  BenchHost host;
+  host.Settings().SetText("HolidayCacheFile", folder + "\\bench-cache.tvh");
   CMainDlg owner;
-
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
   std::printf("LoadDateList, %d lines (%u bytes), local file:\n", lines, unsigned(text.size()));
   for (int run = 0; run < runs; ++run) {
-    QueryPerformanceCounter(&start);
+    const double start = BenchHost::NowMs();
     const bool ok = LoadDateList(DateListKind::Holidays, owner, file, false, false, true);
-    QueryPerformanceCounter(&end);
-    const double ms = 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+    const double ms = BenchHost::NowMs() - start;
     std::printf("  run %d: %s, %u records, %.1f ms\n", run + 1, ok ? "loaded" : "FAILED",
                 unsigned(owner.m_holidays.size()), ms);
   }
-  theApp.m_pSettings = nullptr;
-  RegDeleteTreeA(HKEY_CURRENT_USER, key);
   DeleteFileA(file.c_str());
   DeleteFileA((folder + "\\bench-cache.tvh").c_str());
   return 0;
