@@ -121,37 +121,59 @@ def draw_day(size, day):
 
 
 def icon_image(canvas):
-    """One icon image: a 32-bit DIB (bottom-up BGRA) and its AND mask."""
+    """One icon image and its bit count. The pictures have at most 16
+    colours, each pixel opaque or fully transparent, so a 4-bit palette image
+    with its AND mask shows them exactly, at a sixth of a 32-bit image's size
+    (the icons are most of the program's size). Any other picture is written
+    as a 32-bit DIB (BGRA) with its mask."""
     size = canvas.size
+    colors = sorted({p[:3] for p in canvas.pixels if p[3] == 255})
+    binary_alpha = all(p[3] in (0, 255) for p in canvas.pixels)
+    if binary_alpha and len(colors) < 16:
+        # Index 0 is black: what a transparent pixel must hold for the
+        # mask to show the background unchanged.
+        palette = [(0, 0, 0)] + [c for c in colors if c != (0, 0, 0)]
+        index = {c: i for i, c in enumerate(palette)}
+        bits = 4
+    else:
+        bits = 32
+    stride = ((size * bits + 31) // 32) * 4
+    mask_stride = ((size + 31) // 32) * 4
     rows = []
     mask_rows = []
-    mask_stride = ((size + 31) // 32) * 4
     for y in range(size - 1, -1, -1):
-        row = bytearray()
+        row = bytearray(stride)
         mask = bytearray(mask_stride)
         for x in range(size):
             r, g, b, a = canvas.pixels[y * size + x]
-            row += bytes((b, g, r, a))
             if a == 0:
                 mask[x // 8] |= 0x80 >> (x % 8)
+            if bits == 4:
+                i = index[(r, g, b)] if a else 0
+                row[x // 2] |= i << (4 if x % 2 == 0 else 0)
+            else:
+                row[x * 4:x * 4 + 4] = bytes((b, g, r, a))
         rows.append(bytes(row))
         mask_rows.append(bytes(mask))
     pixels = b"".join(rows)
     masks = b"".join(mask_rows)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0,
-                         len(pixels) + len(masks), 0, 0, 0, 0)
-    return header + pixels + masks
+    used = len(palette) if bits == 4 else 0
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, bits, 0,
+                         len(pixels) + len(masks), 0, 0, used, 0)
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette) if bits == 4 else b""
+    return header + table + pixels + masks, bits, used
 
 
 def write_ico(path, canvases):
     images = [icon_image(c) for c in canvases]
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
     offset = 6 + 16 * len(images)
-    for canvas, image in zip(canvases, images):
+    for canvas, (image, bits, used) in zip(canvases, images):
         dim = canvas.size if canvas.size < 256 else 0
-        out += struct.pack("<BBBBHHII", dim, dim, 0, 0, 1, 32, len(image), offset)
+        out += struct.pack("<BBBBHHII", dim, dim, used if bits < 8 else 0, 0, 1, bits,
+                           len(image), offset)
         offset += len(image)
-    for image in images:
+    for image, _, _ in images:
         out += image
     write_if_changed(path, bytes(out))
 

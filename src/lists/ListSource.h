@@ -21,3 +21,7 @@ bool StoreListText(ListOwner& owner, const std::string& location, const std::str
 // its first NUL; false when there is none, or the location is a web or FTP
 // address.
 bool ReadStoredListText(const std::string& location, std::string& text);
+
+// A local file's bytes up to its first NUL (a cache, a file about to be
+// replaced, the ready-made lists' index); false when it cannot be read.
+bool ReadLocalFileBytes(const std::string& path, std::string& text);

@@ -50,26 +50,6 @@ bool ReadLocation(const std::string& location, bool allowRemote, std::string& te
   }
 }
 
-// A file as bytes (the cache, or a file about to be replaced), up to its
-// first NUL.
-bool ReadFileBytes(const std::string& path, std::string& text) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
-  std::string bytes;
-  bool ok = true;
-  try {
-    char block[4096];
-    size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
-    ok = std::ferror(file) == 0;
-  } catch (const std::exception&) {
-    ok = false;
-  }
-  std::fclose(file);
-  if (!ok) return false;
-  text.assign(bytes.c_str());
-  return true;
-}
 }  // namespace
 
 bool FetchListText(ListOwner& owner, const std::string& location, bool allowRemote,
@@ -84,7 +64,7 @@ bool FetchListText(ListOwner& owner, const std::string& location, bool allowRemo
     return true;
   }
   std::string cached;
-  if (cachePath.empty() || !ReadFileBytes(cachePath, cached)) return false;
+  if (cachePath.empty() || !ReadLocalFileBytes(cachePath, cached)) return false;
   text.swap(cached);
   if (!quiet) {
     owner.ShowListMessage(messagePrefix + "\r\n\r\nUsing local cache of previous settings", kProgramTitle,
@@ -99,10 +79,10 @@ bool ReadStoredListText(const std::string& location, std::string& text) {
     case LocationKind::Ftp:
       return false;
     case LocationKind::FileUrl:
-      return ReadFileBytes(LocalPathOfFileUrl(location), text);
+      return ReadLocalFileBytes(LocalPathOfFileUrl(location), text);
     case LocationKind::Local:
     default:
-      return ReadFileBytes(location, text);
+      return ReadLocalFileBytes(location, text);
   }
 }
 
@@ -145,4 +125,23 @@ bool StoreListText(ListOwner& owner, const std::string& location, const std::str
   }
   if (!quiet) owner.ShowListMessage(refusal, kProgramTitle, MB_OK | MB_ICONSTOP);
   return false;
+}
+
+bool ReadLocalFileBytes(const std::string& path, std::string& text) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  std::string bytes;
+  bool ok = true;
+  try {
+    char block[4096];
+    size_t got;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
+    ok = std::ferror(file) == 0;
+  } catch (const std::exception&) {
+    ok = false;
+  }
+  std::fclose(file);
+  if (!ok) return false;
+  text.assign(bytes.c_str());
+  return true;
 }

@@ -1,7 +1,5 @@
 #include "lists/ReadyMadeIndex.h"
 
-#include <sstream>
-
 #include "lists/DateListText.h"
 
 namespace {
@@ -16,17 +14,29 @@ bool ReadYear(const std::string& text, int& year) {
   return true;
 }
 
+// The line's fields between bars; a trailing bar ends the last field.
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (size_t bar; (bar = line.find('|', start)) != std::string::npos; start = bar + 1) {
+    fields.push_back(line.substr(start, bar - start));
+  }
+  if (start < line.size()) fields.push_back(line.substr(start));
+  return fields;
+}
+
 }  // namespace
 
 std::vector<ReadyMadeList> ParseReadyMadeIndex(std::string text) {
   RemoveCarriageReturns(text);
   std::vector<ReadyMadeList> lists;
-  std::istringstream lines(text);
-  for (std::string line; std::getline(lines, line);) {
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 1;
     if (line.empty() || line[0] == '!') continue;
-    std::vector<std::string> f;
-    std::istringstream fields(line);
-    for (std::string field; std::getline(fields, field, '|');) f.push_back(field);
+    const std::vector<std::string> f = Fields(line);
     ReadyMadeList list;
     if (f.size() != 5 || f[0].empty() || f[1].empty() || !ReadYear(f[3], list.firstYear) ||
         !ReadYear(f[4], list.lastYear)) {

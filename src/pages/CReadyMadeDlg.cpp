@@ -2,29 +2,22 @@
 
 #include <shlobj.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "framework/ExecutableName.h"
 #include "framework/Prompt.h"
+#include "lists/ListSource.h"
 #include "resource.h"
 
 namespace {
 
 const char kCaption[] = "Ready-made holiday lists";
 
-std::string ReadFileText(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 }  // namespace
 
 std::string CReadyMadeDlg::ChooseCopy(HWND owner) {
   const std::string folder = ExecutableFolder() + "\\holidays";
-  const std::vector<ReadyMadeList> lists = ParseReadyMadeIndex(ReadFileText(folder + "\\index.txt"));
+  std::string index;
+  ReadLocalFileBytes(folder + "\\index.txt", index);  // none: no lists
+  const std::vector<ReadyMadeList> lists = ParseReadyMadeIndex(index);
   if (lists.empty()) {
     ShowMessageBox(owner,
                    "The ready-made holiday lists come with the installed program, in the folder\n\n" +
