@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # installer-tests.sh SETUP.exe PREFIX: the installer and its uninstaller
-# under Wine, silent, in PREFIX (made afresh: a 32-bit Wine prefix), as a
-# user would meet them:
+# under Wine, silent, in PREFIX (made afresh, as the tests' prefixes are:
+# 64-bit Wine with its 32-bit half), as a user would meet them:
 #   - an install puts the program, the Start menu shortcut and the
 #     uninstall entry in place, and no Run value without /LOGON;
 #   - an install over a running Tempovista fails, leaves it running and
@@ -27,10 +27,14 @@ fi
 [ -n "${DISPLAY:-}" ] || { echo "No display: run under xvfb-run." >&2; exit 1; }
 
 wine=${TV_WINE:-wine}
+# The registry through 64-bit reg.exe where there is one: it sees the same
+# HKCU keys, and runs natively where 32-bit programs are emulated.
+reg=/usr/lib/wine/wine64
+[ -x $reg ] || reg=$wine
 # No desktop entries for the host's menus from the shortcut. A server kept
 # running for the whole test: every Wine start would start the services
 # again otherwise.
-export WINEARCH=win32 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 "$tools/wineprefix.sh" stop "$prefix" "$wine"
 rm -rf "$prefix"
 "$tools/wineprefix.sh" start "$prefix" "$wine" || exit 1
@@ -42,7 +46,7 @@ check() {  # description command...
   if "${@:2}"; then echo "ok: $1"; else echo "FAILED: $1"; failures=$((failures + 1)); fi
 }
 reg_value() {  # key name: the value's data, empty when there is none
-  "$wine" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+  "$reg" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 has_value() { [ -n "$(reg_value "$1" "$2")" ]; }
@@ -57,7 +61,7 @@ shortcut() { find "$prefix/drive_c/users" -name Tempovista.lnk | grep -q .; }
 # A list of the user's beside the program, named in the settings.
 user=${USER:-$(id -un)}
 users=$prefix/drive_c/users/$user
-"$wine" reg add "$settings" /v HolidayFile /d 'C:\users\'"$user"'\AppData\Local\Programs\Tempovista\My holidays.tvh' /f >/dev/null
+"$reg" reg add "$settings" /v HolidayFile /d 'C:\users\'"$user"'\AppData\Local\Programs\Tempovista\My holidays.tvh' /f >/dev/null
 
 "$wine" "$setup" /S
 check "a silent install succeeds" equals $? 0
