@@ -261,11 +261,14 @@ void CPPMonthByMonth::OnCalcDifference() {
 }
 
 void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
+  // One reading of the clock: at midnight the text and the tray's day
+  // must not tell two different days.
+  const COleDateTime now = COleDateTime::GetCurrentTime();
   UpdateData(true);
-  m_strToday = DateText(COleDateTime::GetCurrentTime());
+  m_strToday = DateText(now);
   UpdateData(false);
 
-  const int today = COleDateTime::GetCurrentTime().GetDay();
+  const int today = now.GetDay();
   if (today != m_nLastTrayDay) {
     const int iconId = (today >= 1 && today <= 31) ? IDI_DAY_BASE + today : IDI_MAINICON;
     HICON icon = LoadIconForDpi(ResourceModule(), iconId, IconSize::Small);  // the tray's size
