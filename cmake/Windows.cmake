@@ -16,14 +16,12 @@ set(TV_WIN_LIBS comctl32 wininet oleaut32 ole32 uuid shell32 comdlg32 version
 # for a Win32 half in the native build only.
 list(FILTER TV_CORE_SOURCES EXCLUDE REGEX "_native\\.cpp$")
 file(GLOB TV_WIN_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/base/*_win.cpp
-  ${CMAKE_SOURCE_DIR}/src/lists/*_win.cpp
   ${CMAKE_SOURCE_DIR}/src/framework/*.cpp
   ${CMAKE_SOURCE_DIR}/src/controls/*.cpp
   ${CMAKE_SOURCE_DIR}/src/pages/*.cpp
   ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 list(FILTER TV_WIN_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
-add_library(tv_win STATIC ${TV_CORE_SOURCES} ${TV_WIN_SOURCES})
+add_library(tv_win STATIC ${TV_CORE_SOURCES} ${TV_CORE_WIN_SOURCES} ${TV_WIN_SOURCES})
 target_include_directories(tv_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(tv_win PUBLIC ${TV_WIN_LIBS})
 
@@ -99,7 +97,7 @@ target_compile_definitions(core_tests PRIVATE TV_ICS_DIR="${TV_ICS_DIR}")
 # same time. A second start looks for any dialog titled "Tempovista", which
 # is also what the app and page tests show in their own process: those wait
 # for each other too.
-foreach(area base lists framework controls pages app e2e)
+foreach(area base lists ical framework controls pages app e2e)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*_win_test.cpp)
   if(_srcs)
     file(GLOB _support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
