@@ -121,10 +121,10 @@ add_executable(command_logger ${CMAKE_SOURCE_DIR}/tests/controls/CommandLogger.c
 add_dependencies(controls_win_tests command_logger)
 # A file whose version resource lists two translations, for the version
 # lookup's tests: resources only, no code.
-add_library(two_translations SHARED ${CMAKE_SOURCE_DIR}/tests/pages/TwoTranslations.rc)
+add_library(two_translations SHARED ${CMAKE_SOURCE_DIR}/tests/framework/TwoTranslations.rc)
 set_target_properties(two_translations PROPERTIES PREFIX "" LINKER_LANGUAGE C)
 target_link_options(two_translations PRIVATE -nostdlib -Wl,-e,0)
-add_dependencies(pages_win_tests two_translations)
+add_dependencies(framework_win_tests two_translations)
 # The Holidays page's ready-made lists, beside the test program as beside the
 # installed one.
 add_dependencies(pages_win_tests tv_holidays)
