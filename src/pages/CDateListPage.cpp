@@ -1,12 +1,10 @@
 #include "pages/CDateListPage.h"
 
-#include "app/CMainApp.h"
 #include "app/CMainDlg.h"
 #include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
-#include "lists/ListKindInfo.h"
 #include "pages/CReadyMadeDlg.h"
 #include "resource.h"
 
@@ -33,13 +31,8 @@ COleDateTime Today() {
 }  // namespace
 
 CDateListPage::CDateListPage(DateListKind kind)
-    : CPropertyPage(SetupOf(kind).templateId), ListFileSteps(kind), m_setup(SetupOf(kind)) {
+    : CListFilePage(SetupOf(kind).templateId, kind), m_setup(SetupOf(kind)) {
   m_selectedDate = COleDateTime::GetCurrentTime();
-}
-
-DateRecordList& CDateListPage::List() {
-  static DateRecordList none;  // only without a main window, which never edits it
-  return m_pMainDlg != nullptr ? m_pMainDlg->GetList(ListKind()) : none;
 }
 
 void CDateListPage::DoDataExchange(CDataExchange* pDX) {
@@ -51,12 +44,9 @@ void CDateListPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CDateListPage::OnInitDialog() {
-  CPropertyPage::OnInitDialog();
-  m_pMainDlg = theApp.m_pMainWnd;
+  CListFilePage::OnInitDialog();
   m_link.SetLink(std::string("http://") + kMakerHost + m_setup.linkPath);
   m_link.SetUnderlined(true);
-  if (m_pMainDlg != nullptr)
-    m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
 
   m_list.Attach(GetDlgItem(m_setup.listId));
   m_list.InsertColumn(0, "Event", ScaleForDpi(180));
@@ -212,16 +202,7 @@ void CDateListPage::OnDelete() {
   RefreshList();
 }
 
-void CDateListPage::OnLoadFile() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr) LoadListFile(*m_pMainDlg, m_location);
-  RefreshList();
-}
-
-void CDateListPage::OnSaveFile() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr) SaveListFile(*m_pMainDlg);
-}
+void CDateListPage::OnListRead(bool) { RefreshList(); }
 
 void CDateListPage::OnListSaved() {
   if (m_hWnd != nullptr) EnableItem(m_setup.saveId, false);
@@ -234,11 +215,5 @@ void CDateListPage::OnReadyMade() {
   if (copy.empty() || m_pMainDlg == nullptr) return;
   if (LoadListFile(*m_pMainDlg, copy)) m_location = copy;
   RefreshList();
-  UpdateData(false);
-}
-
-void CDateListPage::OnBrowse() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr && BrowseListFile(m_hWnd, *m_pMainDlg)) RefreshList();
   UpdateData(false);
 }

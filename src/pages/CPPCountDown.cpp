@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/CMainApp.h"
-#include "app/CMainDlg.h"
 #include "base/SpanText.h"
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
 #include "framework/SystemTime.h"
 #include "framework/LocaleText.h"
 #include "lists/DateTextParser.h"
-#include "lists/ListKindInfo.h"
 #include "resource.h"
 
 CPPCountDown* g_pCountDownPage = nullptr;
@@ -42,7 +39,7 @@ std::string AnsiText(const wchar_t* text) {
 }
 }  // namespace
 
-CPPCountDown::CPPCountDown() : CPropertyPage(IDD_COUNTDOWN), ListFileSteps(DateListKind::Counters) {
+CPPCountDown::CPPCountDown() : CListFilePage(IDD_COUNTDOWN, DateListKind::Counters) {
   g_pCountDownPage = this;
   m_endDay = m_endTime = COleDateTime::GetCurrentTime();
 }
@@ -51,13 +48,8 @@ CPPCountDown::~CPPCountDown() {
   if (g_pCountDownPage == this) g_pCountDownPage = nullptr;
 }
 
-DateRecordList& CPPCountDown::Counters() {
-  static DateRecordList none;  // only without a main window, which never edits it
-  return m_pMainDlg != nullptr ? m_pMainDlg->m_counters : none;
-}
-
 DateRecordList::iterator CPPCountDown::FindActive(int index) {
-  DateRecordList& counters = Counters();
+  DateRecordList& counters = List();
   if (index < 0) return counters.end();
   for (auto it = counters.begin(); it != counters.end(); ++it) {
     if (!it->active) continue;
@@ -85,13 +77,10 @@ void CPPCountDown::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CPPCountDown::OnInitDialog() {
-  CPropertyPage::OnInitDialog();
-  m_pMainDlg = theApp.m_pMainWnd;
+  CListFilePage::OnInitDialog();
   m_link.SetLink(std::string("http://") + kMakerHost + "/tempovista/counters");
   m_link.SetUnderlined(true);
   m_nTimer = SetTimer(kRefreshTimer, kRefreshMs, CountdownTimerProc);
-  if (m_pMainDlg != nullptr)
-    m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
   m_list.InsertColumn(0, "Counter", ScaleForDpi(240));
@@ -179,7 +168,7 @@ void CPPCountDown::RefreshCounters() {
 bool CPPCountDown::SyncRows() {
   bool changed = false;
   size_t row = 0;
-  for (const DateRecord& counter : Counters()) {
+  for (const DateRecord& counter : List()) {
     if (!counter.active) continue;
     if (row == m_rows.size()) m_rows.emplace_back();
     RowText& shown = m_rows[row++];
@@ -267,7 +256,7 @@ void CPPCountDown::OnPick() {
   if (row >= 0) {
     m_nSelected = static_cast<int>(m_list.GetItemData(row));
     const auto found = FindActive(m_nSelected);
-    if (found != Counters().end()) {
+    if (found != List().end()) {
       m_strName = found->name;
       // An invalid end shows as now in the pickers, which is what Update
       // would then write.
@@ -282,7 +271,7 @@ void CPPCountDown::OnPick() {
 
 void CPPCountDown::OnAdd() {
   UpdateData(true);
-  DateRecordList& counters = Counters();
+  DateRecordList& counters = List();
   counters.push_back(DateRecord{m_strName, ComposedEnd(), true});
   SortByDate(counters);
   EnableItem(IDC_CD_ADD, true);
@@ -299,7 +288,7 @@ void CPPCountDown::OnAdd() {
 void CPPCountDown::OnUpdate() {
   UpdateData(true);
   const auto found = FindActive(m_nSelected);
-  if (found == Counters().end()) return;
+  if (found == List().end()) return;
   found->name = m_strName;
   found->date = ComposedEnd();
   EnableItem(IDC_CD_ADD, true);
@@ -313,7 +302,7 @@ void CPPCountDown::OnUpdate() {
 void CPPCountDown::OnDelete() {
   UpdateData(true);
   const auto found = FindActive(m_nSelected);
-  if (found != Counters().end()) {
+  if (found != List().end()) {
     found->active = false;
     found->name.clear();
     m_nSelected = -1;
@@ -327,16 +316,10 @@ void CPPCountDown::OnDelete() {
   RefreshCounters();
 }
 
-void CPPCountDown::OnLoadFile() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr && LoadListFile(*m_pMainDlg, m_location)) PickNothing();
+// A list read from a file has new rows: nothing stays picked.
+void CPPCountDown::OnListRead(bool replaced) {
+  if (replaced) PickNothing();
   RefreshCounters();
-  UpdateData(false);
-}
-
-void CPPCountDown::OnSaveFile() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr) SaveListFile(*m_pMainDlg);
 }
 
 // The save read the list back, sorted and without the deleted counters.
@@ -344,13 +327,4 @@ void CPPCountDown::OnListSaved() {
   if (m_hWnd == nullptr) return;
   PickNothing();
   RefreshCounters();
-}
-
-void CPPCountDown::OnBrowse() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr && BrowseListFile(m_hWnd, *m_pMainDlg)) {
-    PickNothing();
-    RefreshCounters();
-  }
-  UpdateData(false);
 }
