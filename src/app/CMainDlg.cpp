@@ -104,7 +104,7 @@ ListEditor* CMainDlg::FindListEditor(DateListKind kind, int& index) const {
 
 bool CMainDlg::AnyListChanged() const {
   int index;
-  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+  for (DateListKind kind : kListKinds) {
     const ListEditor* editor = FindListEditor(kind, index);
     if (editor != nullptr && editor->ListChanged()) return true;
   }
@@ -112,7 +112,7 @@ bool CMainDlg::AnyListChanged() const {
 }
 
 bool CMainDlg::PromptSaveChangedLists() {
-  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+  for (DateListKind kind : kListKinds) {
     int index;
     ListEditor* editor = FindListEditor(kind, index);
     if (editor == nullptr || !editor->ListChanged()) continue;
@@ -146,7 +146,7 @@ void CMainDlg::OnPreCreate() { LoadStoredLists(); }
 void CMainDlg::LoadStoredLists() {
   CRegistrySettings* settings = theApp.m_pSettings;
   if (settings == nullptr) return;
-  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+  for (DateListKind kind : kListKinds) {
     const std::string location = settings->GetText(GetListKindInfo(kind).locationSetting);
     if (!location.empty()) LoadDateList(kind, *this, location, false, false, true);
   }
