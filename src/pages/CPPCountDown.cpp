@@ -1,8 +1,10 @@
 #include "pages/CPPCountDown.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <utility>
 
+#include "base/NarrowText_win.h"
 #include "base/SpanText.h"
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
@@ -30,11 +32,8 @@ std::string Remaining(const COleDateTime& end, const COleDateTime& now) {
 }
 
 std::string AnsiText(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return std::string();
-  std::string ansi(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, -1, &ansi[0], size, nullptr, nullptr);
-  ansi.resize(static_cast<size_t>(size - 1));
+  std::string ansi;
+  NarrowText(text, std::wcslen(text), ansi);
   return ansi;
 }
 }  // namespace
