@@ -80,6 +80,7 @@ BOOL CPPCountDown::OnInitDialog() {
   m_link.SetLink(std::string("http://") + kMakerHost + "/tempovista/counters");
   m_link.SetUnderlined(true);
   m_nTimer = SetTimer(kRefreshTimer, kRefreshMs, CountdownTimerProc);
+  m_now = COleDateTime::GetCurrentTime();
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
   m_list.InsertColumn(0, "Counter", ScaleForDpi(240));
@@ -200,11 +201,10 @@ bool CPPCountDown::SyncRows() {
 void CPPCountDown::RedrawChangedTimes() {
   int first = 0, last = -1;
   m_list.GetVisibleRows(first, last);
-  const COleDateTime now = COleDateTime::GetCurrentTime();
   int from = -1, to = -1;
   for (int row = std::max(first, 0); row <= last && row < static_cast<int>(m_rows.size()); ++row) {
     RowText& shown = m_rows[static_cast<size_t>(row)];
-    std::string remaining = Remaining(shown.end, now);
+    std::string remaining = Remaining(shown.end, m_now);
     if (remaining == shown.remaining) continue;
     shown.remaining = std::move(remaining);
     if (from < 0) from = row;
@@ -223,7 +223,7 @@ void CPPCountDown::OnGetDispInfo(NMHDR* header) {
   } else if (item.iSubItem == 1) {
     CListView::CopyDispInfoText(header, row.endText);
   } else {
-    row.remaining = Remaining(row.end, COleDateTime::GetCurrentTime());
+    row.remaining = Remaining(row.end, m_now);
     CListView::CopyDispInfoText(header, row.remaining);
   }
 }
@@ -236,7 +236,10 @@ bool CPPCountDown::ListShowing() const {
   return list != nullptr && ::IsWindowVisible(list) && !::IsIconic(::GetAncestor(list, GA_ROOT));
 }
 
+// Every row's time left is worked out from the tick's one reading of the
+// clock, also where the list asks for it later to draw it.
 void CPPCountDown::OnTimerTick(UINT_PTR) {
+  m_now = COleDateTime::GetCurrentTime();
   if (ListShowing()) RefreshCounters();
 }
 

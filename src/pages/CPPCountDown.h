@@ -68,6 +68,7 @@ class CPPCountDown : public CListFilePage {
   void OnPickerText(int id, const std::string& text, SYSTEMTIME& value, DWORD& flags) const;
 
   std::vector<RowText> m_rows;
+  COleDateTime m_now;  // the clock at the last tick, or at initialisation
 };
 
 // The one Countdowns page of the process, set by its constructor; the tick
