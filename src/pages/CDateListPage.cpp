@@ -31,14 +31,15 @@ COleDateTime Today() {
 }  // namespace
 
 CDateListPage::CDateListPage(DateListKind kind)
-    : CListFilePage(SetupOf(kind).templateId, kind), m_setup(SetupOf(kind)) {
+    : CListFilePage(SetupOf(kind).templateId, kind, SetupOf(kind).loadId, SetupOf(kind).saveId),
+      m_setup(SetupOf(kind)) {
   m_selectedDate = COleDateTime::GetCurrentTime();
 }
 
 void CDateListPage::DoDataExchange(CDataExchange* pDX) {
+  CListFilePage::DoDataExchange(pDX);
   DDX_Control(pDX, m_setup.linkId, m_link);
   DDX_Control(pDX, m_setup.calendarId, m_calendar);
-  DDX_Text(pDX, IDC_LIST_LOCATION, m_location);
   DDX_MonthCalCtrl(pDX, m_setup.calendarId, m_selectedDate);
   DDX_Text(pDX, IDC_LIST_NAME, m_strEvent);
 }
@@ -62,22 +63,15 @@ BOOL CDateListPage::OnInitDialog() {
   return TRUE;
 }
 
-bool CDateListPage::OnCommand(WORD id, WORD code, HWND) {
-  if (code != BN_CLICKED) return false;
-  if (id == IDC_LIST_ADD) {
+bool CDateListPage::OnCommand(WORD id, WORD code, HWND control) {
+  if (code == BN_CLICKED && id == IDC_LIST_ADD) {
     OnAddOrUpdate();
-  } else if (id == IDC_LIST_DELETE) {
+  } else if (code == BN_CLICKED && id == IDC_LIST_DELETE) {
     OnDelete();
-  } else if (id == IDC_LIST_BROWSE) {
-    OnBrowse();
-  } else if (id == m_setup.loadId) {
-    OnLoadFile();
-  } else if (id == m_setup.saveId) {
-    OnSaveFile();
-  } else if (id == IDC_HOL_READYMADE) {  // on the Holidays page only
+  } else if (code == BN_CLICKED && id == IDC_HOL_READYMADE) {  // on the Holidays page only
     OnReadyMade();
   } else {
-    return false;
+    return CListFilePage::OnCommand(id, code, control);
   }
   return true;
 }

@@ -11,6 +11,9 @@
 #include "base/ProgramNames.h"
 #include "framework/Prompt.h"
 #include "lists/ListKindInfo.h"
+#include "resource.h"
+
+void CListFilePage::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_LIST_LOCATION, m_location); }
 
 BOOL CListFilePage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
@@ -18,6 +21,19 @@ BOOL CListFilePage::OnInitDialog() {
   if (CRegistrySettings* settings = theApp.m_pSettings)
     m_location = settings->GetText(GetListKindInfo(ListKind()).locationSetting);
   return TRUE;
+}
+
+bool CListFilePage::OnCommand(WORD id, WORD code, HWND control) {
+  if (code == BN_CLICKED && id == m_loadId) {
+    OnLoadFile();
+  } else if (code == BN_CLICKED && id == m_saveId) {
+    OnSaveFile();
+  } else if (code == BN_CLICKED && id == IDC_LIST_BROWSE) {
+    OnBrowse();
+  } else {
+    return CPropertyPage::OnCommand(id, code, control);
+  }
+  return true;
 }
 
 DateRecordList& CListFilePage::List() {

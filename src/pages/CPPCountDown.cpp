@@ -38,7 +38,7 @@ std::string AnsiText(const wchar_t* text) {
 }
 }  // namespace
 
-CPPCountDown::CPPCountDown() : CListFilePage(IDD_COUNTDOWN, DateListKind::Counters) {
+CPPCountDown::CPPCountDown() : CListFilePage(IDD_COUNTDOWN, DateListKind::Counters, IDC_CD_LOAD, IDC_CD_SAVE) {
   g_pCountDownPage = this;
   m_endDay = m_endTime = COleDateTime::GetCurrentTime();
 }
@@ -68,8 +68,8 @@ COleDateTime CPPCountDown::ComposedEnd() const {
 }
 
 void CPPCountDown::DoDataExchange(CDataExchange* pDX) {
+  CListFilePage::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_CD_LINK, m_link);
-  DDX_Text(pDX, IDC_LIST_LOCATION, m_location);
   DDX_Text(pDX, IDC_CD_NAME, m_strName);
   DDX_DateTimeCtrl(pDX, IDC_CD_ENDDAY, m_endDay);
   DDX_DateTimeCtrl(pDX, IDC_CD_ENDTIME, m_endTime);
@@ -95,16 +95,13 @@ BOOL CPPCountDown::OnInitDialog() {
   return TRUE;
 }
 
-bool CPPCountDown::OnCommand(WORD id, WORD code, HWND) {
-  if (code != BN_CLICKED) return false;
+bool CPPCountDown::OnCommand(WORD id, WORD code, HWND control) {
+  if (code != BN_CLICKED) return CListFilePage::OnCommand(id, code, control);
   switch (id) {
     case IDC_CD_ADD: OnAdd(); return true;
     case IDC_CD_UPDATE: OnUpdate(); return true;
     case IDC_CD_DELETE: OnDelete(); return true;
-    case IDC_CD_SAVE: OnSaveFile(); return true;
-    case IDC_CD_LOAD: OnLoadFile(); return true;
-    case IDC_LIST_BROWSE: OnBrowse(); return true;
-    default: return false;
+    default: return CListFilePage::OnCommand(id, code, control);
   }
 }
 
