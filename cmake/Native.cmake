@@ -17,12 +17,11 @@ target_link_options(tv_tests PRIVATE ${TV_SANITIZE})
 target_link_libraries(tv_tests PRIVATE tv_core GTest::gtest_main)
 # The business-day count is compared with numpy's busday_count: the test runs
 # tests/lists/busday_cases.py itself (Debian's python3-numpy, not linked) and
-# skips when numpy is missing.
+# skips when numpy is missing. Paths reach the tests in the environment, so
+# that the objects do not depend on where the tree lies (compiler cache).
 set(TV_PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python 3 with numpy, for the business-day comparison")
-target_compile_definitions(tv_tests PRIVATE
-  TV_BUSDAY_CASES="${TV_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/lists/busday_cases.py"
-  TV_ICS_DIR="${TV_ICS_DIR}")
-gtest_discover_tests(tv_tests DISCOVERY_TIMEOUT 60)
+gtest_discover_tests(tv_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
+  "TV_BUSDAY_CASES=${TV_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/lists/busday_cases.py;TV_ICS_DIR=${TV_ICS_DIR};TV_HOLIDAYS_DIR=${TV_HOLIDAYS_DIR}")
 
 # Benchmarks and fuzzing: optional extras, see bench/ and fuzz/.
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)

@@ -51,69 +51,82 @@ foreach(t gtest gtest_main)
   target_compile_options(${t} PRIVATE -Wno-error)
 endforeach()
 
-# One Wine prefix for the whole build, made once before the first Wine test.
-set(TV_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+# The Windows tests run in lanes (tools/wine-lanes.sh): a Wine prefix, Wine
+# server, display and list servers each, so that as many tests run side by
+# side as there are lanes, and none sees another's registry, mutexes or
+# windows. A lane runs one test at a time.
+cmake_host_system_information(RESULT _cores QUERY NUMBER_OF_LOGICAL_CORES)
+set(TV_WINE_LANES ${_cores} CACHE STRING "How many Windows tests run side by side")
+set(TV_LANES_DIR ${CMAKE_BINARY_DIR}/lanes)
 # The build's Wine loader (the toolchain file's emulator).
 set(TV_WINE ${CMAKE_CROSSCOMPILING_EMULATOR})
+set(TV_LANES ${CMAKE_SOURCE_DIR}/tools/wine-lanes.sh)
+set(TV_IN_LANE ${TV_LANES} run ${TV_LANES_DIR} ${TV_WINE} ${TV_WINE_LANES})
 set(TV_WINE_ENV
-  WINEPREFIX=${TV_WINEPREFIX}
   WINEDEBUG=-all
   "WINEDLLOVERRIDES=mscoree,mshtml="
   http_proxy= https_proxy= ftp_proxy= HTTP_PROXY= HTTPS_PROXY= FTP_PROXY=
   TV_SOURCE_DIR=${CMAKE_SOURCE_DIR}
   TV_WINE=${TV_WINE}
-  TV_BINARY_DIR=${CMAKE_BINARY_DIR})
-add_test(NAME wineprefix_setup
-  COMMAND ${CMAKE_SOURCE_DIR}/tools/wineprefix.sh start ${TV_WINEPREFIX} ${TV_WINE})
-add_test(NAME wineprefix_stop
-  COMMAND ${CMAKE_SOURCE_DIR}/tools/wineprefix.sh stop ${TV_WINEPREFIX} ${TV_WINE})
-set_tests_properties(wineprefix_setup PROPERTIES FIXTURES_SETUP wineprefix)
-set_tests_properties(wineprefix_stop PROPERTIES FIXTURES_CLEANUP wineprefix)
+  TV_BINARY_DIR=${CMAKE_BINARY_DIR}
+  TV_ICS_DIR=${TV_ICS_DIR}
+  TV_HOLIDAYS_DIR=${TV_HOLIDAYS_DIR})
+add_test(NAME wine_lanes_start COMMAND ${TV_LANES} start ${TV_LANES_DIR} ${TV_WINE} ${TV_WINE_LANES})
+add_test(NAME wine_lanes_stop COMMAND ${TV_LANES} stop ${TV_LANES_DIR} ${TV_WINE} ${TV_WINE_LANES})
+set_tests_properties(wine_lanes_start PROPERTIES FIXTURES_SETUP wine_lanes TIMEOUT 1800)
+set_tests_properties(wine_lanes_stop PROPERTIES FIXTURES_CLEANUP wine_lanes)
 
-# tv_wine_test(name sources... [LOCK resource]): one test .exe, one ctest test.
+# tv_wine_test(name SOURCES... [SHARDS n] [LOCKS resource...]): one test .exe,
+# run in a lane as one ctest test, or as n tests that each run a share of its
+# cases (GoogleTest's sharding), so that no test holds a lane for long.
 function(tv_wine_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LOCKS" ${ARGN})
+  cmake_parse_arguments(T "" "SHARDS" "SOURCES;LOCKS" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${TV_RESOURCE_RC})
   add_dependencies(${name} tv_resources)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE tv_win gtest_main gtest)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "${TV_WINE_ENV}"
-    FIXTURES_REQUIRED wineprefix
-    TIMEOUT 1800)
-  if(T_LOCKS)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
+  if(NOT T_SHARDS)
+    set(T_SHARDS 1)
   endif()
+  math(EXPR _last "${T_SHARDS} - 1")
+  foreach(_i RANGE ${_last})
+    set(_test ${name})
+    # Its report names the cases it skipped, for the run's summary.
+    set(_env ${TV_WINE_ENV} GTEST_OUTPUT=xml:Z:${CMAKE_BINARY_DIR}/test-reports/${name}.xml)
+    if(T_SHARDS GREATER 1)
+      set(_test ${name}_${_i})
+      set(_env ${TV_WINE_ENV} GTEST_OUTPUT=xml:Z:${CMAKE_BINARY_DIR}/test-reports/${_test}.xml
+               GTEST_TOTAL_SHARDS=${T_SHARDS} GTEST_SHARD_INDEX=${_i})
+    endif()
+    add_test(NAME ${_test} COMMAND ${TV_IN_LANE} ${TV_WINE} $<TARGET_FILE:${name}>)
+    set_tests_properties(${_test} PROPERTIES
+      ENVIRONMENT "${_env}"
+      FIXTURES_REQUIRED wine_lanes
+      TIMEOUT 2400)
+    if(T_LOCKS)
+      set_tests_properties(${_test} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
+    endif()
+  endforeach()
 endfunction()
 
 # The portable tests, again, under Wine.
 tv_wine_test(core_tests SOURCES ${TV_PORTABLE_TESTS})
-target_compile_definitions(core_tests PRIVATE TV_ICS_DIR="${TV_ICS_DIR}")
 
-# Win32 tests: tests/<area>/*_win_test.cpp make one <area>_win_tests.exe.
-# End-to-end tests start Tempovista.exe and its test build, which use the
-# real settings key and the single-instance mutex: they never run at the
-# same time. A second start looks for any dialog titled "Tempovista", which
-# is also what the app and page tests show in their own process: those wait
-# for each other too.
+# Win32 tests: tests/<area>/*_win_test.cpp make one <area>_win_tests.exe,
+# the longer ones run in shards. End-to-end tests start Tempovista.exe and
+# its test build several times in a row, and twenty at once: slow where the
+# i686 build runs under emulation (see tools/setup.sh).
+set(_shards_pages 4)
+set(_shards_app 2)
+set(_shards_e2e 3)
 foreach(area base lists ical framework controls pages app e2e)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*_win_test.cpp)
   if(_srcs)
     file(GLOB _support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
-    if(area STREQUAL "e2e")
-      tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
-      add_dependencies(${area}_win_tests Tempovista Tempovista_test)
-      # Several program starts in a row, and twenty at once: slow where the
-      # i686 build runs under emulation (see tools/setup.sh).
-      set_tests_properties(${area}_win_tests PROPERTIES TIMEOUT 2400)
-    elseif(area STREQUAL "app" OR area STREQUAL "pages")
-      tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} LOCKS tempovista_app)
-    else()
-      tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support})
-    endif()
+    tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} SHARDS "${_shards_${area}}")
   endif()
 endforeach()
+add_dependencies(e2e_win_tests Tempovista Tempovista_test)
 
 # The link tests' stand-in for a browser, started through a ".htm" open
 # command of their own.

@@ -7,7 +7,7 @@
 set -eu
 size=$1
 shift
-dir=$TV_BINARY_DIR/list-tests
+dir=${TV_LANE_DIR:-$TV_BINARY_DIR}/list-tests
 disk=$dir/full-disk
 mkdir -p "$disk"
 if mountpoint -q "$disk"; then umount -l "$disk"; fi

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Tempovista needs on a Debian machine.
 # Does nothing when everything is already there; needs root to install.
-#   setup.sh          the packages, and the date-holidays package from
-#                     tools/holidays/package-lock.json (npm ci)
+#   setup.sh          the packages (the date-holidays package is installed
+#                     when the holiday lists are written: tools/holidays)
 #   setup.sh i386     also lets this kernel run 32-bit programs, under qemu's
 #                     emulation where it cannot run them itself
 #   setup.sh native32 only answers: exit 0 when the kernel runs 32-bit
@@ -25,11 +25,11 @@ fi
 need=()
 pkg_ok() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
 
-for p in cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
+for p in cmake ccache g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev \
          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
          wine wine64 wine32:i386 fonts-wine xvfb python3-pyftpdlib python3-numpy \
-         imagemagick xdotool x11-apps qemu-user-static nsis; do
+         imagemagick xdotool x11-apps qemu-user-static nsis python3-xlib; do
   pkg_ok "$p" || need+=("$p")
 done
 # Node.js writes the ready-made holiday lists. Any node and npm on the PATH
@@ -48,14 +48,6 @@ if [ ${#need[@]} -gt 0 ]; then
   fi
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-fi
-
-# The holiday data at the version the lock file pins; the copy of the lock
-# file beside it tells whether it is the one installed.
-holidays="$(dirname "$0")/holidays"
-if ! cmp -s "$holidays/package-lock.json" "$holidays/node_modules/.tempovista-lock"; then
-  (cd "$holidays" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >/dev/null)
-  cp "$holidays/package-lock.json" "$holidays/node_modules/.tempovista-lock"
 fi
 
 [ "${1:-}" = i386 ] || exit 0

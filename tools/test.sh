@@ -11,15 +11,20 @@
 #      emulation tools/setup.sh registers; the installer tests are then
 #      skipped, with the reason (TV_RUN_EMULATED=1 runs them emulated).
 # Installs whatever is missing first (Debian packages, when run as root), and
-# ends with each ctest summary.
+# ends with each ctest summary, the tests that were skipped, and how much
+# the compiler cache (ccache, CCACHE_DIR) and the machine's cache of Wine
+# prefixes and holiday lists (TV_CACHE_DIR, ~/.cache/tempovista) saved.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh || exit 1
 jobs=$(nproc)
 logs=build/test-logs
+rm -rf $logs build/*/test-reports
 mkdir -p $logs
 if tools/setup.sh native32; then native32=1; else native32=; fi
 start=$(date +%s)
+stamp() { echo "== $1 at $(( $(date +%s) - start )) s"; }
+ccache --print-stats >$logs/ccache-before.txt 2>/dev/null
 
 configure() {  # folder [toolchain]
   local args=(-S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo)
@@ -27,11 +32,26 @@ configure() {  # folder [toolchain]
   cmake "${args[@]}" >/dev/null
 }
 
+export WINEDEBUG=-all
+# The x64 build's Wine prefix first, before any 32-bit emulation is
+# registered: its 32-bit set-up steps then fail at once.
+tools/wineprefix.sh make "$PWD/build/win64/lanes/0/wineprefix" /usr/lib/wine/wine64
+if [ -z "$native32" ]; then
+  # The i686 build's Wine prefix is made under emulation, which takes
+  # minutes the first time on a machine (then it is cached): meanwhile.
+  tools/setup.sh i386 || exit 1
+  ( s=$(date +%s); tools/wineprefix.sh make "$PWD/build/win/lanes/0/wineprefix" wine
+    echo "i686 Wine prefix ready in $(( $(date +%s) - s )) s" ) >$logs/wineprefix-i686.log 2>&1 &
+  prefix_job=$!
+fi
+
 set -e
 configure build/native
 cmake --build build/native -j"$jobs"
+stamp "native built"
 configure build/win64 mingw-x86_64
 cmake --build build/win64 -j"$jobs"
+stamp "x64 built"
 configure build/win mingw-i686
 if [ -n "$native32" ]; then
   cmake --build build/win -j"$jobs"
@@ -39,41 +59,26 @@ else
   cmake --build build/win -j"$jobs" --target Tempovista e2e_win_tests
 fi
 set +e
-echo "== built in $(( $(date +%s) - start )) s"
+stamp "i686 built"
 
-# ctest in a folder, on an Xvfb display of its own when asked; the summary
-# goes to the log for the end.
-run_ctest() {  # name folder display? ctest-args...
-  local name=$1 dir=$2 display=$3
-  shift 3
-  echo "== $name"
-  local cmd=(ctest --output-on-failure -j"$jobs" "$@")
-  if [ "$display" = display ]; then
-    (cd "$dir" && xvfb-run -a -s "-screen 0 1280x1024x24" "${cmd[@]}") | tee $logs/$name.log
-  else
-    (cd "$dir" && "${cmd[@]}") | tee $logs/$name.log
-  fi
+# ctest in a folder, on an Xvfb display of its own (the Windows tests run on
+# their lanes' displays; the installer tests on this one); the summary goes
+# to the log for the end.
+run_ctest() {  # name folder ctest-args...
+  local name=$1 dir=$2
+  shift 2
+  stamp "$name"
+  (cd "$dir" && xvfb-run -a -s "-screen 0 1280x1024x24" \
+     ctest --output-on-failure -j"$jobs" "$@") | tee $logs/$name.log
   return "${PIPESTATUS[0]}"
 }
 
-export WINEDEBUG=-all
 rc=0
-# The x64 build's Wine prefix first, before any 32-bit emulation is
-# registered: its 32-bit set-up steps then fail at once (tools/wineprefix.sh).
-tools/wineprefix.sh make "$PWD/build/win64/wineprefix" /usr/lib/wine/wine64
-if [ -z "$native32" ]; then
-  # The i686 prefix takes minutes under emulation: made meanwhile.
-  tools/setup.sh i386 || exit 1
-  prefix_log=$logs/wineprefix-i686.log
-  ( s=$(date +%s); tools/wineprefix.sh make "$PWD/build/win/wineprefix" wine
-    echo "i686 Wine prefix made under emulation in $(( $(date +%s) - s )) s" ) >$prefix_log 2>&1 &
-  prefix_job=$!
-fi
-run_ctest native build/native none || rc=1
-run_ctest win64 build/win64 display || rc=1
+run_ctest native build/native || rc=1
+run_ctest win64 build/win64 || rc=1
 if [ -n "$native32" ]; then
   why="this kernel runs 32-bit programs: every Windows test of the i686 build"
-  run_ctest win-i686 build/win display || rc=1
+  run_ctest win-i686 build/win || rc=1
 else
   # Each start of the 32-bit program costs the better part of a minute of
   # processor time under emulation: the end-to-end tests that drive the
@@ -89,8 +94,8 @@ else
     why="$why; the installer tests are skipped, the installer being a 32-bit program (TV_RUN_EMULATED=1 runs them emulated, some 7 minutes)"
   fi
   wait "$prefix_job"
-  cat "$prefix_log"
-  run_ctest win-i686 build/win display -R '^(e2e_win_tests|release_files_build|installer_tests)$' || rc=1
+  cat $logs/wineprefix-i686.log
+  run_ctest win-i686 build/win -R '^(e2e_win_tests(_[0-9]+)?|release_files_build|installer_tests)$' || rc=1
   unset GTEST_FILTER
 fi
 
@@ -103,4 +108,6 @@ for name in native win64 win-i686; do
   echo "-- $name"
   sed -n '/tests passed, /,$p' $logs/$name.log
 done
+ccache --print-stats >$logs/ccache-after.txt 2>/dev/null
+/usr/bin/python3 tools/test-summary.py $logs build/native build/win64 build/win
 exit $rc

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The build's own Wine prefix, and a Wine server kept running in it for the
-# whole test run.
+# A Wine prefix for a build's programs, and a Wine server kept running in it.
 #   wineprefix.sh make PREFIX WINE    makes PREFIX once (later calls skip
 #                                     that)
 #   wineprefix.sh start PREFIX WINE   makes it if need be, then starts its
@@ -12,6 +11,10 @@
 # half, made and served by 64-bit Wine, which runs natively on any x86-64
 # kernel; only the 32-bit set-up steps run 32-bit programs.
 #
+# A new prefix takes 10 s (x64) to minutes (i686, where 32-bit programs are
+# emulated): one is made per Wine version and kind, kept in TV_CACHE_DIR
+# (default ~/.cache/tempovista), and copied.
+#
 # Why a server of our own: the first Wine program to start in a prefix
 # starts the server and the services, and they inherit its output. ctest
 # waits for the end of a test's output, so that first test lasted until the
@@ -21,29 +24,54 @@ set -eu
 action=$1
 prefix=$2
 wine=$3
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 wine64=/usr/lib/wine/wine64
 server=/usr/lib/wine/wineserver
 [ -x $wine64 ] || wine64=$wine
 [ -x $server ] || server=wineserver
+cache=${TV_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/tempovista}
 
-make_prefix() {
-  if [ ! -f "$prefix/system.reg" ]; then
-    mkdir -p "$prefix"
+# The cached prefix for this Wine and this loader.
+kind=wow64
+[ "${wine##*/}" = wine64 ] && kind=x64
+template=$cache/wineprefix-$("$wine64" --version 2>/dev/null | tr -c 'A-Za-z0-9.\n-' _)-$kind
+
+make_template() {
+  mkdir -p "$cache"
+  (
+    flock 9
+    [ -f "$template/system.reg" ] && exit 0
+    rm -rf "$template.new"
+    mkdir -p "$template.new"
     # The prefix's 32-bit set-up steps: where 32-bit programs run only under
     # emulation (tools/setup.sh) they take minutes, and the x64 build needs
     # none of them: for it, switch the emulation off while the prefix is
     # made, so they fail at once.
     qemu=/proc/sys/fs/binfmt_misc/qemu-i386
     paused=
-    if [ "${wine##*/}" = wine64 ] && [ -w "$qemu" ] && head -1 "$qemu" | grep -qx enabled; then
+    if [ $kind = x64 ] && [ -w "$qemu" ] && head -1 "$qemu" | grep -qx enabled; then
       echo 0 >"$qemu" && paused=1
     fi
-    "$wine64" wineboot -i </dev/null >/dev/null 2>&1 || true
-    "$server" -w || true
+    WINEPREFIX=$template.new "$wine64" wineboot -i </dev/null >/dev/null 2>&1 || true
+    WINEPREFIX=$template.new "$server" -w || true
     [ -z "$paused" ] || echo 1 >"$qemu"
-  fi
-  test -f "$prefix/system.reg"
+    [ -f "$template.new/system.reg" ] || { echo "wineboot made no prefix" >&2; exit 1; }
+    # Wine links the user's Documents, Desktop and the like to the home
+    # folder: the prefix gets folders of its own, so that what the programs
+    # and tests write there stays in the prefix and out of the home folder.
+    for link in "$template.new"/drive_c/users/*/*; do
+      if [ -L "$link" ]; then rm "$link" && mkdir "$link"; fi
+    done
+    mv "$template.new" "$template"
+  ) 9>"$template.lock"
+}
+
+make_prefix() {
+  [ -f "$prefix/system.reg" ] && return 0
+  make_template
+  rm -rf "$prefix"
+  mkdir -p "$(dirname "$prefix")"
+  cp -a "$template" "$prefix"
 }
 
 case $action in

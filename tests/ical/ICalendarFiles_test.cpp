@@ -9,11 +9,12 @@
 
 #include "ical/ICalendarText.h"
 #include "support/ICalendarTestText.h"
+#include "support/TestPaths.h"
 
 namespace {
 
 std::string ReadCalendar(const std::string& name) {
-  std::ifstream in(std::string(TV_ICS_DIR) + "/" + name, std::ios::binary);
+  std::ifstream in(TestEnvPath("TV_ICS_DIR") + "/" + name, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
@@ -45,7 +46,7 @@ TEST(ICalendarFiles, LoadWithHandCheckedDates) {
   FixedClock clock;
   for (const auto& c : cases) {
     const std::string text = ReadCalendar(c.file);
-    if (text.empty()) GTEST_SKIP() << "no calendars at " << TV_ICS_DIR;
+    if (text.empty()) GTEST_SKIP() << "no calendars at '" << TestEnvPath("TV_ICS_DIR") << "' (TV_ICS_DIR)";
     ASSERT_TRUE(IsICalendarText(text)) << c.file;
     EXPECT_FALSE(ICalendarMadeByUs(text)) << c.file;
     bool cutShort = true;

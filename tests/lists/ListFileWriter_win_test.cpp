@@ -4,6 +4,7 @@
 
 #include "ListTestSupport_win.h"
 #include "lists/ListFileWriter.h"
+#include "support/ChildTest_win.h"
 
 using namespace listtest;
 
@@ -19,7 +20,7 @@ const char kHoldRelease[] = "TV_HOLD_RELEASE";
 // sharing reading and writing but not deletion, until told to let go.
 TEST(FileHolder, DISABLED_HoldsTheFileNamedInTheEnvironment) {
   const char* path = std::getenv(kHoldFile);
-  if (path == nullptr) GTEST_SKIP() << "started by HeldOpenByAnotherProgram";
+  ASSERT_NE(path, nullptr) << "a helper of HeldOpenByAnotherProgram, started by it";
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, file);
@@ -45,15 +46,7 @@ class FileHeldOpen {
     SetEnvironmentVariableA(kHoldFile, path.c_str());
     SetEnvironmentVariableA(kHoldReady, readyName.c_str());
     SetEnvironmentVariableA(kHoldRelease, releaseName.c_str());
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string command = std::string("\"") + self +
-                          "\" --gtest_also_run_disabled_tests"
-                          " --gtest_filter=FileHolder.DISABLED_HoldsTheFileNamedInTheEnvironment";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &m_process)) {
+    if (StartChildTest("FileHolder.DISABLED_HoldsTheFileNamedInTheEnvironment", &m_process)) {
       HANDLE waits[] = {m_ready, m_process.hProcess};
       m_holding = WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0;
     }

@@ -17,10 +17,9 @@ class FullDisk : public ListTest {
  protected:
   void SetUp() override {
     ListTest::SetUp();
-    const char* disk = std::getenv("TV_FULL_DISK");
     const char* size = std::getenv("TV_FULL_DISK_SIZE");
-    ASSERT_TRUE(disk && size) << "run by tools/full-disk-tests.sh";
-    m_dir = WinPath(disk);
+    m_dir = TestEnvPath("TV_FULL_DISK");
+    ASSERT_TRUE(!m_dir.empty() && size) << "run by tools/full-disk-tests.sh";
     for (const std::string& file : FilesIn(m_dir)) DeleteFileA(File(file).c_str());
     m_settings.SetText(setting::kHolidayCacheFile, File("TVcache.tvh"));
     m_limit = std::strtoul(size, nullptr, 10);
@@ -57,9 +56,8 @@ TEST_F(FullDisk, DISABLED_AFailedSaveLeavesThePreviousFileIntact) {
 
 // The source, larger than the disk, lies elsewhere.
 TEST_F(FullDisk, DISABLED_ACacheThatCannotBeWrittenKeepsItsOldTextAndTheListStays) {
-  const char* source = std::getenv("TV_LARGE_SOURCE");
-  ASSERT_NE(nullptr, source);
-  const std::string location = WinPath(source);
+  const std::string location = TestEnvPath("TV_LARGE_SOURCE");
+  ASSERT_FALSE(location.empty());
   WIN32_FILE_ATTRIBUTE_DATA data{};
   ASSERT_TRUE(GetFileAttributesExA(location.c_str(), GetFileExInfoStandard, &data));
   ASSERT_GT(data.nFileSizeLow, m_limit);

@@ -18,23 +18,18 @@
 #include "base/ProgramNames.h"
 #include "framework/Prompt.h"
 #include "lists/DateRecord.h"
+#include "support/TestPaths.h"
 #include "support/TestSettings_win.h"
 
 namespace listtest {
 
 inline const char kSettingsKey[] = "Software\\QRV\\TempovistaTests\\Lists\\";
 
-// A Unix path from the environment as Wine sees it.
-inline std::string WinPath(const std::string& unixPath) {
-  std::string path = "Z:" + unixPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-inline std::string BinaryDir() {
-  const char* dir = std::getenv("TV_BINARY_DIR");
-  return dir ? WinPath(dir) : std::string("C:\\tvtests");
+// The test's lane (tools/wine-lanes.sh): its scratch folders and its list
+// servers are the lane's own, so that tests in other lanes never see them.
+inline std::string LaneDir() {
+  const std::string dir = TestEnvPath("TV_LANE_DIR");
+  return dir.empty() ? std::string("C:\\tvtests") : dir;
 }
 
 inline std::string ReadBytes(const std::string& path) {
@@ -69,7 +64,7 @@ inline std::vector<std::string> FilesIn(const std::string& folder) {
 
 // An empty folder of the test's own.
 inline std::string FreshFolder(const std::string& name) {
-  const std::string root = BinaryDir() + "\\list-tests";
+  const std::string root = LaneDir() + "\\list-tests";
   CreateDirectoryA(root.c_str(), nullptr);
   const std::string folder = root + "\\" + name;
   CreateDirectoryA(folder.c_str(), nullptr);
@@ -83,7 +78,7 @@ struct Servers {
   std::string www, httpLog;
 
   bool Load() {
-    const std::string dir = BinaryDir() + "\\list-servers";
+    const std::string dir = LaneDir() + "\\list-servers";
     std::istringstream ports(ReadBytes(dir + "\\ports"));
     std::string name;
     int port;

@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "lists/DateListText.h"
+#include "support/TestPaths.h"
 
 namespace {
 
-const std::string kDir = TV_HOLIDAYS_DIR;
+const std::string kDir = TestEnvPath("TV_HOLIDAYS_DIR");
 constexpr int kFirstYear = TV_HOLIDAY_FIRST_YEAR;
 constexpr int kLastYear = TV_HOLIDAY_LAST_YEAR;
 

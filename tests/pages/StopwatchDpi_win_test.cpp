@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/MainDlgHarness.h"
+#include "support/ChildTest_win.h"
 
 namespace {
 
@@ -63,20 +64,14 @@ class ScopedLogPixels {
 };
 
 LONG DisplayFontHeightInChildAt(DWORD dpi) {
-  char dir[MAX_PATH] = {}, report[MAX_PATH] = {}, exe[MAX_PATH] = {};
+  char dir[MAX_PATH] = {}, report[MAX_PATH] = {};
   GetTempPathA(sizeof dir, dir);
   GetTempFileNameA(dir, "tvd", 0, report);
-  GetModuleFileNameA(nullptr, exe, sizeof exe);
-  std::string command = std::string("\"") + exe +
-                        "\" --gtest_also_run_disabled_tests "
-                        "--gtest_filter=StopwatchDpiTest.DISABLED_ReportDisplayFontHeight";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION child{};
   SetEnvironmentVariableA(kReportVariable, report);
   {
     ScopedLogPixels setting(dpi);
-    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child)) {
+    if (StartChildTest("StopwatchDpiTest.DISABLED_ReportDisplayFontHeight", &child)) {
       WaitForSingleObject(child.hProcess, 600000);
       CloseHandle(child.hProcess);
       CloseHandle(child.hThread);
