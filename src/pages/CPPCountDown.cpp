@@ -38,7 +38,8 @@ std::string AnsiText(const wchar_t* text) {
 }
 }  // namespace
 
-CPPCountDown::CPPCountDown() : CListFilePage(IDD_COUNTDOWN, DateListKind::Counters, IDC_CD_LOAD, IDC_CD_SAVE) {
+CPPCountDown::CPPCountDown()
+    : CListFilePage(IDD_COUNTDOWN, DateListKind::Counters, IDC_CD_LOAD, IDC_CD_SAVE) {
   g_pCountDownPage = this;
   m_endDay = m_endTime = COleDateTime::GetCurrentTime();
 }

@@ -57,7 +57,8 @@ LONG NumberSetting(const char* name) {
 }  // namespace
 
 CPPMonthByMonth::CPPMonthByMonth()
-    : CPropertyPage(IDD_MONTHBYMONTH), m_nDifference(static_cast<DWORD>(DefaultNumber(setting::kDifference))) {
+    : CPropertyPage(IDD_MONTHBYMONTH),
+      m_nDifference(static_cast<DWORD>(DefaultNumber(setting::kDifference))) {
   m_startDate = COleDateTime::GetCurrentTime();
   // The end date is computed at initialisation; until then, and should that
   // move fail, it equals the start so the calendar never sees a stray date.
