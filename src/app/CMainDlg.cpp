@@ -7,6 +7,7 @@
 #include "base/ProgramNames.h"
 #include "framework/Dpi.h"
 #include "framework/ResourceModule.h"
+#include "framework/ScopedHandles.h"
 #include "framework/ShellNotify.h"
 #include "lists/DateListIO.h"
 #include "lists/ListKindInfo.h"
@@ -319,9 +320,9 @@ void CMainDlg::OnTrayNotify(UINT mouseMessage) {
 
   POINT cursor{};
   GetCursorPos(&cursor);
-  HMENU menu = LoadMenuA(ResourceModule(), MAKEINTRESOURCEA(IDR_TRAYMENU));
-  if (menu == nullptr) return;
-  HMENU popup = GetSubMenu(menu, 0);
+  const ScopedMenu menu(LoadMenuA(ResourceModule(), MAKEINTRESOURCEA(IDR_TRAYMENU)));
+  if (!menu) return;
+  HMENU popup = GetSubMenu(menu.get(), 0);
   UINT command = 0;
   if (popup != nullptr) {
     SetMenuDefaultItem(popup, ID_TRAY_OPEN, FALSE);
@@ -330,7 +331,6 @@ void CMainDlg::OnTrayNotify(UINT mouseMessage) {
     // Without this the menu does not close when the user clicks elsewhere.
     PostMessageA(m_hWnd, WM_NULL, 0, 0);
   }
-  DestroyMenu(menu);
   OnTrayCommand(command);
 }
 
