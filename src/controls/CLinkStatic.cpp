@@ -159,7 +159,10 @@ void CLinkStatic::FitToText() {
 }
 
 void CLinkStatic::LoadLinkCursor() {
-  if (!m_hLinkCursor) m_hLinkCursor = HelpHandCursor();
+  if (m_hLinkCursor != nullptr) return;
+  m_helpCursor = HelpHandCursor();
+  // No winhlp32.exe since Vista has the hand; those systems have their own.
+  m_hLinkCursor = m_helpCursor ? m_helpCursor.get() : LoadCursorA(nullptr, IDC_HAND);
 }
 
 int CLinkStatic::OpenLink(const std::string& link, int showCommand) {
@@ -242,8 +245,10 @@ LRESULT CLinkStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_SETCURSOR:
-      if (!m_hLinkCursor) break;
-      SetCursor(m_hLinkCursor.get());
+      // Without any hand the cursor stays as it is: the static's own
+      // handling would set the arrow.
+      if (m_hLinkCursor == nullptr) return FALSE;
+      SetCursor(m_hLinkCursor);
       return TRUE;
     case WM_CAPTURECHANGED:
       // The capture taken by something else (a message box, a window

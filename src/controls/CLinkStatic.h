@@ -59,6 +59,7 @@ class CLinkStatic : public CSubclassedWnd {
   BOOL m_bFitToText = TRUE;
   std::string m_strLink;
   ScopedFont m_font;
-  ScopedCursor m_hLinkCursor;
+  ScopedCursor m_helpCursor;         // winhlp32.exe's hand, copied
+  HCURSOR m_hLinkCursor = nullptr;  // that, else the system's shared hand
   HWND m_tip = nullptr;
 };
