@@ -131,12 +131,27 @@ bool CMainDlg::PromptSaveChangedLists() {
 }
 
 BOOL CMainDlg::OnQueryEndSession() {
-  if (!AnyListChanged()) return TRUE;
+  if (AnyListChanged()) {
+    BlockSessionEnd();
+    // Refused: the system's blocking screen shows the reason meanwhile.
+    if (!PromptSaveChangedLists()) return FALSE;
+  }
+  UnblockSessionEnd();
+  return TRUE;
+}
+
+void CMainDlg::OnListSaved(DateListKind) {
+  if (!AnyListChanged()) UnblockSessionEnd();
+}
+
+void CMainDlg::BlockSessionEnd() {
   static const wchar_t kReason[] = L"Holidays, events or counters have unsaved changes";
-  const bool blocked = ShutdownBlockReasonCreate(m_hWnd, kReason) != FALSE;
-  const bool saved = PromptSaveChangedLists();
-  if (blocked) ShutdownBlockReasonDestroy(m_hWnd);
-  return saved ? TRUE : FALSE;
+  if (!m_bSessionEndBlocked) m_bSessionEndBlocked = ShutdownBlockReasonCreate(m_hWnd, kReason) != FALSE;
+}
+
+void CMainDlg::UnblockSessionEnd() {
+  if (m_bSessionEndBlocked) ShutdownBlockReasonDestroy(m_hWnd);
+  m_bSessionEndBlocked = false;
 }
 
 void CMainDlg::OnPreCreate() { LoadStoredLists(); }
@@ -263,6 +278,9 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return OnSysCommand(wParam, lParam);
     case WM_QUERYENDSESSION:
       return OnQueryEndSession();
+    case WM_ENDSESSION:
+      UnblockSessionEnd();  // the session ends, or goes on after all
+      break;
     case WM_COMMAND:
       if (LOWORD(wParam) == kHideButton) {  // the Hide button, or Enter
         OnHideButton();
