@@ -18,6 +18,7 @@ list(FILTER TV_CORE_SOURCES EXCLUDE REGEX "_native\\.cpp$")
 file(GLOB TV_WIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/framework/*.cpp
   ${CMAKE_SOURCE_DIR}/src/controls/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/dialogs/*.cpp
   ${CMAKE_SOURCE_DIR}/src/pages/*.cpp
   ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 list(FILTER TV_WIN_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")

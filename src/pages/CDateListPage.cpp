@@ -3,9 +3,9 @@
 #include "app/CMainDlg.h"
 #include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
+#include "dialogs/CReadyMadeDlg.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
-#include "pages/CReadyMadeDlg.h"
 #include "resource.h"
 
 namespace {
