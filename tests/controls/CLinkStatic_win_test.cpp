@@ -123,12 +123,7 @@ TEST_F(LinkTest, FitsItsTextKeepingTheEdgeOrCentreOfItsAlignment) {
     CLinkStatic link;
     HWND hwnd = Make(link, c.style);
     EXPECT_TRUE(GetWindowLongA(hwnd, GWL_STYLE) & SS_NOTIFY);
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
-    SIZE text{};
-    GetTextExtentPoint32A(dc, "Check for updates", 17, &text);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
+    const SIZE text = probe::TextExtent(hwnd, "Check for updates");
 
     const RECT r = InParent(hwnd);
     // Centring shrinks both sides by the same whole amount.

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "framework/CListView.h"
+#include "support/WindowProbe_win.h"
 
 namespace {
 
@@ -22,12 +23,7 @@ TEST(ListViewTest, AColumnIsAsWideAsDesignedOrAsItsHeadingNeeds) {
     ASSERT_EQ(view.InsertColumn(0, "Remaining Time", designed, LVCFMT_RIGHT), 0);
     // What the header draws the heading in, with the margins it keeps.
     HWND header = ListView_GetHeader(list);
-    HDC dc = GetDC(header);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(header, WM_GETFONT, 0, 0)));
-    SIZE text{};
-    GetTextExtentPoint32A(dc, "Remaining Time", 14, &text);
-    SelectObject(dc, old);
-    ReleaseDC(header, dc);
+    const SIZE text = probe::TextExtent(header, "Remaining Time");
     const int needed = text.cx + 2 * static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
 
     const int width = ListView_GetColumnWidth(list, 0);
