@@ -20,8 +20,13 @@ target_link_libraries(tv_tests PRIVATE tv_core GTest::gtest_main)
 # skips when numpy is missing. Paths reach the tests in the environment, so
 # that the objects do not depend on where the tree lies (compiler cache).
 set(TV_PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python 3 with numpy, for the business-day comparison")
-gtest_discover_tests(tv_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
-  "TV_BUSDAY_CASES=${TV_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/lists/busday_cases.py;TV_ICS_DIR=${TV_ICS_DIR};TV_HOLIDAYS_DIR=${TV_HOLIDAYS_DIR}")
+# Each case runs through env with them (GoogleTest's discovery takes the
+# target's emulator for every case; its PROPERTIES keep one ENVIRONMENT value).
+find_program(TV_ENV env REQUIRED)
+set_property(TARGET tv_tests PROPERTY CROSSCOMPILING_EMULATOR ${TV_ENV}
+  "TV_BUSDAY_CASES=${TV_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/lists/busday_cases.py"
+  TV_ICS_DIR=${TV_ICS_DIR} TV_HOLIDAYS_DIR=${TV_HOLIDAYS_DIR})
+gtest_discover_tests(tv_tests DISCOVERY_TIMEOUT 60)
 
 # Benchmarks and fuzzing: optional extras, see bench/ and fuzz/.
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)

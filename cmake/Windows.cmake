@@ -20,6 +20,7 @@ file(GLOB TV_WIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/lists/*_win.cpp
   ${CMAKE_SOURCE_DIR}/src/framework/*.cpp
   ${CMAKE_SOURCE_DIR}/src/controls/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/dialogs/*.cpp
   ${CMAKE_SOURCE_DIR}/src/pages/*.cpp
   ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 list(FILTER TV_WIN_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")

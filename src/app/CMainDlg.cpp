@@ -7,6 +7,7 @@
 #include "base/ProgramNames.h"
 #include "framework/Dpi.h"
 #include "framework/ResourceModule.h"
+#include "framework/ScopedHandles.h"
 #include "framework/ShellNotify.h"
 #include "lists/DateListIO.h"
 #include "lists/ListKindInfo.h"
@@ -130,12 +131,27 @@ bool CMainDlg::PromptSaveChangedLists() {
 }
 
 BOOL CMainDlg::OnQueryEndSession() {
-  if (!AnyListChanged()) return TRUE;
+  if (AnyListChanged()) {
+    BlockSessionEnd();
+    // Refused: the system's blocking screen shows the reason meanwhile.
+    if (!PromptSaveChangedLists()) return FALSE;
+  }
+  UnblockSessionEnd();
+  return TRUE;
+}
+
+void CMainDlg::OnListSaved(DateListKind) {
+  if (!AnyListChanged()) UnblockSessionEnd();
+}
+
+void CMainDlg::BlockSessionEnd() {
   static const wchar_t kReason[] = L"Holidays, events or counters have unsaved changes";
-  const bool blocked = ShutdownBlockReasonCreate(m_hWnd, kReason) != FALSE;
-  const bool saved = PromptSaveChangedLists();
-  if (blocked) ShutdownBlockReasonDestroy(m_hWnd);
-  return saved ? TRUE : FALSE;
+  if (!m_bSessionEndBlocked) m_bSessionEndBlocked = ShutdownBlockReasonCreate(m_hWnd, kReason) != FALSE;
+}
+
+void CMainDlg::UnblockSessionEnd() {
+  if (m_bSessionEndBlocked) ShutdownBlockReasonDestroy(m_hWnd);
+  m_bSessionEndBlocked = false;
 }
 
 void CMainDlg::OnPreCreate() { LoadStoredLists(); }
@@ -262,6 +278,9 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return OnSysCommand(wParam, lParam);
     case WM_QUERYENDSESSION:
       return OnQueryEndSession();
+    case WM_ENDSESSION:
+      UnblockSessionEnd();  // the session ends, or goes on after all
+      break;
     case WM_COMMAND:
       if (LOWORD(wParam) == kHideButton) {  // the Hide button, or Enter
         OnHideButton();
@@ -319,9 +338,9 @@ void CMainDlg::OnTrayNotify(UINT mouseMessage) {
 
   POINT cursor{};
   GetCursorPos(&cursor);
-  HMENU menu = LoadMenuA(ResourceModule(), MAKEINTRESOURCEA(IDR_TRAYMENU));
-  if (menu == nullptr) return;
-  HMENU popup = GetSubMenu(menu, 0);
+  const ScopedMenu menu(LoadMenuA(ResourceModule(), MAKEINTRESOURCEA(IDR_TRAYMENU)));
+  if (!menu) return;
+  HMENU popup = GetSubMenu(menu.get(), 0);
   UINT command = 0;
   if (popup != nullptr) {
     SetMenuDefaultItem(popup, ID_TRAY_OPEN, FALSE);
@@ -330,7 +349,6 @@ void CMainDlg::OnTrayNotify(UINT mouseMessage) {
     // Without this the menu does not close when the user clicks elsewhere.
     PostMessageA(m_hWnd, WM_NULL, 0, 0);
   }
-  DestroyMenu(menu);
   OnTrayCommand(command);
 }
 

@@ -41,6 +41,7 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   long GetNumberSetting(const char* name) override;
   std::string GetTextSetting(const char* name) override;
   void SetTextSetting(const char* name, const std::string& value) override;
+  void OnListSaved(DateListKind kind) override;
 
   NOTIFYICONDATAA m_nid{};  // 88-byte form (NOTIFYICONDATAA_V1_SIZE)
   DateRecordList m_holidays;
@@ -67,6 +68,10 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   void ExitApplication();
   // The session is ending: may it, or would unsaved lists be lost?
   BOOL OnQueryEndSession();
+  // The reason the system shows while this window holds up the session's
+  // end; kept from a refused end until the end is over or the lists saved.
+  void BlockSessionEnd();
+  void UnblockSessionEnd();
   // The list page of a kind and its index; nullptr when there is none.
   ListFileSteps* FindListPage(DateListKind kind, int& index) const;
   bool AnyListChanged() const;
@@ -75,4 +80,5 @@ class CMainDlg : public CPropertySheet, public ListOwner {
 
   // Sent to every top-level window when the task bar is (re)created.
   UINT m_taskbarCreatedMessage = 0;
+  bool m_bSessionEndBlocked = false;
 };

@@ -15,6 +15,21 @@ namespace {
 constexpr UINT_PTR kToolId = 1;
 constexpr WORD kHandCursorId = 106;  // in the Windows folder's winhlp32.exe
 
+// A copy of the hand cursor of the Windows folder's winhlp32.exe; none when
+// that has none.
+ScopedCursor HelpHandCursor() {
+  char folder[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  const std::string path = std::string(folder) + "\\winhlp32.exe";
+  HMODULE module = LoadLibraryA(path.c_str());
+  if (module == nullptr) return nullptr;
+  HCURSOR cursor = LoadCursorA(module, MAKEINTRESOURCEA(kHandCursorId));
+  ScopedCursor copy(cursor != nullptr ? CopyCursor(cursor) : nullptr);
+  FreeLibrary(module);
+  return copy;
+}
+
 int ShellCode(HINSTANCE result) {
   const INT_PTR code = reinterpret_cast<INT_PTR>(result);
   return code > INT_MAX ? INT_MAX : static_cast<int>(code);
@@ -24,18 +39,14 @@ int ShellCode(HINSTANCE result) {
 CLinkStatic::CLinkStatic()
     : m_crLink(RGB(0, 0, 238)), m_crVisited(RGB(85, 26, 139)), m_crHover(GetSysColor(COLOR_HIGHLIGHT)) {}
 
-CLinkStatic::~CLinkStatic() {
-  DestroyOwned();
-  if (m_hLinkCursor != nullptr) DestroyCursor(m_hLinkCursor);
-}
+CLinkStatic::~CLinkStatic() { DestroyOwned(); }
 
 // At the window's end: a page made again binds a fresh window.
 void CLinkStatic::DestroyOwned() {
   m_bOver = FALSE;
   if (m_tip != nullptr) DestroyWindow(m_tip);
   m_tip = nullptr;
-  if (m_font != nullptr) DeleteObject(m_font);
-  m_font = nullptr;
+  m_font.reset();
 }
 
 TOOLINFOA CLinkStatic::ToolInfo() const {
@@ -79,8 +90,7 @@ void CLinkStatic::MakeFont(HFONT from) {
   HFONT font = CreateFontIndirectA(&lf);
   if (font == nullptr) return;
   SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  if (m_font != nullptr) DeleteObject(m_font);
-  m_font = font;
+  m_font.reset(font);
 }
 
 // Repaints the control with the dialog's background under it, so that an
@@ -121,7 +131,7 @@ void CLinkStatic::FitToText() {
   const std::string text = GetWindowText();
   SIZE size{};
   HDC dc = GetDC(m_hWnd);
-  HGDIOBJ old = SelectObject(dc, m_font != nullptr ? m_font : GetStockObject(SYSTEM_FONT));
+  HGDIOBJ old = SelectObject(dc, m_font ? m_font.get() : GetStockObject(SYSTEM_FONT));
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(m_hWnd, dc);
@@ -150,15 +160,9 @@ void CLinkStatic::FitToText() {
 
 void CLinkStatic::LoadLinkCursor() {
   if (m_hLinkCursor != nullptr) return;
-  char folder[MAX_PATH] = {};
-  const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return;
-  const std::string path = std::string(folder) + "\\winhlp32.exe";
-  HMODULE module = LoadLibraryA(path.c_str());
-  if (module == nullptr) return;
-  HCURSOR cursor = LoadCursorA(module, MAKEINTRESOURCEA(kHandCursorId));
-  if (cursor != nullptr) m_hLinkCursor = CopyCursor(cursor);
-  FreeLibrary(module);
+  m_helpCursor = HelpHandCursor();
+  // No winhlp32.exe since Vista has the hand; those systems have their own.
+  m_hLinkCursor = m_helpCursor ? m_helpCursor.get() : LoadCursorA(nullptr, IDC_HAND);
 }
 
 int CLinkStatic::OpenLink(const std::string& link, int showCommand) {
@@ -241,7 +245,9 @@ LRESULT CLinkStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_SETCURSOR:
-      if (m_hLinkCursor == nullptr) break;
+      // Without any hand the cursor stays as it is: the static's own
+      // handling would set the arrow.
+      if (m_hLinkCursor == nullptr) return FALSE;
       SetCursor(m_hLinkCursor);
       return TRUE;
     case WM_CAPTURECHANGED:

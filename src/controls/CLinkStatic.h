@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/CSubclassedWnd.h"
+#include "framework/ScopedHandles.h"
 
 // A static text control made a web-style link: underlined text in link
 // colours, the highlight colour while the mouse is over it, a hand cursor
@@ -57,7 +58,8 @@ class CLinkStatic : public CSubclassedWnd {
   BOOL m_bUnderline = TRUE;
   BOOL m_bFitToText = TRUE;
   std::string m_strLink;
-  HFONT m_font = nullptr;
-  HCURSOR m_hLinkCursor = nullptr;
+  ScopedFont m_font;
+  ScopedCursor m_helpCursor;         // winhlp32.exe's hand, copied
+  HCURSOR m_hLinkCursor = nullptr;  // that, else the system's shared hand
   HWND m_tip = nullptr;
 };

@@ -1,7 +1,19 @@
 #include "framework/CListView.h"
 
+#include <algorithm>
+
 void CListView::SetExtendedStyle(DWORD style) const {
   ::SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
+}
+
+int CListView::HeadingWidth(const std::string& heading) const {
+  const int text = static_cast<int>(
+      ::SendMessageA(m_hWnd, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(heading.c_str())));
+  // The header keeps a margin either side of the text, and the item's frame
+  // takes its edges.
+  HWND header = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+  const int margin = header != nullptr ? static_cast<int>(::SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0)) : 0;
+  return text + 2 * margin + 2 * ::GetSystemMetrics(SM_CXEDGE);
 }
 
 int CListView::InsertColumn(int index, const std::string& heading, int width, int format) const {
@@ -11,8 +23,13 @@ int CListView::InsertColumn(int index, const std::string& heading, int width, in
   column.cx = width;
   column.pszText = const_cast<char*>(heading.c_str());
   column.iSubItem = index;
-  return static_cast<int>(
+  const int inserted = static_cast<int>(
       ::SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
+  // Measured once the column is in: some lists make their header with the
+  // first column.
+  const int needed = inserted >= 0 ? HeadingWidth(heading) : 0;
+  if (needed > width) ::SendMessageA(m_hWnd, LVM_SETCOLUMNWIDTH, inserted, MAKELPARAM(needed, 0));
+  return inserted;
 }
 
 int CListView::InsertItem(int index, const std::string& text, LPARAM data) const {

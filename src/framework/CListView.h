@@ -12,7 +12,11 @@ class CListView {
   HWND GetSafeHwnd() const { return m_hWnd; }
 
   void SetExtendedStyle(DWORD style) const;
+  // A column `width` pixels wide, or wider where its heading needs it in
+  // the list's font.
   int InsertColumn(int index, const std::string& heading, int width, int format = LVCFMT_LEFT) const;
+  // The width a column needs to show `heading` whole.
+  int HeadingWidth(const std::string& heading) const;
   // Inserts a row with its first column's text and its item data; answers
   // the row's index, -1 when it could not be inserted.
   int InsertItem(int index, const std::string& text, LPARAM data) const;

@@ -17,6 +17,8 @@ class ListOwner {
   virtual long GetNumberSetting(const char* name) = 0;
   virtual std::string GetTextSetting(const char* name) = 0;
   virtual void SetTextSetting(const char* name, const std::string& value) = 0;
+  // The kind's list has just been written to its file.
+  virtual void OnListSaved(DateListKind /*kind*/) {}
 
  protected:
   ~ListOwner() = default;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <vector>
 
 #include "base/ProgramNames.h"
@@ -16,17 +17,21 @@ namespace {
 const char kAgentName[] = "Quorvane Tempovista";
 const DWORD kReadBlock = 1023;
 
+// Closes the file however the read ends, a throwing append included.
+struct FileCloser {
+  void operator()(FILE* file) const { std::fclose(file); }
+};
+using ScopedFile = std::unique_ptr<FILE, FileCloser>;
+
 // The C runtime's text mode, as the program has always read local lists:
 // CR LF reads as LF and a Ctrl-Z ends the text.
 bool ReadLocalText(const std::string& path, std::string& text) {
-  FILE* file = std::fopen(path.c_str(), "rt");
+  const ScopedFile file(std::fopen(path.c_str(), "rt"));
   if (!file) return false;
   char block[kReadBlock];
   size_t got;
-  while ((got = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, got);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  return !failed;
+  while ((got = std::fread(block, 1, sizeof block, file.get())) > 0) text.append(block, got);
+  return std::ferror(file.get()) == 0;
 }
 
 bool ReadLocation(const std::string& location, bool allowRemote, std::string& text) {
@@ -128,20 +133,17 @@ bool StoreListText(ListOwner& owner, const std::string& location, const std::str
 }
 
 bool ReadLocalFileBytes(const std::string& path, std::string& text) {
-  FILE* file = std::fopen(path.c_str(), "rb");
+  const ScopedFile file(std::fopen(path.c_str(), "rb"));
   if (!file) return false;
   std::string bytes;
-  bool ok = true;
   try {
     char block[4096];
     size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
-    ok = std::ferror(file) == 0;
+    while ((got = std::fread(block, 1, sizeof block, file.get())) > 0) bytes.append(block, got);
+    if (std::ferror(file.get()) != 0) return false;
   } catch (const std::exception&) {
-    ok = false;
+    return false;
   }
-  std::fclose(file);
-  if (!ok) return false;
   text.assign(bytes.c_str());
   return true;
 }

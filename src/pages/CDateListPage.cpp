@@ -4,10 +4,10 @@
 #include "app/CMainDlg.h"
 #include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
+#include "dialogs/CReadyMadeDlg.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "lists/ListKindInfo.h"
-#include "pages/CReadyMadeDlg.h"
 #include "resource.h"
 
 namespace {

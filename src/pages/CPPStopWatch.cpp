@@ -21,7 +21,6 @@ CPPStopWatch::CPPStopWatch() : CPropertyPage(IDD_STOPWATCH) { g_pStopWatchPage =
 
 CPPStopWatch::~CPPStopWatch() {
   if (g_pStopWatchPage == this) g_pStopWatchPage = nullptr;
-  if (m_font != nullptr) ::DeleteObject(m_font);
 }
 
 void CPPStopWatch::DoDataExchange(CDataExchange* pDX) {
@@ -34,13 +33,13 @@ void CPPStopWatch::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CPPStopWatch::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  if (m_font == nullptr) {
+  if (!m_font) {
     LOGFONTA lf{};
     lf.lfHeight = ScaleForDpi(kDisplayFontHeight);
     std::strcpy(lf.lfFaceName, "Arial");
-    m_font = ::CreateFontIndirectA(&lf);
+    m_font.reset(::CreateFontIndirectA(&lf));
   }
-  SendDlgItemMessage(IDC_SW_DISPLAY, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
+  SendDlgItemMessage(IDC_SW_DISPLAY, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
   return TRUE;
 }
 

@@ -6,6 +6,7 @@
 #include "base/Stopwatch.h"
 #include "framework/CPropertyPage.h"
 #include "framework/PageTimerProc.h"
+#include "framework/ScopedHandles.h"
 
 // The Stopwatch page: start, stop, lap-and-reset, the running total in a
 // large display, when the run began, was last started and last stopped,
@@ -39,7 +40,7 @@ class CPPStopWatch : public CPropertyPage {
   void ShowState();
   void AppendLog(const StopwatchRun& run);
 
-  HFONT m_font = nullptr;
+  ScopedFont m_font;  // the display's
 };
 
 // The one Stopwatch page of the process, set by its constructor; the tick

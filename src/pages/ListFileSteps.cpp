@@ -19,6 +19,7 @@ bool ListFileSteps::SaveListFile(ListOwner& owner) {
   if (!SaveDateList(m_kind, owner, m_location, true, false, true)) return false;
   m_listChanged = false;
   OnListSaved();
+  owner.OnListSaved(m_kind);
   return true;
 }
 

@@ -165,4 +165,14 @@ SIZE IconPixels(HICON icon) {
   return SIZE{bm.bmWidth, info.hbmColor != nullptr ? bm.bmHeight : bm.bmHeight / 2};
 }
 
+SIZE TextExtent(HWND window, const char* text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return size;
+}
+
 }  // namespace probe

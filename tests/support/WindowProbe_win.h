@@ -44,6 +44,9 @@ std::string ListViewText(HWND list, int item, int subItem);
 // The pixel size an icon was drawn at.
 SIZE IconPixels(HICON icon);
 
+// The size `text` takes in the font the window draws with.
+SIZE TextExtent(HWND window, const char* text);
+
 // Polls `done` every 20 ms, dispatching this thread's messages, for at most
 // `timeoutMs`; true when it became true.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/CWnd.h"
+#include "framework/CDialog.h"
 #include "lists/ReadyMadeIndex.h"
 
 // The chooser of the ready-made holiday lists that come with the program in
 // the holidays folder beside it. The chosen list is copied into the user's
 // Documents folder, so that edits and saves never land in the program's.
-class CReadyMadeDlg : public CWnd {
+class CReadyMadeDlg : public CDialog {
  public:
   // Runs the chooser over the lists of the program's holidays folder and
   // copies the chosen one (asking before an existing copy is replaced).
@@ -19,10 +19,10 @@ class CReadyMadeDlg : public CWnd {
   static std::string ChooseCopy(HWND owner);
 
  private:
-  explicit CReadyMadeDlg(const std::vector<ReadyMadeList>& lists) : m_lists(lists) {}
-  static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
-  void OnInitDialog();
-  void OnOK();
+  explicit CReadyMadeDlg(const std::vector<ReadyMadeList>& lists);
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  void OnOK() override;
 
   const std::vector<ReadyMadeList>& m_lists;
   int m_chosen = -1;

@@ -1,4 +1,4 @@
-#include "pages/CReadyMadeDlg.h"
+#include "dialogs/CReadyMadeDlg.h"
 
 #include <shlobj.h>
 
@@ -29,11 +29,7 @@ std::string CReadyMadeDlg::ChooseCopy(HWND owner) {
   }
 
   CReadyMadeDlg dlg(lists);
-  if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_READYMADE), owner, DialogProc,
-                      reinterpret_cast<LPARAM>(&dlg)) != IDOK ||
-      dlg.m_chosen < 0) {
-    return std::string();
-  }
+  if (dlg.DoModal(owner) != IDOK || dlg.m_chosen < 0) return std::string();
 
   const ReadyMadeList& list = lists[static_cast<size_t>(dlg.m_chosen)];
   char documents[MAX_PATH] = {};
@@ -62,28 +58,10 @@ std::string CReadyMadeDlg::ChooseCopy(HWND owner) {
   return copy;
 }
 
-INT_PTR CALLBACK CReadyMadeDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_INITDIALOG) {
-    auto* dlg = reinterpret_cast<CReadyMadeDlg*>(lParam);
-    SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-    dlg->m_hWnd = hwnd;
-    dlg->OnInitDialog();
-    return TRUE;
-  }
-  auto* dlg = reinterpret_cast<CReadyMadeDlg*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-  if (dlg == nullptr || msg != WM_COMMAND) return FALSE;
-  const WORD id = LOWORD(wParam);
-  if (id == IDOK || (id == IDC_READY_LIST && HIWORD(wParam) == LBN_DBLCLK)) {
-    dlg->OnOK();
-  } else if (id == IDCANCEL) {
-    EndDialog(hwnd, IDCANCEL);
-  } else {
-    return FALSE;
-  }
-  return TRUE;
-}
+CReadyMadeDlg::CReadyMadeDlg(const std::vector<ReadyMadeList>& lists)
+    : CDialog(IDD_READYMADE), m_lists(lists) {}
 
-void CReadyMadeDlg::OnInitDialog() {
+BOOL CReadyMadeDlg::OnInitDialog() {
   // The years line up in a column after the longest names.
   int tab = 222;  // dialog units
   SendDlgItemMessage(IDC_READY_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tab));
@@ -92,9 +70,19 @@ void CReadyMadeDlg::OnInitDialog() {
     SendDlgItemMessage(IDC_READY_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
   }
   SendDlgItemMessage(IDC_READY_LIST, LB_SETCURSEL, 0);
+  return TRUE;
+}
+
+// A double click on a list takes it as OK does.
+bool CReadyMadeDlg::OnCommand(WORD id, WORD code, HWND control) {
+  if (id == IDC_READY_LIST && code == LBN_DBLCLK) {
+    OnOK();
+    return true;
+  }
+  return CDialog::OnCommand(id, code, control);
 }
 
 void CReadyMadeDlg::OnOK() {
   m_chosen = static_cast<int>(SendDlgItemMessage(IDC_READY_LIST, LB_GETCURSEL));
-  if (m_chosen >= 0) EndDialog(m_hWnd, IDOK);
+  if (m_chosen >= 0) EndDialog(IDOK);
 }
