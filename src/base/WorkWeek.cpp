@@ -39,3 +39,28 @@ long long WorkWeek::Step(long long from, long long n) const {
   // counted down from the day before `from`, the |n|-th working day.
   return n > 0 ? Reaching(Cumulative(from) + n) : Reaching(Cumulative(from - 1) + n + 1);
 }
+
+std::string WorkWeek::Describe(const std::string (&names)[7], int firstDay, const std::string& to) const {
+  // Days as 0 = Monday .. 6 = Sunday, in the order the user's week runs.
+  const int first = (firstDay - 1) % 7;
+  auto works = [&](int day) { return Works((day + 7) % 7 + 1); };
+  int runStart = -1, runs = 0;
+  for (int k = 0; k < 7; ++k) {
+    const int day = (first + k) % 7;
+    if (works(day) && !works(day - 1)) {
+      runStart = day;
+      ++runs;
+    }
+  }
+  if (runs == 0) return names[first] + to + names[(first + 6) % 7];  // every day
+  if (runs == 1) {
+    const int last = (runStart + m_perWeek - 1) % 7;
+    return m_perWeek == 1 ? names[runStart] : names[runStart] + to + names[last];
+  }
+  std::string text;
+  for (int k = 0; k < 7; ++k) {
+    const int day = (first + k) % 7;
+    if (works(day)) text += (text.empty() ? "" : ", ") + names[day];
+  }
+  return text;
+}

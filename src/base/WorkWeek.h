@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 // The user's working days, as the "WorkWeek" setting holds them: bit 0
 // Monday .. bit 6 Sunday, a set bit a working day. Days are day numbers
@@ -20,6 +21,14 @@ class WorkWeek {
   // isoWeekday: Monday = 1 .. Sunday = 7.
   bool Works(int isoWeekday) const { return (m_bits >> (isoWeekday - 1)) & 1u; }
   bool IsWorkingDay(long long day) const;
+
+  // The week in words, from the day names (names[0] Monday's .. names[6]
+  // Sunday's): one run of working days, counted around the end of the week,
+  // as its first and last day joined by `to` ("Sun-Thu", "Sunday to
+  // Thursday"); a single day alone; any other week its days joined by ", ",
+  // from firstDay (Monday = 1 .. Sunday = 7), which also starts a week that
+  // works every day.
+  std::string Describe(const std::string (&names)[7], int firstDay, const std::string& to) const;
 
   // Working days d with from < d <= to; 0 when to is not after from.
   long long CountWithin(long long from, long long to) const;
