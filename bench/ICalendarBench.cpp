@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/Clock.h"
-#include "lists/ICalendarText.h"
+#include "ical/ICalendarText.h"
 
 namespace {
 

@@ -16,15 +16,13 @@ set(TV_WIN_LIBS comctl32 wininet oleaut32 ole32 uuid shell32 comdlg32 version
 # for a Win32 half in the native build only.
 list(FILTER TV_CORE_SOURCES EXCLUDE REGEX "_native\\.cpp$")
 file(GLOB TV_WIN_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/base/*_win.cpp
-  ${CMAKE_SOURCE_DIR}/src/lists/*_win.cpp
   ${CMAKE_SOURCE_DIR}/src/framework/*.cpp
   ${CMAKE_SOURCE_DIR}/src/controls/*.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/*.cpp
   ${CMAKE_SOURCE_DIR}/src/pages/*.cpp
   ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 list(FILTER TV_WIN_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
-add_library(tv_win STATIC ${TV_CORE_SOURCES} ${TV_WIN_SOURCES})
+add_library(tv_win STATIC ${TV_CORE_SOURCES} ${TV_CORE_WIN_SOURCES} ${TV_WIN_SOURCES})
 target_include_directories(tv_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(tv_win PUBLIC ${TV_WIN_LIBS})
 
@@ -122,7 +120,7 @@ tv_wine_test(core_tests SOURCES ${TV_PORTABLE_TESTS})
 set(_shards_pages 4)
 set(_shards_app 2)
 set(_shards_e2e 3)
-foreach(area base lists framework controls pages app e2e)
+foreach(area base lists ical framework controls pages app e2e)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*_win_test.cpp)
   if(_srcs)
     file(GLOB _support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
@@ -137,10 +135,10 @@ add_executable(command_logger ${CMAKE_SOURCE_DIR}/tests/controls/CommandLogger.c
 add_dependencies(controls_win_tests command_logger)
 # A file whose version resource lists two translations, for the version
 # lookup's tests: resources only, no code.
-add_library(two_translations SHARED ${CMAKE_SOURCE_DIR}/tests/pages/TwoTranslations.rc)
+add_library(two_translations SHARED ${CMAKE_SOURCE_DIR}/tests/framework/TwoTranslations.rc)
 set_target_properties(two_translations PROPERTIES PREFIX "" LINKER_LANGUAGE C)
 target_link_options(two_translations PRIVATE -nostdlib -Wl,-e,0)
-add_dependencies(pages_win_tests two_translations)
+add_dependencies(framework_win_tests two_translations)
 # The Holidays page's ready-made lists, beside the test program as beside the
 # installed one.
 add_dependencies(pages_win_tests tv_holidays)

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/Clock.h"
-#include "lists/ICalendarText.h"
+#include "ical/ICalendarText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

@@ -67,7 +67,7 @@ void FillDefaultCachePaths(CRegistrySettings& settings) {
   if (SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents) >= 0) {
     folder = documents;
   }
-  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+  for (DateListKind kind : kListKinds) {
     const ListKindInfo& info = GetListKindInfo(kind);
     if (settings.GetText(info.cacheSetting).empty())
       settings.SetText(info.cacheSetting, folder + "\\TVcache" + info.extension);

@@ -10,8 +10,8 @@
 #include "framework/ScopedHandles.h"
 #include "framework/ShellNotify.h"
 #include "lists/DateListIO.h"
+#include "lists/ListEditor.h"
 #include "lists/ListKindInfo.h"
-#include "pages/ListFileSteps.h"
 #include "resource.h"
 
 namespace {
@@ -95,31 +95,31 @@ void CMainDlg::SetTextSetting(const char* name, const std::string& value) {
   if (theApp.m_pSettings != nullptr) theApp.m_pSettings->SetText(name, value);
 }
 
-ListFileSteps* CMainDlg::FindListPage(DateListKind kind, int& index) const {
+ListEditor* CMainDlg::FindListEditor(DateListKind kind, int& index) const {
   for (index = 0; index < GetPageCount(); ++index) {
-    auto* steps = dynamic_cast<ListFileSteps*>(GetPage(index));
-    if (steps != nullptr && steps->ListKind() == kind) return steps;
+    auto* editor = dynamic_cast<ListEditor*>(GetPage(index));
+    if (editor != nullptr && editor->ListKind() == kind) return editor;
   }
   return nullptr;
 }
 
 bool CMainDlg::AnyListChanged() const {
   int index;
-  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
-    const ListFileSteps* steps = FindListPage(kind, index);
-    if (steps != nullptr && steps->m_listChanged) return true;
+  for (DateListKind kind : kListKinds) {
+    const ListEditor* editor = FindListEditor(kind, index);
+    if (editor != nullptr && editor->ListChanged()) return true;
   }
   return false;
 }
 
 bool CMainDlg::PromptSaveChangedLists() {
-  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+  for (DateListKind kind : kListKinds) {
     int index;
-    ListFileSteps* steps = FindListPage(kind, index);
-    if (steps == nullptr || !steps->m_listChanged) continue;
+    ListEditor* editor = FindListEditor(kind, index);
+    if (editor == nullptr || !editor->ListChanged()) continue;
     if (MessageBox(GetListKindInfo(kind).saveQuestion, kProgramTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
       continue;
-    if (!steps->SaveListFile(*this)) {
+    if (!editor->SaveListFile(*this)) {
       // The save told the user why; the list and its changes are still
       // here, on the page where they can be saved elsewhere.
       SetActivePage(index);
@@ -162,7 +162,7 @@ void CMainDlg::OnPreCreate() { LoadStoredLists(); }
 void CMainDlg::LoadStoredLists() {
   CRegistrySettings* settings = theApp.m_pSettings;
   if (settings == nullptr) return;
-  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+  for (DateListKind kind : kListKinds) {
     const std::string location = settings->GetText(GetListKindInfo(kind).locationSetting);
     if (!location.empty()) LoadDateList(kind, *this, location, false, false, true);
   }

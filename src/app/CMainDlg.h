@@ -8,6 +8,8 @@
 #include "lists/DateRecord.h"
 #include "lists/ListOwner.h"
 
+class ListEditor;
+
 // The callback message of the tray icon.
 constexpr UINT WM_TRAYICON_NOTIFY = WM_USER + 0x6A;  // 0x046A
 
@@ -17,8 +19,6 @@ constexpr UINT kSysCommandExit = 1;
 // The main window: a tabbed property sheet that owns the three date lists
 // and the tray icon. Closing it only hides it; the Exit commands end the run.
 // It is the lists' owner for loading and saving them.
-class ListFileSteps;
-
 class CMainDlg : public CPropertySheet, public ListOwner {
  public:
   CMainDlg();  // caption "Tempovista", no parent, page 0 first; lists empty
@@ -72,8 +72,9 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   // end; kept from a refused end until the end is over or the lists saved.
   void BlockSessionEnd();
   void UnblockSessionEnd();
-  // The list page of a kind and its index; nullptr when there is none.
-  ListFileSteps* FindListPage(DateListKind kind, int& index) const;
+  // The page that edits the list of a kind, and its index; nullptr when
+  // there is none.
+  ListEditor* FindListEditor(DateListKind kind, int& index) const;
   bool AnyListChanged() const;
   // Five attempts, 500 ms apart; false when all failed.
   bool NotifyShellWithRetries(DWORD message);

@@ -1,5 +1,7 @@
 #include "app/SettingsDefaults.h"
 
+#include <cstring>
+
 #include "base/ProgramNames.h"
 
 const NumberDefault kNumberDefaults[kNumberDefaultCount] = {
@@ -16,3 +18,9 @@ const TextDefault kTextDefaults[kTextDefaultCount] = {
     {setting::kCounterFile, ""},      {setting::kHolidayCacheFile, ""},
     {setting::kEventCacheFile, ""},   {setting::kCounterCacheFile, ""},
 };
+
+LONG DefaultNumber(const char* name) {
+  for (const NumberDefault& entry : kNumberDefaults)
+    if (std::strcmp(entry.name, name) == 0) return entry.value;
+  return 0;
+}

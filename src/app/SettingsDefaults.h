@@ -8,3 +8,6 @@ constexpr int kNumberDefaultCount = 6;
 constexpr int kTextDefaultCount = 6;
 extern const NumberDefault kNumberDefaults[kNumberDefaultCount];
 extern const TextDefault kTextDefaults[kTextDefaultCount];
+
+// The default of a number setting; 0 for a name that is not one.
+LONG DefaultNumber(const char* name);

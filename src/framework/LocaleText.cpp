@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include <vector>
+#include "base/NarrowText_win.h"
 
 namespace {
 const char kInvalidDateTime[] = "Invalid DateTime";
@@ -15,23 +15,6 @@ ULONG FlagsOf(DateTextForm form) {
     case DateTextForm::DateAndTime: return 0;
   }
   return 0;
-}
-
-// The BSTR in the ANSI code page, as the rest of the program's text is.
-bool Narrow(BSTR text, std::string& out) {
-  int wide = static_cast<int>(SysStringLen(text));
-  if (wide == 0) {
-    out.clear();
-    return true;
-  }
-  int bytes = WideCharToMultiByte(CP_ACP, 0, text, wide, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return false;
-  std::vector<char> buffer(static_cast<size_t>(bytes));
-  if (WideCharToMultiByte(CP_ACP, 0, text, wide, buffer.data(), bytes, nullptr, nullptr) != bytes) {
-    return false;
-  }
-  out.assign(buffer.data(), buffer.size());
-  return true;
 }
 }  // namespace
 
@@ -51,7 +34,7 @@ std::string DateText(const COleDateTime& value, DateTextForm form) {
     return kInvalidDateTime;
   }
   std::string out;
-  bool converted = Narrow(text, out);
+  const bool converted = NarrowText(text, SysStringLen(text), out);
   SysFreeString(text);
   return converted ? out : kInvalidDateTime;
 }

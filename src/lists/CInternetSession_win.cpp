@@ -1,4 +1,4 @@
-#include "lists/CInternetSession.h"
+#include "lists/CInternetSession_win.h"
 
 #include <vector>
 

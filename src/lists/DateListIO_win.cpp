@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "base/ProgramNames.h"
-#include "lists/ContentLineReader.h"
+#include "ical/ContentLineReader.h"
+#include "ical/ICalendarText.h"
 #include "lists/DateListText.h"
-#include "lists/ICalendarText.h"
 #include "lists/ListKindInfo.h"
 #include "lists/ListSource.h"
 

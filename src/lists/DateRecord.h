@@ -15,6 +15,10 @@ struct DateRecord {
 using DateRecordList = std::list<DateRecord>;
 
 enum class DateListKind { Holidays, Events, Counters };
+// The kinds in the order the program goes through its lists: loading them
+// at start, asking to save them at exit.
+constexpr DateListKind kListKinds[] = {DateListKind::Holidays, DateListKind::Events,
+                                       DateListKind::Counters};
 
 // Stable merge sort by date on the linear time scale, by relinking.
 void SortByDate(DateRecordList& list);

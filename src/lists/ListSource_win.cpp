@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/ProgramNames.h"
-#include "lists/CInternetSession.h"
+#include "lists/CInternetSession_win.h"
 #include "lists/ListFileWriter.h"
 #include "lists/ListLocation.h"
 

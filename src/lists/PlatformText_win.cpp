@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/NarrowText_win.h"
 #include "lists/PlatformText.h"
 
 COleDateTime ParsePlatformDate(const std::string& text) {
@@ -41,20 +42,10 @@ std::wstring ToWide(UINT codePage, const std::string& text) {
   return wide;
 }
 
+// Nothing is dropped: text that cannot be converted at all reads as "?"s.
 std::string FromWide(UINT codePage, const std::wstring& wide) {
-  if (wide.empty()) return std::string();
-  // Without best fit, a character the code page lacks becomes "?" rather
-  // than a look-alike that would read back as something else. UTF-8 (also
-  // as the ANSI code page) takes neither flags nor a default character.
-  const bool utf8 = codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8);
-  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-  const char* fallback = utf8 ? nullptr : "?";
-  const int n = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()),
-                                    nullptr, 0, fallback, nullptr);
-  if (n <= 0) return std::string(wide.size(), '?');
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), &out[0], n,
-                      fallback, nullptr);
+  std::string out;
+  if (!NarrowText(wide.data(), wide.size(), out, codePage)) return std::string(wide.size(), '?');
   return out;
 }
 

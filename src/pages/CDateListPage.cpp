@@ -1,13 +1,11 @@
 #include "pages/CDateListPage.h"
 
-#include "app/CMainApp.h"
 #include "app/CMainDlg.h"
 #include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
 #include "dialogs/CReadyMadeDlg.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
-#include "lists/ListKindInfo.h"
 #include "resource.h"
 
 namespace {
@@ -33,30 +31,23 @@ COleDateTime Today() {
 }  // namespace
 
 CDateListPage::CDateListPage(DateListKind kind)
-    : CPropertyPage(SetupOf(kind).templateId), ListFileSteps(kind), m_setup(SetupOf(kind)) {
+    : CListFilePage(SetupOf(kind).templateId, kind, SetupOf(kind).loadId, SetupOf(kind).saveId),
+      m_setup(SetupOf(kind)) {
   m_selectedDate = COleDateTime::GetCurrentTime();
 }
 
-DateRecordList& CDateListPage::List() {
-  static DateRecordList none;  // only without a main window, which never edits it
-  return m_pMainDlg != nullptr ? m_pMainDlg->GetList(ListKind()) : none;
-}
-
 void CDateListPage::DoDataExchange(CDataExchange* pDX) {
+  CListFilePage::DoDataExchange(pDX);
   DDX_Control(pDX, m_setup.linkId, m_link);
   DDX_Control(pDX, m_setup.calendarId, m_calendar);
-  DDX_Text(pDX, IDC_LIST_LOCATION, m_location);
   DDX_MonthCalCtrl(pDX, m_setup.calendarId, m_selectedDate);
   DDX_Text(pDX, IDC_LIST_NAME, m_strEvent);
 }
 
 BOOL CDateListPage::OnInitDialog() {
-  CPropertyPage::OnInitDialog();
-  m_pMainDlg = theApp.m_pMainWnd;
+  CListFilePage::OnInitDialog();
   m_link.SetLink(std::string("http://") + kMakerHost + m_setup.linkPath);
   m_link.SetUnderlined(true);
-  if (m_pMainDlg != nullptr)
-    m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
 
   m_list.Attach(GetDlgItem(m_setup.listId));
   m_list.InsertColumn(0, "Event", ScaleForDpi(180));
@@ -72,22 +63,15 @@ BOOL CDateListPage::OnInitDialog() {
   return TRUE;
 }
 
-bool CDateListPage::OnCommand(WORD id, WORD code, HWND) {
-  if (code != BN_CLICKED) return false;
-  if (id == IDC_LIST_ADD) {
+bool CDateListPage::OnCommand(WORD id, WORD code, HWND control) {
+  if (code == BN_CLICKED && id == IDC_LIST_ADD) {
     OnAddOrUpdate();
-  } else if (id == IDC_LIST_DELETE) {
+  } else if (code == BN_CLICKED && id == IDC_LIST_DELETE) {
     OnDelete();
-  } else if (id == IDC_LIST_BROWSE) {
-    OnBrowse();
-  } else if (id == m_setup.loadId) {
-    OnLoadFile();
-  } else if (id == m_setup.saveId) {
-    OnSaveFile();
-  } else if (id == IDC_HOL_READYMADE) {  // on the Holidays page only
+  } else if (code == BN_CLICKED && id == IDC_HOL_READYMADE) {  // on the Holidays page only
     OnReadyMade();
   } else {
-    return false;
+    return CListFilePage::OnCommand(id, code, control);
   }
   return true;
 }
@@ -212,16 +196,7 @@ void CDateListPage::OnDelete() {
   RefreshList();
 }
 
-void CDateListPage::OnLoadFile() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr) LoadListFile(*m_pMainDlg, m_location);
-  RefreshList();
-}
-
-void CDateListPage::OnSaveFile() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr) SaveListFile(*m_pMainDlg);
-}
+void CDateListPage::OnListRead(bool) { RefreshList(); }
 
 void CDateListPage::OnListSaved() {
   if (m_hWnd != nullptr) EnableItem(m_setup.saveId, false);
@@ -234,11 +209,5 @@ void CDateListPage::OnReadyMade() {
   if (copy.empty() || m_pMainDlg == nullptr) return;
   if (LoadListFile(*m_pMainDlg, copy)) m_location = copy;
   RefreshList();
-  UpdateData(false);
-}
-
-void CDateListPage::OnBrowse() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr && BrowseListFile(m_hWnd, *m_pMainDlg)) RefreshList();
   UpdateData(false);
 }

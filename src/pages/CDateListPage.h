@@ -8,11 +8,8 @@
 #include "controls/CLinkStatic.h"
 #include "controls/CTipMonthCal.h"
 #include "framework/CListView.h"
-#include "framework/CPropertyPage.h"
 #include "lists/DateRecord.h"
-#include "pages/ListFileSteps.h"
-
-class CMainDlg;
+#include "pages/CListFilePage.h"
 
 // What tells the Holidays and the Events page apart.
 struct DateListPageSetup {
@@ -31,7 +28,7 @@ struct DateListPageSetup {
 // listed beside it. A day holds one record through this page: Add on a day
 // that has one renames it. The list is edited in place; rows identify their
 // record by its date, since a save rebuilds the list.
-class CDateListPage : public CPropertyPage, public ListFileSteps {
+class CDateListPage : public CListFilePage {
  public:
   explicit CDateListPage(DateListKind kind);
 
@@ -46,7 +43,6 @@ class CDateListPage : public CPropertyPage, public ListFileSteps {
   CListView m_list;
   CTipMonthCal m_calendar;
   std::string m_strEvent;
-  CMainDlg* m_pMainDlg = nullptr;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -54,18 +50,15 @@ class CDateListPage : public CPropertyPage, public ListFileSteps {
   bool OnCommand(WORD id, WORD code, HWND control) override;
   bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
   void OnListSaved() override;
+  void OnListRead(bool replaced) override;
 
  private:
-  DateRecordList& List();
   DateRecordList::iterator FindSelected();
   void ShowSelection(bool found);
   void OnCalendarChange();
   void OnRowClick();
   void OnAddOrUpdate();
   void OnDelete();
-  void OnLoadFile();
-  void OnSaveFile();
-  void OnBrowse();
   void OnReadyMade();
 
   // What row i shows: the list view asks for its texts when it draws.

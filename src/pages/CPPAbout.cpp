@@ -2,7 +2,7 @@
 
 #include "controls/MakerSite.h"
 #include "framework/ExecutableName.h"
-#include "pages/FileVersionInfo.h"
+#include "framework/FileVersionInfo.h"
 #include "resource.h"
 
 CPPAbout::CPPAbout()

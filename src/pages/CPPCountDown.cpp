@@ -1,17 +1,16 @@
 #include "pages/CPPCountDown.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <utility>
 
-#include "app/CMainApp.h"
-#include "app/CMainDlg.h"
+#include "base/NarrowText_win.h"
 #include "base/SpanText.h"
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
 #include "framework/SystemTime.h"
 #include "framework/LocaleText.h"
 #include "lists/DateTextParser.h"
-#include "lists/ListKindInfo.h"
 #include "resource.h"
 
 CPPCountDown* g_pCountDownPage = nullptr;
@@ -33,16 +32,14 @@ std::string Remaining(const COleDateTime& end, const COleDateTime& now) {
 }
 
 std::string AnsiText(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return std::string();
-  std::string ansi(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, -1, &ansi[0], size, nullptr, nullptr);
-  ansi.resize(static_cast<size_t>(size - 1));
+  std::string ansi;
+  NarrowText(text, std::wcslen(text), ansi);
   return ansi;
 }
 }  // namespace
 
-CPPCountDown::CPPCountDown() : CPropertyPage(IDD_COUNTDOWN), ListFileSteps(DateListKind::Counters) {
+CPPCountDown::CPPCountDown()
+    : CListFilePage(IDD_COUNTDOWN, DateListKind::Counters, IDC_CD_LOAD, IDC_CD_SAVE) {
   g_pCountDownPage = this;
   m_endDay = m_endTime = COleDateTime::GetCurrentTime();
 }
@@ -51,13 +48,8 @@ CPPCountDown::~CPPCountDown() {
   if (g_pCountDownPage == this) g_pCountDownPage = nullptr;
 }
 
-DateRecordList& CPPCountDown::Counters() {
-  static DateRecordList none;  // only without a main window, which never edits it
-  return m_pMainDlg != nullptr ? m_pMainDlg->m_counters : none;
-}
-
 DateRecordList::iterator CPPCountDown::FindActive(int index) {
-  DateRecordList& counters = Counters();
+  DateRecordList& counters = List();
   if (index < 0) return counters.end();
   for (auto it = counters.begin(); it != counters.end(); ++it) {
     if (!it->active) continue;
@@ -77,21 +69,19 @@ COleDateTime CPPCountDown::ComposedEnd() const {
 }
 
 void CPPCountDown::DoDataExchange(CDataExchange* pDX) {
+  CListFilePage::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_CD_LINK, m_link);
-  DDX_Text(pDX, IDC_LIST_LOCATION, m_location);
   DDX_Text(pDX, IDC_CD_NAME, m_strName);
   DDX_DateTimeCtrl(pDX, IDC_CD_ENDDAY, m_endDay);
   DDX_DateTimeCtrl(pDX, IDC_CD_ENDTIME, m_endTime);
 }
 
 BOOL CPPCountDown::OnInitDialog() {
-  CPropertyPage::OnInitDialog();
-  m_pMainDlg = theApp.m_pMainWnd;
+  CListFilePage::OnInitDialog();
   m_link.SetLink(std::string("http://") + kMakerHost + "/tempovista/counters");
   m_link.SetUnderlined(true);
   m_nTimer = SetTimer(kRefreshTimer, kRefreshMs, CountdownTimerProc);
-  if (m_pMainDlg != nullptr)
-    m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
+  m_now = COleDateTime::GetCurrentTime();
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
   m_list.InsertColumn(0, "Counter", ScaleForDpi(240));
@@ -106,16 +96,13 @@ BOOL CPPCountDown::OnInitDialog() {
   return TRUE;
 }
 
-bool CPPCountDown::OnCommand(WORD id, WORD code, HWND) {
-  if (code != BN_CLICKED) return false;
+bool CPPCountDown::OnCommand(WORD id, WORD code, HWND control) {
+  if (code != BN_CLICKED) return CListFilePage::OnCommand(id, code, control);
   switch (id) {
     case IDC_CD_ADD: OnAdd(); return true;
     case IDC_CD_UPDATE: OnUpdate(); return true;
     case IDC_CD_DELETE: OnDelete(); return true;
-    case IDC_CD_SAVE: OnSaveFile(); return true;
-    case IDC_CD_LOAD: OnLoadFile(); return true;
-    case IDC_LIST_BROWSE: OnBrowse(); return true;
-    default: return false;
+    default: return CListFilePage::OnCommand(id, code, control);
   }
 }
 
@@ -179,7 +166,7 @@ void CPPCountDown::RefreshCounters() {
 bool CPPCountDown::SyncRows() {
   bool changed = false;
   size_t row = 0;
-  for (const DateRecord& counter : Counters()) {
+  for (const DateRecord& counter : List()) {
     if (!counter.active) continue;
     if (row == m_rows.size()) m_rows.emplace_back();
     RowText& shown = m_rows[row++];
@@ -212,11 +199,10 @@ bool CPPCountDown::SyncRows() {
 void CPPCountDown::RedrawChangedTimes() {
   int first = 0, last = -1;
   m_list.GetVisibleRows(first, last);
-  const COleDateTime now = COleDateTime::GetCurrentTime();
   int from = -1, to = -1;
   for (int row = std::max(first, 0); row <= last && row < static_cast<int>(m_rows.size()); ++row) {
     RowText& shown = m_rows[static_cast<size_t>(row)];
-    std::string remaining = Remaining(shown.end, now);
+    std::string remaining = Remaining(shown.end, m_now);
     if (remaining == shown.remaining) continue;
     shown.remaining = std::move(remaining);
     if (from < 0) from = row;
@@ -235,7 +221,7 @@ void CPPCountDown::OnGetDispInfo(NMHDR* header) {
   } else if (item.iSubItem == 1) {
     CListView::CopyDispInfoText(header, row.endText);
   } else {
-    row.remaining = Remaining(row.end, COleDateTime::GetCurrentTime());
+    row.remaining = Remaining(row.end, m_now);
     CListView::CopyDispInfoText(header, row.remaining);
   }
 }
@@ -248,7 +234,10 @@ bool CPPCountDown::ListShowing() const {
   return list != nullptr && ::IsWindowVisible(list) && !::IsIconic(::GetAncestor(list, GA_ROOT));
 }
 
+// Every row's time left is worked out from the tick's one reading of the
+// clock, also where the list asks for it later to draw it.
 void CPPCountDown::OnTimerTick(UINT_PTR) {
+  m_now = COleDateTime::GetCurrentTime();
   if (ListShowing()) RefreshCounters();
 }
 
@@ -267,7 +256,7 @@ void CPPCountDown::OnPick() {
   if (row >= 0) {
     m_nSelected = static_cast<int>(m_list.GetItemData(row));
     const auto found = FindActive(m_nSelected);
-    if (found != Counters().end()) {
+    if (found != List().end()) {
       m_strName = found->name;
       // An invalid end shows as now in the pickers, which is what Update
       // would then write.
@@ -282,7 +271,7 @@ void CPPCountDown::OnPick() {
 
 void CPPCountDown::OnAdd() {
   UpdateData(true);
-  DateRecordList& counters = Counters();
+  DateRecordList& counters = List();
   counters.push_back(DateRecord{m_strName, ComposedEnd(), true});
   SortByDate(counters);
   EnableItem(IDC_CD_ADD, true);
@@ -299,7 +288,7 @@ void CPPCountDown::OnAdd() {
 void CPPCountDown::OnUpdate() {
   UpdateData(true);
   const auto found = FindActive(m_nSelected);
-  if (found == Counters().end()) return;
+  if (found == List().end()) return;
   found->name = m_strName;
   found->date = ComposedEnd();
   EnableItem(IDC_CD_ADD, true);
@@ -313,7 +302,7 @@ void CPPCountDown::OnUpdate() {
 void CPPCountDown::OnDelete() {
   UpdateData(true);
   const auto found = FindActive(m_nSelected);
-  if (found != Counters().end()) {
+  if (found != List().end()) {
     found->active = false;
     found->name.clear();
     m_nSelected = -1;
@@ -327,16 +316,10 @@ void CPPCountDown::OnDelete() {
   RefreshCounters();
 }
 
-void CPPCountDown::OnLoadFile() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr && LoadListFile(*m_pMainDlg, m_location)) PickNothing();
+// A list read from a file has new rows: nothing stays picked.
+void CPPCountDown::OnListRead(bool replaced) {
+  if (replaced) PickNothing();
   RefreshCounters();
-  UpdateData(false);
-}
-
-void CPPCountDown::OnSaveFile() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr) SaveListFile(*m_pMainDlg);
 }
 
 // The save read the list back, sorted and without the deleted counters.
@@ -344,13 +327,4 @@ void CPPCountDown::OnListSaved() {
   if (m_hWnd == nullptr) return;
   PickNothing();
   RefreshCounters();
-}
-
-void CPPCountDown::OnBrowse() {
-  UpdateData(true);
-  if (m_pMainDlg != nullptr && BrowseListFile(m_hWnd, *m_pMainDlg)) {
-    PickNothing();
-    RefreshCounters();
-  }
-  UpdateData(false);
 }

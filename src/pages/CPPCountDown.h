@@ -8,19 +8,16 @@
 #include "base/COleDateTime.h"
 #include "controls/CLinkStatic.h"
 #include "framework/CListView.h"
-#include "framework/CPropertyPage.h"
 #include "framework/PageTimerProc.h"
 #include "lists/DateRecord.h"
-#include "pages/ListFileSteps.h"
-
-class CMainDlg;
+#include "pages/CListFilePage.h"
 
 // The Countdowns page: the main window's counters, each a name and an end
 // moment, listed with the time left to each and counted down twice a second
 // for as long as the page's window exists. One counter at a time is edited
 // below the list. Row i shows the i-th active counter; a deleted counter
 // stays in the list, inactive, until the list is next read from a file.
-class CPPCountDown : public CPropertyPage, public ListFileSteps {
+class CPPCountDown : public CListFilePage {
  public:
   CPPCountDown();
   ~CPPCountDown() override;
@@ -34,7 +31,6 @@ class CPPCountDown : public CPropertyPage, public ListFileSteps {
   COleDateTime m_endDay;   // only its year, month and day are used
   COleDateTime m_endTime;  // only its hour, minute and second are used
   int m_nSelected = -1;    // row of the counter last picked; -1: none
-  CMainDlg* m_pMainDlg = nullptr;
   UINT_PTR m_nTimer = 0;
   CListView m_list;
   CLinkStatic m_link;  // to the maker's page of ready-made counter files
@@ -45,6 +41,7 @@ class CPPCountDown : public CPropertyPage, public ListFileSteps {
   bool OnCommand(WORD id, WORD code, HWND control) override;
   bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
   void OnListSaved() override;
+  void OnListRead(bool replaced) override;
 
  private:
   // What row i shows: the list view asks for its texts (LVN_GETDISPINFO)
@@ -57,7 +54,6 @@ class CPPCountDown : public CPropertyPage, public ListFileSteps {
     std::string remaining;  // as last drawn or given
   };
 
-  DateRecordList& Counters();
   DateRecordList::iterator FindActive(int index);
   COleDateTime ComposedEnd() const;
   bool ListShowing() const;
@@ -69,12 +65,10 @@ class CPPCountDown : public CPropertyPage, public ListFileSteps {
   void OnAdd();
   void OnUpdate();
   void OnDelete();
-  void OnLoadFile();
-  void OnSaveFile();
-  void OnBrowse();
   void OnPickerText(int id, const std::string& text, SYSTEMTIME& value, DWORD& flags) const;
 
   std::vector<RowText> m_rows;
+  COleDateTime m_now;  // the clock at the last tick, or at initialisation
 };
 
 // The one Countdowns page of the process, set by its constructor; the tick

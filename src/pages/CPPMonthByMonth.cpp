@@ -6,6 +6,7 @@
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
 #include "app/CRegistrySettings.h"
+#include "app/SettingsDefaults.h"
 #include "base/DifferenceCalc.h"
 #include "base/ProgramNames.h"
 #include "controls/CalendarMarks.h"
@@ -23,8 +24,6 @@ namespace {
 constexpr UINT_PTR kUpdateTimer = 1;
 constexpr UINT_PTR kStartupTimer = 2;
 constexpr UINT kStartupDelayMs = 500;
-constexpr LONG kDefaultUpdatePeriod = 60;
-constexpr DWORD kDefaultDifference = kUnitWeeks + 4;
 
 struct UnitItem {
   const char* text;
@@ -43,15 +42,23 @@ std::string Decimal(long value) {
 // A period that gives no meaningful timer (zero, negative, or too many
 // milliseconds for the timer's 32 bits) falls back to the default.
 UINT UpdatePeriodMs(LONG seconds) {
-  if (seconds <= 0 || seconds > INT_MAX / 1000) seconds = kDefaultUpdatePeriod;
+  if (seconds <= 0 || seconds > INT_MAX / 1000) seconds = DefaultNumber(setting::kUpdatePeriod);
   return static_cast<UINT>(seconds) * 1000u;
 }
 
 CRegistrySettings* Settings() { return theApp.m_pSettings; }
 
+// Without a settings store the page works with the defaults.
+LONG NumberSetting(const char* name) {
+  CRegistrySettings* settings = Settings();
+  return settings != nullptr ? settings->GetNumber(name) : DefaultNumber(name);
+}
+
 }  // namespace
 
-CPPMonthByMonth::CPPMonthByMonth() : CPropertyPage(IDD_MONTHBYMONTH) {
+CPPMonthByMonth::CPPMonthByMonth()
+    : CPropertyPage(IDD_MONTHBYMONTH),
+      m_nDifference(static_cast<DWORD>(DefaultNumber(setting::kDifference))) {
   m_startDate = COleDateTime::GetCurrentTime();
   // The end date is computed at initialisation; until then, and should that
   // move fail, it equals the start so the calendar never sees a stray date.
@@ -85,8 +92,7 @@ BOOL CPPMonthByMonth::OnInitDialog() {
   IndexHolidays();
 
   FillUnits();
-  LONG updatePeriod = kDefaultUpdatePeriod;
-  ReadSettings(updatePeriod);
+  const LONG updatePeriod = ReadSettings();
   m_strAmount = Decimal(static_cast<long>(m_nDifference & kAmountMask));
 
   SendDlgItemMessage(IDC_MBM_UNIT, CB_SETCURSEL, kYearItem);
@@ -113,14 +119,10 @@ void CPPMonthByMonth::FillUnits() {
   }
 }
 
-void CPPMonthByMonth::ReadSettings(LONG& updatePeriod) {
-  m_nDifference = kDefaultDifference;
-  m_bLockDifference = FALSE;
-  CRegistrySettings* settings = Settings();
-  if (settings == nullptr) return;
-  m_nDifference = static_cast<DWORD>(settings->GetNumber(setting::kDifference));
-  m_bLockDifference = settings->GetNumber(setting::kLinkedDifference) != 0 ? TRUE : FALSE;
-  updatePeriod = settings->GetNumber(setting::kUpdatePeriod);
+LONG CPPMonthByMonth::ReadSettings() {
+  m_nDifference = static_cast<DWORD>(NumberSetting(setting::kDifference));
+  m_bLockDifference = NumberSetting(setting::kLinkedDifference) != 0 ? TRUE : FALSE;
+  return NumberSetting(setting::kUpdatePeriod);
 }
 
 DWORD CPPMonthByMonth::SelectedUnit() const {
@@ -208,7 +210,7 @@ void CPPMonthByMonth::FollowDates() {
 
 const DateRecordList& CPPMonthByMonth::Holidays() const {
   static const DateRecordList kNoHolidays;
-  return m_pMainDlg != nullptr ? m_pMainDlg->m_holidays : kNoHolidays;
+  return m_pMainDlg != nullptr ? m_pMainDlg->GetList(DateListKind::Holidays) : kNoHolidays;
 }
 
 void CPPMonthByMonth::IndexHolidays() { m_holidayIndex.Rebuild(Holidays()); }
@@ -277,12 +279,8 @@ void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
   }
 
   if (timerId == kStartupTimer) {
-    bool hide = false;
-    bool minimise = false;
-    if (CRegistrySettings* settings = Settings()) {
-      hide = settings->GetNumber(setting::kWindowHide) != 0;
-      minimise = settings->GetNumber(setting::kWindowMinimised) != 0;
-    }
+    const bool hide = NumberSetting(setting::kWindowHide) != 0;
+    bool minimise = NumberSetting(setting::kWindowMinimised) != 0;
     const int show = theApp.m_nCmdShow;
     if (show == SW_SHOWMINIMIZED || show == SW_MINIMIZE || show == SW_SHOWMINNOACTIVE) minimise = true;
     if (m_pMainDlg != nullptr) m_pMainDlg->ApplyWindowState(hide, minimise);

@@ -33,7 +33,7 @@ class CPPMonthByMonth : public CPropertyPage {
   COleDateTime m_startDate;
   COleDateTime m_endDate;
   std::string m_strToday;
-  DWORD m_nDifference = 0x20004;
+  DWORD m_nDifference;  // the Difference setting's form
   LONG m_nLastTrayDay = -1;
   BOOL m_bLockDifference = FALSE;
   std::string m_strAmount;
@@ -56,7 +56,9 @@ class CPPMonthByMonth : public CPropertyPage {
 
  private:
   void FillUnits();
-  void ReadSettings(LONG& updatePeriod);
+  // The difference and the lock from the settings; answers the update
+  // period in seconds.
+  LONG ReadSettings();
   DWORD SelectedUnit() const;
   void MoveDates(bool startChanged);
   void FollowDates();

@@ -155,7 +155,7 @@ TEST(DateListText, RoundTrip) {
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> year(100, 9999), month(1, 12), day(1, 31), hms(0, 59),
       hour(0, 23), len(1, 20), ch(0x20, 0xFF);
-  for (DateListKind kind : {DateListKind::Holidays, DateListKind::Events, DateListKind::Counters}) {
+  for (DateListKind kind : kListKinds) {
     DateRecordList list;
     for (int i = 0; i < 2000; ++i) {
       std::string name;

@@ -1,6 +1,6 @@
 // The About page in the real main window: its version box and update link
 // against the executable's own version resource, and the link's colours
-// through the page. The version lookup, on a file listing two translations.
+// through the page.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "app/MainDlgHarness.h"
-#include "pages/FileVersionInfo.h"
-#include "support/WindowProbe_win.h"
 
 namespace maindlg {
 namespace {
@@ -82,16 +80,6 @@ TEST_F(MainDlgTest, AboutShowsTheProductVersionAndPutsItInTheUpdateAddress) {
   EXPECT_EQ(support, "mailto:support@example.org");
   EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
   EXPECT_EQ(colour, RGB(0, 0, 238));
-}
-
-TEST(FileVersionInfoTest, ReadsTheFirstListedTranslation) {
-  const FileVersionInfo info(probe::ExecutableFolder() + "two_translations.dll");
-  EXPECT_EQ(info.Translation(), "040704b0");
-  EXPECT_EQ(info.Query("ProductVersion"), "first");
-  EXPECT_EQ(info.Query("Missing"), "");
-
-  const FileVersionInfo none(probe::ExecutableFolder() + "no such file.dll");
-  EXPECT_EQ(none.Query("ProductVersion"), "");
 }
 
 }  // namespace

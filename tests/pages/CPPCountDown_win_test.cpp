@@ -29,6 +29,8 @@ using listtest::WriteBytes;
 
 int64_t g_seconds = mbm::kNow;
 int64_t MovableClock() { return g_seconds; }
+// A second later at every reading.
+int64_t RunningClock() { return g_seconds++; }
 
 // Counts the messages a list is sent, by subclassing it.
 struct ListMessages {
@@ -181,6 +183,20 @@ TEST_F(CountdownTest, RowsCountDownAndExpire) {
     Tick(1);
     EXPECT_EQ(Rows()[1], Row("Soon", soon, "Expired"));
     EXPECT_EQ(Rows()[2], Row("Later", later, "1d 02:02:05"));
+  });
+}
+
+// The row the list draws after a tick shows the tick's time left, not that
+// of a later reading.
+TEST_F(CountdownTest, RowsShowTheTicksOneReadingOfTheClock) {
+  const COleDateTime end = Now().AddDays(1);
+  RunPage([&] {
+    AddCounter("Later", end);
+    m_cd.RefreshCounters();
+    SetClockSource(&RunningClock);
+    Tick();
+    SetClockSource(&MovableClock);
+    EXPECT_EQ(Rows(), Strings{Row("Later", end, "1d 00:00:00")});
   });
 }
 

@@ -2,7 +2,7 @@
 // web, and saving as a calendar or as a list by the location, over another
 // program's calendar only when the user agrees. The clock stands at
 // 15 January 2003.
-#include "lists/ICalendarText.h"
+#include "ical/ICalendarText.h"
 #include "pages/ListPageHarness.h"
 
 namespace listpage {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "lists/ICalendarText.h"
+#include "ical/ICalendarText.h"
 #include "support/ICalendarTestText.h"
 #include "support/TestPaths.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lists/ICalendarText.h"
+#include "ical/ICalendarText.h"
 #include "lists/PlatformText.h"
 #include "support/ICalendarTestText.h"
 

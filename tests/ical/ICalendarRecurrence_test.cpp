@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "lists/ICalendarText.h"
+#include "ical/ICalendarText.h"
 #include "support/ICalendarTestText.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "pages/FileVersionInfo.h"
+#include "framework/FileVersionInfo.h"
 
 #include <windows.h>
 

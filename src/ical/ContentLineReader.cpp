@@ -1,4 +1,4 @@
-#include "lists/ContentLineReader.h"
+#include "ical/ContentLineReader.h"
 
 #include <cstring>
 

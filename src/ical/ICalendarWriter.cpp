@@ -4,9 +4,9 @@
 
 #include "base/CivilDays.h"
 #include "base/Clock.h"
-#include "lists/ContentLineReader.h"
-#include "lists/ICalendarText.h"
-#include "lists/ICalendarValues.h"
+#include "ical/ContentLineReader.h"
+#include "ical/ICalendarText.h"
+#include "ical/ICalendarValues.h"
 #include "lists/PlatformText.h"
 #include "version.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lists/ICalendarValues.h"
+#include "ical/ICalendarValues.h"
 
 // What the expansion of one text may still spend; every rule of the text
 // draws on it, so that no input makes more than a bounded amount of work.

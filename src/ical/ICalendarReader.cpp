@@ -4,11 +4,11 @@
 
 #include "base/COleDateTime.h"
 #include "base/CivilDays.h"
-#include "lists/ContentLineReader.h"
-#include "lists/ICalendarText.h"
-#include "lists/ICalendarValues.h"
+#include "ical/ContentLineReader.h"
+#include "ical/ICalendarText.h"
+#include "ical/ICalendarValues.h"
+#include "ical/RecurrenceRule.h"
 #include "lists/PlatformText.h"
-#include "lists/RecurrenceRule.h"
 
 namespace {
 

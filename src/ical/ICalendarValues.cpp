@@ -1,4 +1,4 @@
-#include "lists/ICalendarValues.h"
+#include "ical/ICalendarValues.h"
 
 #include "base/CivilDays.h"
 

@@ -1,9 +1,9 @@
-#include "lists/RecurrenceRule.h"
+#include "ical/RecurrenceRule.h"
 
 #include <algorithm>
 
 #include "base/CivilDays.h"
-#include "lists/ContentLineReader.h"
+#include "ical/ContentLineReader.h"
 
 namespace {
 
