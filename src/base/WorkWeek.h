@@ -12,7 +12,8 @@ class WorkWeek {
 
   // A week with no working day, or bits beyond Sunday, is not one a user
   // can have chosen: it reads as Monday to Friday.
-  explicit WorkWeek(uint32_t bits = kMondayToFriday);
+  explicit WorkWeek(uint32_t bits);
+  WorkWeek() : WorkWeek(kMondayToFriday) {}
 
   uint32_t Bits() const { return m_bits; }
   bool operator==(const WorkWeek& o) const { return m_bits == o.m_bits; }

@@ -62,10 +62,11 @@ std::vector<ReadyMadeList> ParseReadyMadeIndex(std::string text) {
   return lists;
 }
 
-std::string ReadyMadeLabel(const ReadyMadeList& list) {
+std::string ReadyMadeLabel(const ReadyMadeList& list, const std::string& weekText) {
   std::string label = list.country;
   if (!list.region.empty()) label += " - " + list.region;
-  return label + "\t" + std::to_string(list.firstYear) + " - " + std::to_string(list.lastYear);
+  return label + "\t" + std::to_string(list.firstYear) + " - " + std::to_string(list.lastYear) + "\t" +
+         weekText;
 }
 
 std::string ReadyMadeCopyName(const ReadyMadeList& list) {

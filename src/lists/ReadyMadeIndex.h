@@ -20,7 +20,8 @@ struct ReadyMadeList {
 // digits, Monday to Sunday, 1 for a working day. A line that does not read
 // as one is left out.
 std::vector<ReadyMadeList> ParseReadyMadeIndex(std::string text);
-// What the chooser shows: "Country" or "Country - Region", a tab, the years.
-std::string ReadyMadeLabel(const ReadyMadeList& list);
+// What the chooser shows: "Country" or "Country - Region", a tab, the
+// years, a tab, the work week as the locale writes it (weekText).
+std::string ReadyMadeLabel(const ReadyMadeList& list, const std::string& weekText);
 // The name of the user's own copy: "<list's name> holidays.tvh".
 std::string ReadyMadeCopyName(const ReadyMadeList& list);

@@ -21,11 +21,11 @@ TEST(ReadyMadeIndex, EntriesLabelsAndCopyNames) {
   const struct {
     const char* label;
     const char* copy;
-  } expected[] = {{"Germany\t2020 - 2040", "Germany holidays.tvh"},
-                  {"Germany - Bayern\t2021 - 2039", "Germany - Bayern holidays.tvh"},
-                  {"Peru\t2020 - 2040", "Peru holidays.tvh"}};
+  } expected[] = {{"Germany\t2020 - 2040\tweek", "Germany holidays.tvh"},
+                  {"Germany - Bayern\t2021 - 2039\tweek", "Germany - Bayern holidays.tvh"},
+                  {"Peru\t2020 - 2040\tweek", "Peru holidays.tvh"}};
   for (size_t i = 0; i < lists.size(); ++i) {
-    EXPECT_EQ(ReadyMadeLabel(lists[i]), expected[i].label);
+    EXPECT_EQ(ReadyMadeLabel(lists[i], "week"), expected[i].label);
     EXPECT_EQ(ReadyMadeCopyName(lists[i]), expected[i].copy);
   }
 }

@@ -165,6 +165,32 @@ SIZE IconPixels(HICON icon) {
   return SIZE{bm.bmWidth, info.hbmColor != nullptr ? bm.bmHeight : bm.bmHeight / 2};
 }
 
+namespace {
+
+struct DialogScript {
+  const char* caption;
+  const std::function<void(HWND)>* script;
+};
+DialogScript* g_dialogScript = nullptr;
+
+void CALLBACK PlayDialogScript(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dlg = FindWindowA("#32770", g_dialogScript->caption);
+  if (dlg == nullptr || !IsWindowVisible(dlg)) return;
+  KillTimer(nullptr, id);
+  (*g_dialogScript->script)(dlg);
+}
+
+}  // namespace
+
+void InDialog(const char* caption, const std::function<void()>& open, const std::function<void(HWND)>& script) {
+  DialogScript played{caption, &script};
+  g_dialogScript = &played;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &PlayDialogScript);
+  open();
+  KillTimer(nullptr, timer);
+  g_dialogScript = nullptr;
+}
+
 SIZE TextExtent(HWND window, const char* text) {
   HDC dc = GetDC(window);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
