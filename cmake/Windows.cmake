@@ -77,11 +77,12 @@ add_test(NAME wine_lanes_stop COMMAND ${TV_LANES} stop ${TV_LANES_DIR} ${TV_WINE
 set_tests_properties(wine_lanes_start PROPERTIES FIXTURES_SETUP wine_lanes TIMEOUT 1800)
 set_tests_properties(wine_lanes_stop PROPERTIES FIXTURES_CLEANUP wine_lanes)
 
-# tv_wine_test(name SOURCES... [SHARDS n] [LOCKS resource...]): one test .exe,
+# tv_wine_test(name SOURCES... [SHARDS n] [DRIVER program]): one test .exe,
 # run in a lane as one ctest test, or as n tests that each run a share of its
-# cases (GoogleTest's sharding), so that no test holds a lane for long.
+# cases (GoogleTest's sharding), so that no test holds a lane for long. With
+# DRIVER, the tests run that x64 build of the same test program instead.
 function(tv_wine_test name)
-  cmake_parse_arguments(T "" "SHARDS" "SOURCES;LOCKS" ${ARGN})
+  cmake_parse_arguments(T "" "SHARDS;DRIVER" "SOURCES" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${TV_RESOURCE_RC})
   add_dependencies(${name} tv_resources)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
@@ -99,14 +100,15 @@ function(tv_wine_test name)
       set(_env ${TV_WINE_ENV} GTEST_OUTPUT=xml:Z:${CMAKE_BINARY_DIR}/test-reports/${_test}.xml
                GTEST_TOTAL_SHARDS=${T_SHARDS} GTEST_SHARD_INDEX=${_i})
     endif()
-    add_test(NAME ${_test} COMMAND ${TV_IN_LANE} ${TV_WINE} $<TARGET_FILE:${name}>)
+    if(T_DRIVER)
+      add_test(NAME ${_test} COMMAND ${TV_IN_LANE} /usr/lib/wine/wine64 ${T_DRIVER})
+    else()
+      add_test(NAME ${_test} COMMAND ${TV_IN_LANE} ${TV_WINE} $<TARGET_FILE:${name}>)
+    endif()
     set_tests_properties(${_test} PROPERTIES
       ENVIRONMENT "${_env}"
       FIXTURES_REQUIRED wine_lanes
       TIMEOUT 2400)
-    if(T_LOCKS)
-      set_tests_properties(${_test} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
-    endif()
   endforeach()
 endfunction()
 
@@ -116,7 +118,12 @@ tv_wine_test(core_tests SOURCES ${TV_PORTABLE_TESTS})
 # Win32 tests: tests/<area>/*_win_test.cpp make one <area>_win_tests.exe,
 # the longer ones run in shards. End-to-end tests start Tempovista.exe and
 # its test build several times in a row, and twenty at once: slow where the
-# i686 build runs under emulation (see tools/setup.sh).
+# i686 build runs under emulation (see tools/setup.sh). There the x64
+# build's end-to-end test program (TV_E2E_DRIVER) can drive this build's
+# programs, so that only the programs under test are emulated: the driver's
+# polling under emulation cost as much as the programs themselves.
+set(TV_E2E_DRIVER "" CACHE FILEPATH "An x64 build's e2e_win_tests.exe to drive this build's programs")
+set(_driver_e2e ${TV_E2E_DRIVER})
 set(_shards_pages 4)
 set(_shards_app 2)
 set(_shards_e2e 3)
@@ -124,7 +131,8 @@ foreach(area base lists ical framework controls pages app e2e)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*_win_test.cpp)
   if(_srcs)
     file(GLOB _support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
-    tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} SHARDS "${_shards_${area}}")
+    tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} SHARDS "${_shards_${area}}"
+                 DRIVER "${_driver_${area}}")
   endif()
 endforeach()
 add_dependencies(e2e_win_tests Tempovista Tempovista_test)
