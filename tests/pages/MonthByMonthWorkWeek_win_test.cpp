@@ -1,6 +1,6 @@
-// The Month by Month page with the user's work week, business days as the
-// difference's unit and the start date counted, driven through its Work
-// Week dialog, and the same settings after a restart.
+// The Month by Month page with the user's work week (through its Work Week
+// dialog), business days as the difference's unit and the start date
+// counted, and the same settings after a restart.
 #include <algorithm>
 #include <vector>
 
@@ -14,26 +14,23 @@ constexpr int kBusinessDays = 4;  // the unit's combo item
 
 class WorkWeekTest : public MonthByMonthTest {
  protected:
-  // Work Week...: every box cleared (OK goes grey), then the named days
-  // checked (the boxes carry the locale's day names), then OK.
+  // Work Week...: every box cleared (OK goes grey), the boxes named with the
+  // days checked, OK.
   void ChooseWorkWeek(const std::vector<std::string>& days) {
     probe::InDialog("Work Week", [&] { Click(IDC_MBM_WORKWEEK); }, [&](HWND dlg) {
       auto click = [&](int id) { SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0); };
-      for (int id = IDC_WW_FIRSTDAY; id < IDC_WW_FIRSTDAY + 7; ++id) {
+      for (int id = IDC_WW_FIRSTDAY; id < IDC_WW_FIRSTDAY + 7; ++id)
         if (SendDlgItemMessageA(dlg, id, BM_GETCHECK, 0, 0) == BST_CHECKED) click(id);
-      }
       EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, IDOK)));
-      for (int id = IDC_WW_FIRSTDAY; id < IDC_WW_FIRSTDAY + 7; ++id) {
+      for (int id = IDC_WW_FIRSTDAY; id < IDC_WW_FIRSTDAY + 7; ++id)
         if (std::count(days.begin(), days.end(), WindowText(GetDlgItem(dlg, id))) != 0) click(id);
-      }
       click(IDOK);
     });
   }
-  void ExpectCounts(const char* days, const char* weekdays, const char* business, const char* weeks) {
-    EXPECT_EQ(Text(IDC_MBM_DAYS), days);
-    EXPECT_EQ(Text(IDC_MBM_WEEKDAYS), weekdays);
-    EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), business);
-    EXPECT_EQ(Text(IDC_MBM_WEEKS), weeks);
+  // Days, weekdays, business days and weeks.
+  std::string Counts() const {
+    return Text(IDC_MBM_DAYS) + " " + Text(IDC_MBM_WEEKDAYS) + " " + Text(IDC_MBM_BUSINESSDAYS) + " " +
+           Text(IDC_MBM_WEEKS);
   }
 };
 
@@ -45,13 +42,12 @@ TEST_F(WorkWeekTest, BusinessDaysOfTheUsersWeekMoveTheDatesAndCountTheStartWhenA
     PickStart(2027, 3, 4);  // a Thursday
     ChooseUnit(kBusinessDays);
     TypeAmount("5");
-    SetLock(true);
-    // Sunday 7, Monday 8, Wednesday 10, Thursday 11, Sunday 14.
+    SetLock(true);  // to Sunday 7, Monday 8, Wednesday 10, Thursday 11, Sunday 14
     EXPECT_EQ(Selected(IDC_MBM_ENDCAL), "2027-03-14");
-    ExpectCounts("10", "6", "5", "1.3");
-    Click(IDC_MBM_INCLUDESTART);  // the counts take Thursday 4 too; the end stays
+    EXPECT_EQ(Counts(), "10 6 5 1.3");
+    Click(IDC_MBM_INCLUDESTART);  // Thursday 4 counts too; the end stays
     EXPECT_EQ(Selected(IDC_MBM_ENDCAL), "2027-03-14");
-    ExpectCounts("11", "7", "6", "1.4");
+    EXPECT_EQ(Counts(), "11 7 6 1.4");
     PickEnd(2027, 3, 31);  // a Wednesday: back over 30, 29, 28, 25 to 24
     EXPECT_EQ(Selected(IDC_MBM_STARTCAL), "2027-03-24");
     SetLock(false);
@@ -62,12 +58,11 @@ TEST_F(WorkWeekTest, BusinessDaysOfTheUsersWeekMoveTheDatesAndCountTheStartWhenA
   EXPECT_EQ(Stored(setting::kDifference), 0x100005);
 
   Store(setting::kLinkedDifference, 1);
-  Run([&] {
-    // From Wednesday 15 January 2003 (the clock): 16, 19, 20, 21, 22.
+  Run([&] {  // from Wednesday 15 January 2003 (the clock): 16, 19, 20, 21, 22
     EXPECT_EQ(UnitIndex(), kBusinessDays);
     EXPECT_EQ(SendMessageA(Item(IDC_MBM_INCLUDESTART), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(Selected(IDC_MBM_ENDCAL), "2003-01-22");
-    ExpectCounts("8", "6", "6", "1.1");
+    EXPECT_EQ(Counts(), "8 6 6 1.1");
   });
 }
 

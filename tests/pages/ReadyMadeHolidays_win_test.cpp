@@ -106,23 +106,21 @@ TEST_F(ReadyMadeTest, EnterLoadsACopyInDocumentsAndMonthByMonthFollows) {
   });
 }
 
-// India rests on Sunday only: after its list, the user is asked whether
-// business days should follow; Yes stores the week and Month by Month
-// counts with it.
+// India rests on Sunday only: the user is asked whether business days
+// should follow; Yes stores the week, and Month by Month counts with it.
 TEST_F(ReadyMadeTest, AListOfAnotherWorkWeekOffersItForBusinessDays) {
   const std::string copy = Documents() + "\\India holidays.tvh";
   DeleteFileA(copy.c_str());
   RunPages([&] {
     PickStart(2020, 11, 2);  // Monday to Monday
     PickEnd(2020, 11, 9);
-    CDateListPage& page = Show(kHolidaysPage);
     SetMessageBoxHook([&](const MessageBoxCall& call) {
       boxes.push_back(call);
       return IDYES;
     });
-    Choose(page, [](HWND dlg) {
-      Key(dlg, WM_CHAR, 'I');  // Iceland
-      Key(dlg, WM_CHAR, 'I');  // India
+    Choose(Show(kHolidaysPage), [](HWND dlg) {
+      Key(dlg, WM_CHAR, 'I');  // Iceland, then India
+      Key(dlg, WM_CHAR, 'I');
       Key(dlg, WM_KEYDOWN, VK_RETURN);
     });
     ASSERT_EQ(boxes.size(), 1u);

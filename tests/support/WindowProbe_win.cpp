@@ -166,29 +166,24 @@ SIZE IconPixels(HICON icon) {
 }
 
 namespace {
-
-struct DialogScript {
-  const char* caption;
-  const std::function<void(HWND)>* script;
-};
-DialogScript* g_dialogScript = nullptr;
+// The dialog InDialog waits for, and what it then plays there.
+const char* g_dialogCaption = nullptr;
+const std::function<void(HWND)>* g_dialogScript = nullptr;
 
 void CALLBACK PlayDialogScript(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND dlg = FindWindowA("#32770", g_dialogScript->caption);
+  HWND dlg = FindWindowA("#32770", g_dialogCaption);
   if (dlg == nullptr || !IsWindowVisible(dlg)) return;
   KillTimer(nullptr, id);
-  (*g_dialogScript->script)(dlg);
+  (*g_dialogScript)(dlg);
 }
-
 }  // namespace
 
 void InDialog(const char* caption, const std::function<void()>& open, const std::function<void(HWND)>& script) {
-  DialogScript played{caption, &script};
-  g_dialogScript = &played;
+  g_dialogCaption = caption;
+  g_dialogScript = &script;
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, &PlayDialogScript);
   open();
   KillTimer(nullptr, timer);
-  g_dialogScript = nullptr;
 }
 
 SIZE TextExtent(HWND window, const char* text) {
