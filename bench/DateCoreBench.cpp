@@ -1,14 +1,11 @@
-// Speed of the list text, the sort and the business-day count, on the
-// sizes the program must stay quick with.
+// Speed of the list text and the sort, on the sizes the program must stay
+// quick with.
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "base/COleDateTime.h"
-#include "lists/BusinessDays.h"
 #include "lists/DateListText.h"
 
 namespace {
@@ -72,55 +69,6 @@ void BM_SortByDate(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * kLines);
 }
 BENCHMARK(BM_SortByDate)->Unit(benchmark::kMillisecond);
-
-// 100,000 holidays spread over 300 years, as loading builds the list
-// (parsed from a file written in date order).
-DateRecordList HundredThousandHolidays(const COleDateTime& first, const COleDateTime& last) {
-  std::mt19937 rng(2);
-  std::uniform_int_distribution<int> offset(0, static_cast<int>(last - first));
-  DateRecordList holidays;
-  for (int i = 0; i < 100000; ++i) {
-    holidays.push_back({"Holiday " + std::to_string(i), first.AddDays(offset(rng)), true});
-  }
-  SortByDate(holidays);
-  std::string text = FormatDateListText(holidays, DateListKind::Holidays);
-  RemoveCarriageReturns(text);
-  holidays = ParseDateListText(text);
-  SortByDate(holidays);
-  return holidays;
-}
-
-// One count once the index is built, over spans of every length (so that
-// the searches do not keep landing on the same entries).
-void BM_CountBusinessDays(benchmark::State& state) {
-  const COleDateTime first(1800, 1, 1, 0, 0, 0), last(2099, 12, 31, 0, 0, 0);
-  const HolidayIndex index(HundredThousandHolidays(first, last));
-  std::mt19937 rng(3);
-  std::uniform_int_distribution<int> offset(0, static_cast<int>(last - first));
-  std::vector<std::pair<COleDateTime, COleDateTime>> spans;
-  for (int i = 0; i < 1024; ++i) {
-    const COleDateTime a = first.AddDays(offset(rng)), b = first.AddDays(offset(rng));
-    spans.emplace_back(a < b ? a : b, a < b ? b : a);
-  }
-  size_t i = 0;
-  for (auto _ : state) {
-    const auto& span = spans[i++ & 1023];
-    benchmark::DoNotOptimize(CountBusinessDays(span.first, span.second, index));
-  }
-}
-BENCHMARK(BM_CountBusinessDays)->Unit(benchmark::kNanosecond);
-
-// What a change of the list costs the count: the index rebuilt from it.
-void BM_RebuildHolidayIndex(benchmark::State& state) {
-  const DateRecordList holidays = HundredThousandHolidays(COleDateTime(1800, 1, 1, 0, 0, 0),
-                                                          COleDateTime(2099, 12, 31, 0, 0, 0));
-  HolidayIndex index;
-  for (auto _ : state) {
-    index.Rebuild(holidays);
-    benchmark::DoNotOptimize(index);
-  }
-}
-BENCHMARK(BM_RebuildHolidayIndex)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

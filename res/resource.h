@@ -10,6 +10,8 @@
 #define IDD_COUNTDOWN      112
 // The chooser of the ready-made holiday lists (Holidays page).
 #define IDD_READYMADE      113
+// The work week (Month by Month page).
+#define IDD_WORKWEEK       114
 
 // Bitmap, icons and the tray menu.
 #define IDB_CALENDAR       130
@@ -44,6 +46,11 @@
 #define IDC_MBM_WEEKDAYS      1029
 #define IDC_MBM_WEEKS         1030
 #define IDC_MBM_BUSINESSDAYS  1031
+#define IDC_MBM_WORKWEEK      1058
+#define IDC_MBM_INCLUDESTART  1059
+
+// The work week's check boxes, from the first day of the user's week.
+#define IDC_WW_FIRSTDAY       1070  // .. 1076
 
 // The location field shared by the list pages.
 #define IDC_LIST_LOCATION     1032

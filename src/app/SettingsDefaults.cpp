@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/ProgramNames.h"
+#include "base/WorkWeek.h"
 
 const NumberDefault kNumberDefaults[kNumberDefaultCount] = {
     {setting::kWindowHide, 0},
@@ -11,6 +12,8 @@ const NumberDefault kNumberDefaults[kNumberDefaultCount] = {
     {setting::kLinkedDifference, 0},
     {setting::kUpdatePeriod, 60},
     {setting::kInternetAllowed, 0},
+    {setting::kWorkWeek, WorkWeek::kMondayToFriday},
+    {setting::kIncludeStartDate, 0},
 };
 
 const TextDefault kTextDefaults[kTextDefaultCount] = {

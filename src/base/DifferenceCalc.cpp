@@ -10,12 +10,12 @@ bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 // 2 for a Sunday, 1 for a Saturday, 0 otherwise.
 int WeekendRank(int isoWeekday) { return isoWeekday == 7 ? 2 : isoWeekday == 6 ? 1 : 0; }
 
+}  // namespace
+
 bool InSupportedRange(const COleDateTime& date) {
   const double key = COleDateTime::LinearKey(date.m_dt);
   return date.IsValid() && key >= COleDateTime::kMinDay && key < COleDateTime::kMaxDay + 1.0;
 }
-
-}  // namespace
 
 long LeadingNumber(const std::string& text) {
   size_t i = 0;
@@ -94,6 +94,10 @@ long CountDays(const COleDateTime& start, const COleDateTime& end) {
   const double span = end - start;
   if (!(std::fabs(span) < 1.0e9)) return 0;  // NaN or nonsense
   return static_cast<long>(span);
+}
+
+COleDateTime CountingStart(const COleDateTime& start, bool includeStart) {
+  return includeStart ? start.AddDays(-1) : start;
 }
 
 std::string FormatWeeks(long days) {

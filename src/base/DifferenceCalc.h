@@ -13,6 +13,9 @@ enum DifferenceUnit : uint32_t {
   kUnitWeeks = 0x20000,
   kUnitMonths = 0x40000,
   kUnitYears = 0x80000,
+  // Moved and counted with the user's work week and holidays (lists/),
+  // which the calculations here know nothing of.
+  kUnitBusinessDays = 0x100000,
 };
 constexpr uint32_t kUnitMask = 0x00FF0000;
 constexpr uint32_t kAmountMask = 0x0000FFFF;
@@ -38,6 +41,9 @@ uint32_t PackDifference(long amount, uint32_t unit);
 // 1 January 100 .. 31 December 9999, the unit is unknown or base is invalid.
 bool MoveByDifference(const COleDateTime& base, long n, uint32_t unit, COleDateTime& result);
 
+// 1 January 100 .. 31 December 9999, the dates the page can show.
+bool InSupportedRange(const COleDateTime& date);
+
 // The difference from start to end in the unit, for end >= start: whole
 // days; whole weeks; months counted from the month numbers; years from the
 // year numbers (the days of the month play no part). 0 for an unknown unit.
@@ -45,6 +51,11 @@ long UnlockedDifference(const COleDateTime& start, const COleDateTime& end, uint
 
 // end - start in whole days, toward zero.
 long CountDays(const COleDateTime& start, const COleDateTime& end);
+
+// The day the counts run from: the start itself, or the day before it when
+// the start date is counted too (both ends, as spreadsheets' NETWORKDAYS).
+// The difference's amount never uses this: the end is always start + amount.
+COleDateTime CountingStart(const COleDateTime& start, bool includeStart);
 
 // n days as "%ld.%ld": whole weeks, a point, the days left (10 is "1.3").
 std::string FormatWeeks(long days);

@@ -13,6 +13,8 @@ constexpr char kDifference[] = "Difference";
 constexpr char kLinkedDifference[] = "LinkedDifference";
 constexpr char kUpdatePeriod[] = "UpdatePeriod";
 constexpr char kInternetAllowed[] = "InternetAllowed";
+constexpr char kWorkWeek[] = "WorkWeek";
+constexpr char kIncludeStartDate[] = "IncludeStartDate";
 // Texts: where each list was last loaded from or saved to, and its cache.
 constexpr char kHolidayFile[] = "HolidayFile";
 constexpr char kEventFile[] = "EventFile";

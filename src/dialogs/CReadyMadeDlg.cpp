@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "framework/ExecutableName.h"
+#include "framework/LocaleText.h"
 #include "framework/Prompt.h"
 #include "lists/ListSource.h"
 #include "resource.h"
@@ -13,7 +14,7 @@ const char kCaption[] = "Ready-made holiday lists";
 
 }  // namespace
 
-std::string CReadyMadeDlg::ChooseCopy(HWND owner) {
+ReadyMadeChoice CReadyMadeDlg::ChooseCopy(HWND owner) {
   const std::string folder = ExecutableFolder() + "\\holidays";
   std::string index;
   ReadLocalFileBytes(folder + "\\index.txt", index);  // none: no lists
@@ -25,18 +26,18 @@ std::string CReadyMadeDlg::ChooseCopy(HWND owner) {
                        ".exe. This copy of the program has none: install the program again to get "
                        "them, or load a holiday file of your own with Load File.",
                    kCaption, MB_OK | MB_ICONINFORMATION);
-    return std::string();
+    return {};
   }
 
   CReadyMadeDlg dlg(lists);
-  if (dlg.DoModal(owner) != IDOK || dlg.m_chosen < 0) return std::string();
+  if (dlg.DoModal(owner) != IDOK || dlg.m_chosen < 0) return {};
 
   const ReadyMadeList& list = lists[static_cast<size_t>(dlg.m_chosen)];
   char documents[MAX_PATH] = {};
   if (FAILED(SHGetFolderPathA(owner, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents))) {
     ShowMessageBox(owner, "Unable to find your Documents folder to copy the list into.", kCaption,
                    MB_OK | MB_ICONERROR);
-    return std::string();
+    return {};
   }
   const std::string copy = std::string(documents) + "\\" + ReadyMadeCopyName(list);
   bool replace = true;
@@ -47,26 +48,26 @@ std::string CReadyMadeDlg::ChooseCopy(HWND owner) {
         copy + "\n\nalready exists. Replace it with the ready-made list?\n\n"
                "Yes replaces it, No loads it as it is.",
         kCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDCANCEL) return std::string();
+    if (answer == IDCANCEL) return {};
     replace = answer == IDYES;
   }
   if (replace && !CopyFileA((folder + "\\" + list.file).c_str(), copy.c_str(), FALSE)) {
     ShowMessageBox(owner, "Unable to copy the holiday list to\n\n" + copy, kCaption,
                    MB_OK | MB_ICONERROR);
-    return std::string();
+    return {};
   }
-  return copy;
+  return {copy, list.country, list.week};
 }
 
 CReadyMadeDlg::CReadyMadeDlg(const std::vector<ReadyMadeList>& lists)
     : CDialog(IDD_READYMADE), m_lists(lists) {}
 
 BOOL CReadyMadeDlg::OnInitDialog() {
-  // The years line up in a column after the longest names.
-  int tab = 222;  // dialog units
-  SendDlgItemMessage(IDC_READY_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tab));
+  // The years and the work weeks line up in columns after the longest names.
+  int tabs[] = {222, 274};  // dialog units
+  SendDlgItemMessage(IDC_READY_LIST, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(tabs));
   for (const ReadyMadeList& list : m_lists) {
-    const std::string label = ReadyMadeLabel(list);
+    const std::string label = ReadyMadeLabel(list, WorkWeekText(list.week, true));
     SendDlgItemMessage(IDC_READY_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
   }
   SendDlgItemMessage(IDC_READY_LIST, LB_SETCURSEL, 0);

@@ -4,8 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "base/WorkWeek.h"
 #include "framework/CDialog.h"
 #include "lists/ReadyMadeIndex.h"
+
+// What the chooser hands back: the user's copy of the chosen list (empty
+// when there is nothing to load), and the list's country and work week.
+struct ReadyMadeChoice {
+  std::string copy;
+  std::string country;
+  WorkWeek week;
+};
 
 // The chooser of the ready-made holiday lists that come with the program in
 // the holidays folder beside it. The chosen list is copied into the user's
@@ -14,9 +23,8 @@ class CReadyMadeDlg : public CDialog {
  public:
   // Runs the chooser over the lists of the program's holidays folder and
   // copies the chosen one (asking before an existing copy is replaced).
-  // The copy's path, or empty when there is nothing to load. Without the
-  // folder, says where the lists come from.
-  static std::string ChooseCopy(HWND owner);
+  // Without the folder, says where the lists come from.
+  static ReadyMadeChoice ChooseCopy(HWND owner);
 
  private:
   explicit CReadyMadeDlg(const std::vector<ReadyMadeList>& lists);

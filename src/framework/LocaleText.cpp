@@ -38,3 +38,28 @@ std::string DateText(const COleDateTime& value, DateTextForm form) {
   SysFreeString(text);
   return converted ? out : kInvalidDateTime;
 }
+
+namespace {
+
+std::string LocaleInfo(LCTYPE type) {
+  char text[80] = {};
+  return GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text) > 0 ? text : "";
+}
+
+}  // namespace
+
+int FirstDayOfWeek() {
+  const std::string first = LocaleInfo(LOCALE_IFIRSTDAYOFWEEK);  // "0" Monday .. "6" Sunday
+  return first.size() == 1 && first[0] >= '0' && first[0] <= '6' ? first[0] - '0' + 1 : 1;
+}
+
+std::string DayName(int isoWeekday, bool abbreviated) {
+  const LCTYPE monday = abbreviated ? LOCALE_SABBREVDAYNAME1 : LOCALE_SDAYNAME1;
+  return LocaleInfo(monday + static_cast<LCTYPE>(isoWeekday - 1));
+}
+
+std::string WorkWeekText(const WorkWeek& week, bool abbreviated) {
+  std::string names[7];
+  for (int day = 1; day <= 7; ++day) names[day - 1] = DayName(day, abbreviated);
+  return week.Describe(names, FirstDayOfWeek(), abbreviated ? "-" : " to ");
+}

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "base/COleDateTime.h"
+#include "base/WorkWeek.h"
 
 // Dates as text in the user's default locale (VarBstrFromDate); an invalid
 // value, or one the platform cannot convert, reads "Invalid DateTime".
@@ -11,3 +12,13 @@ enum class DateTextForm {
   DateAndTime,  // no flags: the time is left out at midnight, the date for day 0
 };
 std::string DateText(const COleDateTime& value, DateTextForm form = DateTextForm::ShortDate);
+
+// The user's first day of the week (LOCALE_IFIRSTDAYOFWEEK), Monday = 1 ..
+// Sunday = 7.
+int FirstDayOfWeek();
+// The locale's name of a day (Monday = 1 .. Sunday = 7), in full or
+// abbreviated.
+std::string DayName(int isoWeekday, bool abbreviated = false);
+// A work week in the locale's day names: "Sun-Thu" abbreviated, "Sunday to
+// Thursday" in full (WorkWeek::Describe).
+std::string WorkWeekText(const WorkWeek& week, bool abbreviated);

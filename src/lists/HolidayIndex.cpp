@@ -4,12 +4,14 @@
 
 #include "base/DifferenceCalc.h"
 
-void HolidayIndex::Rebuild(const DateRecordList& holidays) {
+void HolidayIndex::Rebuild(const DateRecordList& holidays, WorkWeek week) {
+  m_week = week;
   m_days.clear();
   for (const DateRecord& h : holidays) {
     // A date that could not be read names no day.
     if (!h.active || !h.date.IsValid()) continue;
-    if (IsoWeekday(h.date.m_dt) <= 5) m_days.push_back(DayIndex(h.date.m_dt));
+    const long long day = DayIndex(h.date.m_dt);
+    if (week.IsWorkingDay(day)) m_days.push_back(day);
   }
   // The list is kept in date order, but the index need not rely on it.
   // Several records on one day take that day away once.

@@ -14,6 +14,18 @@ bool ReadYear(const std::string& text, int& year) {
   return true;
 }
 
+// "1111100": Monday to Sunday, at least one working day.
+bool ReadWeek(const std::string& text, WorkWeek& week) {
+  if (text.size() != 7) return false;
+  uint32_t bits = 0;
+  for (size_t day = 0; day < 7; ++day) {
+    if (text[day] != '0' && text[day] != '1') return false;
+    if (text[day] == '1') bits |= 1u << day;
+  }
+  week = WorkWeek(bits);
+  return bits != 0;
+}
+
 // The line's fields between bars; a trailing bar ends the last field.
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
@@ -38,8 +50,8 @@ std::vector<ReadyMadeList> ParseReadyMadeIndex(std::string text) {
     if (line.empty() || line[0] == '!') continue;
     const std::vector<std::string> f = Fields(line);
     ReadyMadeList list;
-    if (f.size() != 5 || f[0].empty() || f[1].empty() || !ReadYear(f[3], list.firstYear) ||
-        !ReadYear(f[4], list.lastYear)) {
+    if (f.size() != 6 || f[0].empty() || f[1].empty() || !ReadYear(f[3], list.firstYear) ||
+        !ReadYear(f[4], list.lastYear) || !ReadWeek(f[5], list.week)) {
       continue;
     }
     list.file = f[0];
@@ -50,10 +62,11 @@ std::vector<ReadyMadeList> ParseReadyMadeIndex(std::string text) {
   return lists;
 }
 
-std::string ReadyMadeLabel(const ReadyMadeList& list) {
+std::string ReadyMadeLabel(const ReadyMadeList& list, const std::string& weekText) {
   std::string label = list.country;
   if (!list.region.empty()) label += " - " + list.region;
-  return label + "\t" + std::to_string(list.firstYear) + " - " + std::to_string(list.lastYear);
+  return label + "\t" + std::to_string(list.firstYear) + " - " + std::to_string(list.lastYear) + "\t" +
+         weekText;
 }
 
 std::string ReadyMadeCopyName(const ReadyMadeList& list) {

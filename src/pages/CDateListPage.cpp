@@ -1,9 +1,11 @@
 #include "pages/CDateListPage.h"
 
+#include "app/CMainApp.h"
 #include "app/CMainDlg.h"
+#include "app/CRegistrySettings.h"
+#include "base/ProgramNames.h"
 #include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
-#include "dialogs/CReadyMadeDlg.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "resource.h"
@@ -202,12 +204,28 @@ void CDateListPage::OnListSaved() {
   if (m_hWnd != nullptr) EnableItem(m_setup.saveId, false);
 }
 
-// The chosen list is loaded from the user's copy as Load File would load it.
+// The chosen list is loaded from the user's copy as Load File would load it;
+// a country that works another week than the user's is offered for the
+// business days.
 void CDateListPage::OnReadyMade() {
   UpdateData(true);
-  const std::string copy = CReadyMadeDlg::ChooseCopy(m_hWnd);
-  if (copy.empty() || m_pMainDlg == nullptr) return;
-  if (LoadListFile(*m_pMainDlg, copy)) m_location = copy;
+  const ReadyMadeChoice choice = CReadyMadeDlg::ChooseCopy(m_hWnd);
+  if (choice.copy.empty() || m_pMainDlg == nullptr) return;
+  if (LoadListFile(*m_pMainDlg, choice.copy)) {
+    m_location = choice.copy;
+    OfferWorkWeek(choice);
+  }
   RefreshList();
   UpdateData(false);
+}
+
+void CDateListPage::OfferWorkWeek(const ReadyMadeChoice& choice) const {
+  CRegistrySettings* settings = theApp.m_pSettings;
+  if (settings == nullptr) return;
+  if (choice.week == WorkWeek(static_cast<uint32_t>(settings->GetNumber(setting::kWorkWeek)))) return;
+  if (MessageBox(choice.country + " works " + WorkWeekText(choice.week, false) +
+                     ". Use this work week for business days?",
+                 kProgramTitle, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    settings->SetNumber(setting::kWorkWeek, static_cast<LONG>(choice.week.Bits()));
+  }
 }

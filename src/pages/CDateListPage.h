@@ -7,6 +7,7 @@
 #include "base/COleDateTime.h"
 #include "controls/CLinkStatic.h"
 #include "controls/CTipMonthCal.h"
+#include "dialogs/CReadyMadeDlg.h"
 #include "framework/CListView.h"
 #include "lists/DateRecord.h"
 #include "pages/CListFilePage.h"
@@ -60,6 +61,9 @@ class CDateListPage : public CListFilePage {
   void OnAddOrUpdate();
   void OnDelete();
   void OnReadyMade();
+  // Asks whether business days should follow the chosen country's week
+  // when it is not the stored one; Yes stores it.
+  void OfferWorkWeek(const ReadyMadeChoice& choice) const;
 
   // What row i shows: the list view asks for its texts when it draws.
   struct Row {

@@ -10,9 +10,9 @@ CPPAbout::CPPAbout()
       m_strNote(
           "Tempovista keeps your holidays, events and countdowns in small text files that you can "
           "share, or load from the web.\r\n\r\n"
-          // The credit the holiday data's licence asks for.
+          // The credits the data's licences ask for.
           "Holiday lists derived from date-holidays by commenthol and contributors, CC BY-SA "
-          "3.0.") {}
+          "3.0; their work weeks from the Unicode CLDR, \xa9 Unicode, Inc., Unicode License v3.") {}
 
 void CPPAbout::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_ABOUT_SUPPORT, m_supportLink);

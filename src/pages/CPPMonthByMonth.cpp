@@ -10,6 +10,7 @@
 #include "base/DifferenceCalc.h"
 #include "base/ProgramNames.h"
 #include "controls/CalendarMarks.h"
+#include "dialogs/CWorkWeekDlg.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "framework/ResourceModule.h"
@@ -30,7 +31,9 @@ struct UnitItem {
   DWORD code;
 };
 constexpr UnitItem kUnits[] = {
-    {"Days", kUnitDays}, {"Weeks", kUnitWeeks}, {"Months", kUnitMonths}, {"Year", kUnitYears}};
+    {"Days", kUnitDays},     {"Weeks", kUnitWeeks},
+    {"Months", kUnitMonths}, {"Year", kUnitYears},
+    {"Business days", kUnitBusinessDays}};
 constexpr int kYearItem = 3;
 
 std::string Decimal(long value) {
@@ -52,6 +55,10 @@ CRegistrySettings* Settings() { return theApp.m_pSettings; }
 LONG NumberSetting(const char* name) {
   CRegistrySettings* settings = Settings();
   return settings != nullptr ? settings->GetNumber(name) : DefaultNumber(name);
+}
+
+void StoreNumberSetting(const char* name, LONG value) {
+  if (CRegistrySettings* settings = Settings()) settings->SetNumber(name, value);
 }
 
 }  // namespace
@@ -84,6 +91,7 @@ void CPPMonthByMonth::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_MBM_WEEKDAYS, m_strWeekdays);
   DDX_Text(pDX, IDC_MBM_WEEKS, m_strWeeks);
   DDX_Text(pDX, IDC_MBM_BUSINESSDAYS, m_strBusinessDays);
+  DDX_Check(pDX, IDC_MBM_INCLUDESTART, m_bIncludeStartDate);
 }
 
 BOOL CPPMonthByMonth::OnInitDialog() {
@@ -122,6 +130,7 @@ void CPPMonthByMonth::FillUnits() {
 LONG CPPMonthByMonth::ReadSettings() {
   m_nDifference = static_cast<DWORD>(NumberSetting(setting::kDifference));
   m_bLockDifference = NumberSetting(setting::kLinkedDifference) != 0 ? TRUE : FALSE;
+  m_bIncludeStartDate = NumberSetting(setting::kIncludeStartDate) != 0 ? TRUE : FALSE;
   return NumberSetting(setting::kUpdatePeriod);
 }
 
@@ -147,6 +156,8 @@ bool CPPMonthByMonth::OnCommand(WORD id, WORD code, HWND) {
     case IDC_MBM_RESET: OnResetToToday(); return true;
     case IDC_MBM_LOCK: OnLockDifference(); return true;
     case IDC_MBM_CALC: OnCalcDifference(); return true;
+    case IDC_MBM_WORKWEEK: OnWorkWeek(); return true;
+    case IDC_MBM_INCLUDESTART: OnIncludeStartDate(); return true;
     default: return false;
   }
 }
@@ -188,9 +199,13 @@ void CPPMonthByMonth::MoveDates(bool startChanged) {
   // any impossible move, rather than show in the texts and counts while the
   // calendar keeps its old day.
   CTipMonthCal& other = startChanged ? m_endCal : m_startCal;
-  if (!MoveByDifference(startChanged ? m_startDate : m_endDate, startChanged ? amount : -amount, unit,
-                        moved) ||
-      !ToSystemTime(moved, day) || !other.SetCurSel(day)) {
+  const COleDateTime& base = startChanged ? m_startDate : m_endDate;
+  const long n = startChanged ? amount : -amount;
+  // Business days need the work week and the holidays, which the date
+  // arithmetic knows nothing of.
+  const bool done = unit == kUnitBusinessDays ? MoveByBusinessDays(base, n, m_holidayIndex, moved)
+                                              : MoveByDifference(base, n, unit, moved);
+  if (!done || !ToSystemTime(moved, day) || !other.SetCurSel(day)) {
     MessageBox("Unable to set the date to the difference.\nPlease reduce the difference.",
                "Month by Month Error", MB_OK | MB_ICONEXCLAMATION);
     return;
@@ -201,7 +216,10 @@ void CPPMonthByMonth::MoveDates(bool startChanged) {
 void CPPMonthByMonth::FollowDates() {
   if (m_endDate < m_startDate) m_endDate = m_startDate;
   const DWORD unit = SelectedUnit();
-  const long value = UnlockedDifference(m_startDate, m_endDate, unit);
+  // In business days, the count from the start to the end: Calc Difference
+  // then brings an end on a working day back to itself.
+  const long value = unit == kUnitBusinessDays ? CountBusinessDays(m_startDate, m_endDate, m_holidayIndex)
+                                               : UnlockedDifference(m_startDate, m_endDate, unit);
   // The edit shows the whole value; the packed form keeps it to 16 bits so
   // that it never spills into the unit.
   m_strAmount = Decimal(value);
@@ -213,14 +231,19 @@ const DateRecordList& CPPMonthByMonth::Holidays() const {
   return m_pMainDlg != nullptr ? m_pMainDlg->GetList(DateListKind::Holidays) : kNoHolidays;
 }
 
-void CPPMonthByMonth::IndexHolidays() { m_holidayIndex.Rebuild(Holidays()); }
+// The index keeps the holidays on the work week's working days, so the
+// week is taken with the list.
+void CPPMonthByMonth::IndexHolidays() {
+  m_holidayIndex.Rebuild(Holidays(), WorkWeek(static_cast<uint32_t>(NumberSetting(setting::kWorkWeek))));
+}
 
 void CPPMonthByMonth::ComputeCounts() {
-  const long days = CountDays(m_startDate, m_endDate);
+  const COleDateTime from = CountingStart(m_startDate, m_bIncludeStartDate != FALSE);
+  const long days = CountDays(from, m_endDate);
   m_strDays = Decimal(days);
   m_strWeeks = FormatWeeks(days);
-  m_strWeekdays = Decimal(CountWeekdays(m_startDate, m_endDate));
-  m_strBusinessDays = Decimal(CountBusinessDays(m_startDate, m_endDate, m_holidayIndex));
+  m_strWeekdays = Decimal(CountWeekdays(from, m_endDate));
+  m_strBusinessDays = Decimal(CountBusinessDays(from, m_endDate, m_holidayIndex));
 }
 
 void CPPMonthByMonth::MarkHolidays(CTipMonthCal& calendar) {
@@ -236,10 +259,27 @@ void CPPMonthByMonth::OnResetToToday() {
 }
 
 void CPPMonthByMonth::StoreDifference() {
-  CRegistrySettings* settings = Settings();
-  if (settings == nullptr) return;
-  settings->SetNumber(setting::kDifference, static_cast<LONG>(m_nDifference));
-  settings->SetNumber(setting::kLinkedDifference, m_bLockDifference ? 1 : 0);
+  StoreNumberSetting(setting::kDifference, static_cast<LONG>(m_nDifference));
+  StoreNumberSetting(setting::kLinkedDifference, m_bLockDifference ? 1 : 0);
+}
+
+// A new week counts and moves as a new start date does: a locked difference
+// in business days moves the end.
+void CPPMonthByMonth::OnWorkWeek() {
+  CWorkWeekDlg dlg(m_holidayIndex.Week());
+  if (dlg.DoModal(m_hWnd) != IDOK) return;
+  StoreNumberSetting(setting::kWorkWeek, static_cast<LONG>(dlg.m_week.Bits()));
+  IndexHolidays();
+  Recalculate(true);
+}
+
+// The box changes the counts only: the difference still moves the end to
+// the start plus its amount.
+void CPPMonthByMonth::OnIncludeStartDate() {
+  UpdateData(true);
+  StoreNumberSetting(setting::kIncludeStartDate, m_bIncludeStartDate ? 1 : 0);
+  ComputeCounts();
+  UpdateData(false);
 }
 
 void CPPMonthByMonth::OnLockDifference() {

@@ -27,6 +27,8 @@ class CPPMonthByMonth : public CPropertyPage {
   void OnResetToToday();
   void OnLockDifference();
   void OnCalcDifference();
+  void OnWorkWeek();
+  void OnIncludeStartDate();
   // Both timers' ticks on this page's window.
   void OnTimerTick(UINT_PTR timerId);
 
@@ -46,6 +48,7 @@ class CPPMonthByMonth : public CPropertyPage {
   CTipMonthCal m_endCal;
   CMainDlg* m_pMainDlg = nullptr;
   std::string m_strBusinessDays;
+  BOOL m_bIncludeStartDate = FALSE;  // the counts take the start date too
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -56,8 +59,8 @@ class CPPMonthByMonth : public CPropertyPage {
 
  private:
   void FillUnits();
-  // The difference and the lock from the settings; answers the update
-  // period in seconds.
+  // The difference, the lock and the start date box from the settings;
+  // answers the update period in seconds.
   LONG ReadSettings();
   DWORD SelectedUnit() const;
   void MoveDates(bool startChanged);
@@ -68,9 +71,9 @@ class CPPMonthByMonth : public CPropertyPage {
   void StoreDifference();
 
   // The holidays as the business-day count needs them, taken from the main
-  // window's list when the page initialises and whenever it becomes active
-  // again: the list is edited on other pages only, so it cannot change
-  // while this page is showing.
+  // window's list and the stored work week when the page initialises,
+  // whenever it becomes active again (the list and, after a ready-made
+  // list, the week change on other pages only) and when the week changes.
   HolidayIndex m_holidayIndex;
 };
 

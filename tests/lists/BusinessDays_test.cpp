@@ -5,6 +5,7 @@
 #include <random>
 
 #include "base/DifferenceCalc.h"
+#include "base/WorkWeek.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -84,10 +85,35 @@ TEST(CountBusinessDays, MatchesCountingDayByDay) {
   }
 }
 
+// The spreadsheet's documented examples, and what numpy cannot say: a move
+// of 0 from a day off, and moves off the calendar.
+TEST(BusinessDays, PublishedExamples) {
+  const DateRecordList holidays = {Holiday(Day(2008, 11, 26)), Holiday(Day(2008, 12, 4)), Holiday(Day(2009, 1, 21))};
+  struct Case { const char* what; COleDateTime base; long n; DateRecordList holidays; bool ok; COleDateTime result; };
+  const Case cases[] = {
+      {"WORKDAY(2008-10-01, 151)", Day(2008, 10, 1), 151, {}, true, Day(2009, 4, 30)},
+      {"the same with three holidays", Day(2008, 10, 1), 151, holidays, true, Day(2009, 5, 5)},
+      {"and back", Day(2009, 5, 5), -151, holidays, true, Day(2008, 10, 1)},
+      {"0 from a Saturday", Day(2003, 1, 11), 0, {}, true, Day(2003, 1, 11)},
+      {"past 9999", Day(9999, 12, 31), 1, {}, false, {}},
+      {"before 100", Day(100, 1, 1), -1, {}, false, {}},
+  };
+  for (const Case& c : cases) {
+    COleDateTime result(-1.0);
+    EXPECT_EQ(MoveByBusinessDays(c.base, c.n, HolidayIndex(c.holidays), result), c.ok) << c.what;
+    EXPECT_EQ(result, c.ok ? c.result : COleDateTime(-1.0)) << c.what;
+  }
+  // NETWORKDAYS.INTL(2027-03-01, 2027-03-31, Friday and Saturday off).
+  EXPECT_EQ(CountBusinessDays(CountingStart(Day(2027, 3, 1), true), Day(2027, 3, 31), HolidayIndex({}, WorkWeek(0x4F))), 23);
+  // A stored week no user can have chosen reads as Monday to Friday.
+  for (uint32_t bits : {0x00u, 0x80u, 0xFFFFFFFFu}) EXPECT_EQ(WorkWeek(bits).Bits(), 0x1Fu) << bits;
+}
+
 #ifndef _WIN32
-// numpy's busday_count as a second opinion, on random spans over random
-// holiday sets with repeated and weekend dates; see busday_cases.py.
-TEST(CountBusinessDays, AgreesWithNumpy) {
+// numpy as a second opinion on counts (start left out, and counted too) and
+// moves, over random work weeks and holiday sets with repeated dates and
+// holidays on days off; see busday_cases.py.
+TEST(BusinessDays, AgreesWithNumpy) {
   // The command that prints the cases, from ctest's environment.
   const char* command = std::getenv("TV_BUSDAY_CASES");
   if (command == nullptr) GTEST_SKIP() << "TV_BUSDAY_CASES is not set: no comparison with numpy's busday_count";
@@ -108,16 +134,25 @@ TEST(CountBusinessDays, AgreesWithNumpy) {
   int cases = 0;
   for (std::string line; std::getline(lines, line); ++cases) {
     std::istringstream fields(line);
-    double start = 0, end = 0;
-    long expected = 0;
-    ASSERT_TRUE(fields >> start >> end >> expected) << line;
+    std::string ask;
+    uint32_t week = 0;
+    long start = 0, second = 0, expected = 0;
+    ASSERT_TRUE(fields >> ask >> week >> start >> second >> expected) << line;
     DateRecordList holidays;
     for (std::string day; fields >> day;) {
       const bool active = day[0] != '~';
       holidays.push_back(Holiday(COleDateTime(std::stod(day.substr(active ? 0 : 1))), active));
     }
-    ASSERT_EQ(Count(COleDateTime(start), COleDateTime(end), holidays), expected) << line;
+    const HolidayIndex index(holidays, WorkWeek(week));
+    const COleDateTime from(start);
+    if (ask == "move") {
+      COleDateTime moved;
+      ASSERT_TRUE(MoveByBusinessDays(from, second, index, moved)) << line;
+      ASSERT_EQ(moved, COleDateTime(expected)) << line;
+    } else {
+      ASSERT_EQ(CountBusinessDays(CountingStart(from, ask == "both"), COleDateTime(second), index), expected) << line;
+    }
   }
-  EXPECT_GE(cases, 300);
+  EXPECT_GE(cases, 600);
 }
 #endif

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "lists/DateListText.h"
+#include "lists/ReadyMadeIndex.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -58,9 +59,9 @@ const DateRecordList& List(const std::string& file) {
 TEST(ReadyMadeHolidays, EveryListOfTheIndexReadsBackWhole) {
   std::set<std::string> listed;
   for (const std::string& entry : DataLines(ReadText("index.txt"))) {
-    // file|country|region|first year|last year
+    // file|country|region|first year|last year|work week
     const std::vector<std::string> f = Split(entry, '|');
-    ASSERT_EQ(f.size(), 5u) << entry;
+    ASSERT_EQ(f.size(), 6u) << entry;
     EXPECT_EQ(f[3], std::to_string(kFirstYear)) << entry;
     EXPECT_EQ(f[4], std::to_string(kLastYear)) << entry;
     listed.insert(f[0]);
@@ -90,6 +91,18 @@ TEST(ReadyMadeHolidays, EveryListOfTheIndexReadsBackWhole) {
   }
   EXPECT_EQ(files, listed.size());
   EXPECT_GE(files, 200u);
+  // The program's reader takes every entry the script wrote.
+  EXPECT_EQ(ParseReadyMadeIndex(ReadText("index.txt")).size(), listed.size());
+}
+
+// Weekends from CLDR (Friday and Saturday, Friday alone); a region has its
+// country's week.
+TEST(ReadyMadeHolidays, WorkWeeks) {
+  std::map<std::string, uint32_t> weeks;
+  for (const ReadyMadeList& list : ParseReadyMadeIndex(ReadText("index.txt"))) weeks[list.file] = list.week.Bits();
+  EXPECT_EQ(weeks["Saudi Arabia.tvh"], 0x4Fu);
+  EXPECT_EQ(weeks["Iran.tvh"], 0x6Fu);
+  EXPECT_EQ(weeks["Germany - Bayern.tvh"], 0x1Fu);
 }
 
 TEST(ReadyMadeHolidays, KnownDays) {

@@ -14,19 +14,6 @@ namespace {
 using listtest::ReadBytes;
 using listtest::WriteBytes;
 
-std::function<void(HWND)>& Script() {
-  static std::function<void(HWND)> script;
-  return script;
-}
-
-// Runs the script once the chooser shows, inside its modal loop.
-void CALLBACK ScriptDriver(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND dlg = FindWindowA("#32770", "Ready-made holiday lists");
-  if (dlg == nullptr || !IsWindowVisible(dlg)) return;
-  KillTimer(nullptr, id);
-  Script()(dlg);
-}
-
 // Keys go through the chooser's own loop, as a user's would.
 void Key(HWND dlg, UINT msg, WPARAM key) {
   PostMessageA(GetDlgItem(dlg, IDC_READY_LIST), msg, key, 0);
@@ -51,10 +38,7 @@ class ReadyMadeTest : public ListPageTest {
 
   // Presses Ready-made on the Holidays page; the script acts in the chooser.
   void Choose(CDateListPage& page, const std::function<void(HWND)>& script) {
-    Script() = script;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &ScriptDriver);
-    Press(page, IDC_HOL_READYMADE);
-    KillTimer(nullptr, timer);
+    probe::InDialog("Ready-made holiday lists", [&] { Press(page, IDC_HOL_READYMADE); }, script);
   }
   // 'I' finds Iceland, the first name with an I; Enter loads it.
   void ChooseIceland(CDateListPage& page) {
@@ -76,9 +60,9 @@ TEST_F(ReadyMadeTest, TheChooserListsCountriesAndRegionsAndEscapeChangesNothing)
       HWND list = GetDlgItem(dlg, IDC_READY_LIST);
       count = SendMessageA(list, LB_GETCOUNT, 0, 0);
       germany = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                             reinterpret_cast<LPARAM>("Germany\t2020 - 2040"));
+                             reinterpret_cast<LPARAM>("Germany\t2020 - 2040\tMon-Fri"));
       bayern = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                            reinterpret_cast<LPARAM>("Germany - Bayern\t2020 - 2040"));
+                            reinterpret_cast<LPARAM>("Germany - Bayern\t2020 - 2040\tMon-Fri"));
       Key(dlg, WM_KEYDOWN, VK_ESCAPE);
     });
     EXPECT_GT(count, 200);
@@ -120,6 +104,34 @@ TEST_F(ReadyMadeTest, EnterLoadsACopyInDocumentsAndMonthByMonthFollows) {
     m_dlg->SetActivePage(0);
     EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), "6");
   });
+}
+
+// India rests on Sunday only: the user is asked whether business days
+// should follow; Yes stores the week, and Month by Month counts with it.
+TEST_F(ReadyMadeTest, AListOfAnotherWorkWeekOffersItForBusinessDays) {
+  const std::string copy = Documents() + "\\India holidays.tvh";
+  DeleteFileA(copy.c_str());
+  RunPages([&] {
+    PickStart(2020, 11, 2);  // Monday to Monday
+    PickEnd(2020, 11, 9);
+    SetMessageBoxHook([&](const MessageBoxCall& call) {
+      boxes.push_back(call);
+      return IDYES;
+    });
+    Choose(Show(kHolidaysPage), [](HWND dlg) {
+      Key(dlg, WM_CHAR, 'I');  // Iceland, then India
+      Key(dlg, WM_CHAR, 'I');
+      Key(dlg, WM_KEYDOWN, VK_RETURN);
+    });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "India works Monday to Saturday. Use this work week for business days?");
+    EXPECT_EQ(boxes[0].caption, "Tempovista");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(m_settings.GetNumber(setting::kWorkWeek), 0x3F);
+    m_dlg->SetActivePage(0);
+    EXPECT_EQ(Text(IDC_MBM_BUSINESSDAYS), "6");
+  });
+  DeleteFileA(copy.c_str());
 }
 
 // A copy already in Documents may hold the user's own changes.

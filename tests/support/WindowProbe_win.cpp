@@ -165,6 +165,27 @@ SIZE IconPixels(HICON icon) {
   return SIZE{bm.bmWidth, info.hbmColor != nullptr ? bm.bmHeight : bm.bmHeight / 2};
 }
 
+namespace {
+// The dialog InDialog waits for, and what it then plays there.
+const char* g_dialogCaption = nullptr;
+const std::function<void(HWND)>* g_dialogScript = nullptr;
+
+void CALLBACK PlayDialogScript(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dlg = FindWindowA("#32770", g_dialogCaption);
+  if (dlg == nullptr || !IsWindowVisible(dlg)) return;
+  KillTimer(nullptr, id);
+  (*g_dialogScript)(dlg);
+}
+}  // namespace
+
+void InDialog(const char* caption, const std::function<void()>& open, const std::function<void(HWND)>& script) {
+  g_dialogCaption = caption;
+  g_dialogScript = &script;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &PlayDialogScript);
+  open();
+  KillTimer(nullptr, timer);
+}
+
 SIZE TextExtent(HWND window, const char* text) {
   HDC dc = GetDC(window);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));

@@ -44,6 +44,11 @@ std::string ListViewText(HWND list, int item, int subItem);
 // The pixel size an icon was drawn at.
 SIZE IconPixels(HICON icon);
 
+// Runs `open`, which runs a modal dialog of this thread, and plays `script`
+// inside the dialog's own loop once the visible dialog titled `caption`
+// shows, as the user's actions would arrive there.
+void InDialog(const char* caption, const std::function<void()>& open, const std::function<void(HWND)>& script);
+
 // The size `text` takes in the font the window draws with.
 SIZE TextExtent(HWND window, const char* text);
 

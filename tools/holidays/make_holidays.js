@@ -3,7 +3,8 @@
 // file per country and per region (state, province) that the date-holidays
 // data knows, holding the public holidays of a fixed span of years, and an
 // index of them, so that the program can offer them by name without reading
-// every file.
+// every file. The index also gives each list its country's work week, from
+// the Unicode CLDR week data.
 //   make_holidays.js OUTDIR FIRSTYEAR LASTYEAR
 // The output depends only on the data and the years: never on today's date,
 // the time zone or the order in which the data lists its countries.
@@ -13,6 +14,8 @@ const fs = require('fs');
 const path = require('path');
 const Holidays = require('date-holidays');
 const source = require('date-holidays/package.json');
+const cldr = require('cldr-core/package.json');
+const { weekData } = require('cldr-core/supplemental/weekData.json').supplemental;
 
 const [outDir, firstArg, lastArg] = process.argv.slice(2);
 const firstYear = Number(firstArg);
@@ -26,6 +29,10 @@ const kCredit =
   `! Source: date-holidays ${source.version} by commenthol and contributors, ` +
   'https://github.com/commenthol/date-holidays; data licence CC BY-SA 3.0, ' +
   'https://creativecommons.org/licenses/by-sa/3.0/. This list is derived from it.';
+
+const kCldrCredit =
+  `! Work weeks: Unicode CLDR ${cldr.version} (cldr-core), https://cldr.unicode.org; ` +
+  'Copyright (C) 2004-2026 Unicode, Inc., Unicode License v3, https://www.unicode.org/license.txt.';
 
 // Windows-1252: Latin-1 but for 0x80..0x9F, which hold these characters.
 const kHighRow = '\u20ac\u0081\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152\u008d\u017d\u008f' +
@@ -130,6 +137,24 @@ function publicHolidays(hd) {
   return lines.sort((a, b) => (a.date < b.date ? -1 : a.date > b.date ? 1 : 0)).map((l) => l.line);
 }
 
+// A country's work week as the index writes it: Monday to Sunday, 1 for a
+// working day, 0 for a day of its weekend. The weekend runs from CLDR's
+// weekendStart to its weekendEnd (around the end of the week where it must);
+// a country CLDR does not list has the world's ("001"), Saturday and Sunday.
+const kDays = ['mon', 'tue', 'wed', 'thu', 'fri', 'sat', 'sun'];
+function workWeek(country) {
+  const day = (table) => kDays.indexOf(table[country] || table['001']);
+  const start = day(weekData.weekendStart);
+  const end = day(weekData.weekendEnd);
+  if (start < 0 || end < 0) throw new Error(`CLDR weekend of ${country}: not a day`);
+  const week = Array(7).fill('1');
+  for (let d = start; ; d = (d + 1) % 7) {
+    week[d] = '0';
+    if (d === end) break;
+  }
+  return week.join('');
+}
+
 function writeList(fileName, title, lines) {
   const text = ['!Version: 1.0', kCredit, `! Public holidays of ${title}, ${firstYear} to ${lastYear}.`, ...lines]
     .join('\r\n') + '\r\n';
@@ -181,9 +206,11 @@ function main() {
   entries.sort((a, b) => (key(a) < key(b) ? -1 : key(a) > key(b) ? 1 : 0));
   const index = [
     '!Version: 1.0',
-    '! Ready-made holiday lists: file|country|region (empty for the whole country)|first year|last year',
+    '! Ready-made holiday lists: file|country|region (empty for the whole country)|first year|last year|' +
+      'work week (Monday to Sunday, 1 for a working day)',
     kCredit,
-    ...entries.map((l) => `${l.fileName}|${l.country}|${l.region}|${firstYear}|${lastYear}`),
+    kCldrCredit,
+    ...entries.map((l) => `${l.fileName}|${l.country}|${l.region}|${firstYear}|${lastYear}|${workWeek(l.codes[0])}`),
   ];
   fs.writeFileSync(path.join(outDir, 'index.txt'), toCp1252(index.join('\r\n') + '\r\n'));
   console.log(`${entries.length} holiday lists, ${firstYear} to ${lastYear}, in ${outDir}`);

@@ -1,0 +1,98 @@
+// Speed of the business-day count and move with 100,000 holidays: neither
+// may grow with the span, and both at most with the logarithm of the
+// holidays. busday_numpy.py times numpy on the same data for comparison.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/DifferenceCalc.h"
+#include "lists/BusinessDays.h"
+#include "lists/DateListText.h"
+
+namespace {
+
+constexpr long kMove = 10000;
+constexpr int kDraws = 1024;
+
+// Days of 1800..2099 drawn by minstd (x = 48271 x mod 2^31 - 1, from 1),
+// each the draw modulo the number of days: busday_numpy.py draws alike.
+class Days {
+ public:
+  Days() : m_first(COleDateTime(1800, 1, 1, 0, 0, 0)), m_count(static_cast<long>(COleDateTime(2099, 12, 31, 0, 0, 0) - m_first) + 1) {}
+  COleDateTime Next() { return m_first.AddDays(static_cast<double>(m_rng() % static_cast<unsigned long>(m_count))); }
+
+ private:
+  std::minstd_rand m_rng;
+  COleDateTime m_first;
+  long m_count;
+};
+
+// 100,000 holidays, repeats among them, as loading builds the list (parsed
+// from a file written in date order); then the draws the calls take.
+struct BenchData {
+  DateRecordList holidays;
+  std::vector<COleDateTime> draws;
+
+  BenchData() {
+    Days days;
+    for (int i = 0; i < 100000; ++i) holidays.push_back({"Holiday " + std::to_string(i), days.Next(), true});
+    SortByDate(holidays);
+    std::string text = FormatDateListText(holidays, DateListKind::Holidays);
+    RemoveCarriageReturns(text);
+    holidays = ParseDateListText(text);
+    SortByDate(holidays);
+    for (int i = 0; i < 2 * kDraws; ++i) draws.push_back(days.Next());
+  }
+};
+
+const BenchData& Data() {
+  static const BenchData data;
+  return data;
+}
+
+// The work week of the argument: Monday to Friday, or Sunday to Thursday.
+WorkWeek Week(const benchmark::State& state) { return WorkWeek(static_cast<uint32_t>(state.range(0))); }
+
+// One count once the index is built, over spans of every length (so that
+// the searches do not keep landing on the same entries).
+void BM_CountBusinessDays(benchmark::State& state) {
+  const HolidayIndex index(Data().holidays, Week(state));
+  const std::vector<COleDateTime>& d = Data().draws;
+  size_t i = 0;
+  for (auto _ : state) {
+    const COleDateTime& a = d[2 * (i & (kDraws - 1))];
+    const COleDateTime& b = d[2 * (i & (kDraws - 1)) + 1];
+    ++i;
+    benchmark::DoNotOptimize(CountBusinessDays(a < b ? a : b, a < b ? b : a, index));
+  }
+}
+BENCHMARK(BM_CountBusinessDays)->Arg(0x1F)->Arg(0x4F)->Unit(benchmark::kNanosecond);
+
+// 10,000 business days forward (and, second argument 1, backward) from
+// days all over the holidays' centuries.
+void BM_MoveByBusinessDays(benchmark::State& state) {
+  const HolidayIndex index(Data().holidays, Week(state));
+  const long n = state.range(1) != 0 ? -kMove : kMove;
+  const std::vector<COleDateTime>& d = Data().draws;
+  size_t i = 0;
+  COleDateTime moved;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(MoveByBusinessDays(d[i++ & (2 * kDraws - 1)], n, index, moved));
+    benchmark::DoNotOptimize(moved);
+  }
+}
+BENCHMARK(BM_MoveByBusinessDays)->Args({0x1F, 0})->Args({0x1F, 1})->Args({0x4F, 0})->Unit(benchmark::kNanosecond);
+
+// What a change of the list or of the work week costs: the index rebuilt.
+void BM_RebuildHolidayIndex(benchmark::State& state) {
+  HolidayIndex index;
+  for (auto _ : state) {
+    index.Rebuild(Data().holidays, Week(state));
+    benchmark::DoNotOptimize(index);
+  }
+}
+BENCHMARK(BM_RebuildHolidayIndex)->Arg(0x1F)->Unit(benchmark::kMillisecond);
+
+}  // namespace
