@@ -136,6 +136,9 @@ foreach(area base lists ical framework controls pages app e2e)
   endif()
 endforeach()
 add_dependencies(e2e_win_tests Tempovista Tempovista_test)
+# The base tests cross the nights the clocks change: a zone that has them,
+# for this program alone.
+set_property(TEST base_win_tests APPEND PROPERTY ENVIRONMENT TZ=Europe/Berlin)
 
 # The link tests' stand-in for a browser, started through a ".htm" open
 # command of their own.

@@ -1,9 +1,9 @@
 #include "base/COleDateTime.h"
 
-#include <ctime>
 
 #include "base/CivilDays.h"
 #include "base/Clock.h"
+#include "base/LocalTime.h"
 
 COleDateTime::COleDateTime(int year, int month, int day, int hour, int minute, int second) {
   SetDateTime(year, month, day, hour, minute, second);
@@ -100,21 +100,4 @@ COleDateTime COleDateTime::AddDays(double days) const {
   return COleDateTime(FromLinear(LinearKey(m_dt) + days), m_status);
 }
 
-COleDateTime COleDateTime::GetCurrentTime() {
-  const time_t seconds = static_cast<time_t>(ClockSeconds());
-  struct tm local {};
-#ifdef _WIN32
-  const bool ok = localtime_s(&local, &seconds) == 0;
-#else
-  const bool ok = localtime_r(&seconds, &local) != nullptr;
-#endif
-  COleDateTime now;
-  if (!ok) {
-    now.SetStatus(invalid);
-    return now;
-  }
-  // A leap second reads as the second before it.
-  now.SetDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                  local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec);
-  return now;
-}
+COleDateTime COleDateTime::GetCurrentTime() { return LocalTimeAt(ClockSeconds()); }

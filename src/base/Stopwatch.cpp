@@ -1,27 +1,10 @@
 #include "base/Stopwatch.h"
 
-#include <cmath>
-
-#include "base/SpanText.h"
-
-namespace {
-// Whole seconds of a span in days, to the nearest second (the half second
-// away from zero, as the span text rounds), so that a segment the clock
-// was set back through counts as many seconds back as forward.
-int64_t RoundedSeconds(double days) {
-  if (std::isnan(days)) return 0;
-  const double seconds = std::round(days * 86400.0);
-  // Far beyond any span between two valid dates.
-  constexpr double kLimit = 1.0e15;
-  if (seconds > kLimit) return static_cast<int64_t>(kLimit);
-  if (seconds < -kLimit) return static_cast<int64_t>(-kLimit);
-  return static_cast<int64_t>(seconds);
-}
-}  // namespace
+#include "base/Clock.h"
 
 void Stopwatch::Start() {
   if (m_bRunning) return;
-  const COleDateTime now = COleDateTime::GetCurrentTime();
+  const int64_t now = ClockSeconds();
   if (m_bCleared) {
     m_originalStart = now;
     m_nAccumulated = 0;
@@ -38,15 +21,15 @@ void Stopwatch::Stop() {
 }
 
 void Stopwatch::EndSegment() {
-  m_lastStop = COleDateTime::GetCurrentTime();
-  m_nAccumulated += RoundedSeconds(m_lastStop - m_lastStart);
+  m_lastStop = ClockSeconds();
+  m_nAccumulated += m_lastStop - m_lastStart;
 }
 
 bool Stopwatch::Reset(StopwatchRun& finished) {
   if (m_bRunning) {
     EndSegment();
     finished = StopwatchRun{m_nAccumulated, m_originalStart, m_lastStop};
-    m_originalStart = m_lastStart = COleDateTime::GetCurrentTime();
+    m_originalStart = m_lastStart = m_lastStop;
     m_nAccumulated = 0;
     m_bCleared = false;
     return true;
@@ -57,7 +40,6 @@ bool Stopwatch::Reset(StopwatchRun& finished) {
   return true;
 }
 
-double Stopwatch::Elapsed(const COleDateTime& now) const {
-  const double done = SecondsToDays(m_nAccumulated);
-  return m_bRunning ? (now - m_lastStart) + done : done;
+int64_t Stopwatch::Elapsed(int64_t now) const {
+  return m_bRunning ? now - m_lastStart + m_nAccumulated : m_nAccumulated;
 }

@@ -1,17 +1,18 @@
 #pragma once
 #include <cstdint>
 
-#include "base/COleDateTime.h"
-
-// A finished run: its whole seconds and when it began and ended.
+// A finished run: its whole seconds, and when it began and ended in
+// seconds since 1970.
 struct StopwatchRun {
   int64_t seconds = 0;
-  COleDateTime start;
-  COleDateTime stop;
+  int64_t start = 0;
+  int64_t stop = 0;
 };
 
-// A wall-clock stopwatch in whole seconds over any number of start-stop
-// segments, read from the clock seam. Cleared, the next start begins a new
+// A stopwatch in whole seconds over any number of start-stop segments,
+// measured on the clock seam's seconds since 1970: the hour the clocks go
+// back or forward neither counts twice nor vanishes, while a clock set by
+// hand moves the time by just as much. Cleared, the next start begins a new
 // run; stopped but not cleared, it continues the same run.
 class Stopwatch {
  public:
@@ -22,19 +23,20 @@ class Stopwatch {
 
   // Starts a segment: a new run when cleared, else the same run goes on.
   void Start();
-  // Ends the segment and adds its rounded seconds.
+  // Ends the segment and adds its seconds.
   void Stop();
   // Running: a lap; the run ends and a new one begins at once. Stopped and
   // not cleared: the run ends and the watch is cleared. Answers the run
   // that ended; false when there was none (already cleared).
   bool Reset(StopwatchRun& finished);
 
-  // The run's time at `now` (while running) as a span in days.
-  double Elapsed(const COleDateTime& now) const;
+  // The run's whole seconds at `now` (seconds since 1970).
+  int64_t Elapsed(int64_t now) const;
 
-  const COleDateTime& OriginalStart() const { return m_originalStart; }
-  const COleDateTime& LastStart() const { return m_lastStart; }
-  const COleDateTime& LastStop() const { return m_lastStop; }
+  // Seconds since 1970.
+  int64_t OriginalStart() const { return m_originalStart; }
+  int64_t LastStart() const { return m_lastStart; }
+  int64_t LastStop() const { return m_lastStop; }
   int64_t Accumulated() const { return m_nAccumulated; }
 
  private:
@@ -42,9 +44,8 @@ class Stopwatch {
 
   bool m_bRunning = false;
   bool m_bCleared = true;
-  COleDateTime m_originalStart;
-  COleDateTime m_lastStart;
-  COleDateTime m_lastStop;
-  // 64 bits: a clock set years ahead during a run must not overflow.
+  int64_t m_originalStart = 0;
+  int64_t m_lastStart = 0;
+  int64_t m_lastStop = 0;
   int64_t m_nAccumulated = 0;
 };

@@ -4,6 +4,8 @@
 #include <cwchar>
 #include <utility>
 
+#include "base/Clock.h"
+#include "base/LocalTime.h"
 #include "base/NarrowText_win.h"
 #include "base/SpanText.h"
 #include "controls/MakerSite.h"
@@ -25,10 +27,6 @@ std::string EndText(const COleDateTime& end) {
 
 bool SameValue(const COleDateTime& a, const COleDateTime& b) {
   return a.m_dt == b.m_dt && a.m_status == b.m_status;
-}
-
-std::string Remaining(const COleDateTime& end, const COleDateTime& now) {
-  return end <= now ? "Expired" : FormatSpan(end - now);
 }
 
 std::string AnsiText(const wchar_t* text) {
@@ -81,7 +79,7 @@ BOOL CPPCountDown::OnInitDialog() {
   m_link.SetLink(std::string("http://") + kMakerHost + "/tempovista/counters");
   m_link.SetUnderlined(true);
   m_nTimer = SetTimer(kRefreshTimer, kRefreshMs, CountdownTimerProc);
-  m_now = COleDateTime::GetCurrentTime();
+  m_now = ClockSeconds();
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
   m_list.InsertColumn(0, "Counter", ScaleForDpi(240));
@@ -202,7 +200,7 @@ void CPPCountDown::RedrawChangedTimes() {
   int from = -1, to = -1;
   for (int row = std::max(first, 0); row <= last && row < static_cast<int>(m_rows.size()); ++row) {
     RowText& shown = m_rows[static_cast<size_t>(row)];
-    std::string remaining = Remaining(shown.end, m_now);
+    std::string remaining = RemainingText(shown.end, m_now);
     if (remaining == shown.remaining) continue;
     shown.remaining = std::move(remaining);
     if (from < 0) from = row;
@@ -221,7 +219,7 @@ void CPPCountDown::OnGetDispInfo(NMHDR* header) {
   } else if (item.iSubItem == 1) {
     CListView::CopyDispInfoText(header, row.endText);
   } else {
-    row.remaining = Remaining(row.end, m_now);
+    row.remaining = RemainingText(row.end, m_now);
     CListView::CopyDispInfoText(header, row.remaining);
   }
 }
@@ -237,7 +235,7 @@ bool CPPCountDown::ListShowing() const {
 // Every row's time left is worked out from the tick's one reading of the
 // clock, also where the list asks for it later to draw it.
 void CPPCountDown::OnTimerTick(UINT_PTR) {
-  m_now = COleDateTime::GetCurrentTime();
+  m_now = ClockSeconds();
   if (ListShowing()) RefreshCounters();
 }
 

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -68,7 +69,7 @@ class CPPCountDown : public CListFilePage {
   void OnPickerText(int id, const std::string& text, SYSTEMTIME& value, DWORD& flags) const;
 
   std::vector<RowText> m_rows;
-  COleDateTime m_now;  // the clock at the last tick, or at initialisation
+  int64_t m_now = 0;  // the clock (seconds since 1970) at the last tick, or at initialisation
 };
 
 // The one Countdowns page of the process, set by its constructor; the tick

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "base/Clock.h"
+#include "base/LocalTime.h"
 #include "base/SpanText.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
@@ -14,7 +16,7 @@ constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 500;
 constexpr int kDisplayFontHeight = 50;  // pixels at 96 DPI
 
-std::string TimeText(const COleDateTime& value) { return DateText(value, DateTextForm::DateAndTime); }
+std::string TimeText(int64_t seconds) { return DateText(LocalTimeAt(seconds), DateTextForm::DateAndTime); }
 }  // namespace
 
 CPPStopWatch::CPPStopWatch() : CPropertyPage(IDD_STOPWATCH) { g_pStopWatchPage = this; }
@@ -104,8 +106,8 @@ void CPPStopWatch::AppendLog(const StopwatchRun& run) {
 }
 
 void CPPStopWatch::OnTimerTick(UINT_PTR) {
-  const COleDateTime now = COleDateTime::GetCurrentTime();
-  m_strDisplay = FormatSpan(m_stopwatch.Elapsed(now));
+  const int64_t now = ClockSeconds();
+  m_strDisplay = FormatSpan(SecondsToDays(m_stopwatch.Elapsed(now)));
   m_strOriginalStart = TimeText(m_stopwatch.OriginalStart());
   m_strLastStart = TimeText(m_stopwatch.LastStart());
   m_strLastStop = TimeText(now);
