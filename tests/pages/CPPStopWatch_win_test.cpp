@@ -1,10 +1,12 @@
 // The Stopwatch page in the real main window, on a set clock: captions and
 // Reset's state after each click, the display's font, ticks behind another
-// page, and the log after a lap and a reset.
+// page, the log after a lap and a reset, the watch kept for the next run of
+// the program, and the log saved for a spreadsheet.
 #include "app/MainDlgHarness.h"
 
 #include "base/Clock.h"
 #include "framework/LocaleText.h"
+#include "lists/ListTestSupport_win.h"
 
 namespace {
 
@@ -42,6 +44,13 @@ class StopwatchPageTest : public maindlg::MainDlgTest {
     return text;
   }
   void Select(int page) { SendMessageA(Sheet(), PSM_SETCURSEL, page, 0); }
+  static bool Enabled(int id) { return IsWindowEnabled(Item(id)) != FALSE; }
+  // Seven seconds on the watch, ended by a lap: one run in the log.
+  static void TimeALap() {
+    Click(IDC_SW_STARTSTOP, "&Stop", true);
+    g_now += 7;
+    Click(IDC_SW_RESET, "&Stop", true);
+  }
 };
 
 TEST_F(StopwatchPageTest, StartLapStopAndReset) {
@@ -85,6 +94,69 @@ TEST_F(StopwatchPageTest, StartLapStopAndReset) {
   const std::string first = "0d 00:00:07 | " + At(0) + " | " + At(7) + "\r\n";
   EXPECT_EQ(afterLap, first);
   EXPECT_EQ(log, "0d 00:00:03 | " + At(7) + " | " + At(10) + "\r\n" + first);  // the later run first
+}
+
+// Each run of the program takes up the watch and log the last one kept
+// beside the holiday cache file; a kept state that is not whole leaves the
+// watch cleared, without a word.
+TEST_F(StopwatchPageTest, KeptWatchIsTakenUpByTheNextRun) {
+  const std::string folder = listtest::FreshFolder("stopwatch-kept");
+  m_settings.SetText(setting::kHolidayCacheFile, folder + "\\TVcache.tvh");
+  std::string log;
+  EXPECT_FALSE(Run({[&] {
+    Select(1);
+    TimeALap();
+    log = Text(IDC_SW_LOG);
+    return true;
+  }}));
+  g_now += 60;
+  EXPECT_FALSE(Run({[&] {
+    Select(1);
+    EXPECT_EQ(Text(IDC_SW_STARTSTOP), "&Stop");
+    EXPECT_EQ(Text(IDC_SW_DISPLAY), "0d 00:01:00");
+    EXPECT_EQ(Text(IDC_SW_LOG), log);
+    return true;
+  }}));
+  const std::string state = folder + "\\TVstopwatch.txt";
+  listtest::WriteBytes(state, listtest::ReadBytes(state).substr(0, 30));
+  EXPECT_FALSE(Run({[&] {
+    Select(1);
+    EXPECT_EQ(Text(IDC_SW_STARTSTOP) + Text(IDC_SW_DISPLAY) + Text(IDC_SW_ORIGINALSTART), "&Start");
+    EXPECT_FALSE(Enabled(IDC_SW_RESET));
+    EXPECT_EQ(Text(IDC_SW_LOG), log);
+    return true;
+  }}));
+  EXPECT_TRUE(boxes.empty());
+}
+
+// Save Log offers "Stopwatch log.csv" once there is a run, writes the runs
+// where the user says, and tells the user when that place cannot be written.
+TEST_F(StopwatchPageTest, SaveLogWritesTheRunsOrSaysWhyNot) {
+  const std::string folder = listtest::FreshFolder("stopwatch-save");
+  std::string chosen;
+  std::vector<std::string> offered;
+  SetOpenFileHook([&](OPENFILENAMEA& ofn) {
+    offered.push_back(ofn.lpstrFile);
+    return lstrcpynA(ofn.lpstrFile, chosen.c_str(), ofn.nMaxFile) != nullptr;
+  });
+  EXPECT_FALSE(Run({[&] {
+    Select(1);
+    EXPECT_FALSE(Enabled(IDC_SW_SAVELOG));
+    TimeALap();
+    EXPECT_TRUE(Enabled(IDC_SW_SAVELOG));
+    for (const char* name : {"\\log.csv", "\\no such folder\\log.csv"}) {
+      chosen = folder + name;
+      SendMessageA(Item(IDC_SW_SAVELOG), BM_CLICK, 0, 0);
+    }
+    return true;
+  }}));
+  SetOpenFileHook(nullptr);
+  EXPECT_EQ(offered, std::vector<std::string>(2, "Stopwatch log.csv"));
+  const std::string csvStart = "\xEF\xBB\xBFrun,elapsed_seconds,elapsed,started,stopped\r\n1,7,0d 00:00:07,";
+  EXPECT_EQ(listtest::ReadBytes(folder + "\\log.csv").substr(0, csvStart.size()), csvStart);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].type & MB_ICONSTOP, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(listtest::FilesIn(folder), std::vector<std::string>{"log.csv"});
 }
 
 }  // namespace
