@@ -1,15 +1,12 @@
-// The stopwatch's kept files read back only whole and only when ours, the
-// log keeps its newest runs, and the CSV for a spreadsheet as Python's csv
-// module reads it.
+// The stopwatch's kept files read back only whole and only when ours, and
+// its CSV as Python's csv module reads it.
 #include "base/StopwatchText.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #ifndef _WIN32
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,60 +19,32 @@ namespace {
 constexpr int64_t kTen = 1042624800;  // 15 January 2003, 10:00:00 UTC
 
 TEST(StopwatchText, KeptFilesReadBackWholeOrNotAtAll) {
-  const StopwatchState kept{true, false, kTen, kTen + 30, kTen + 20, 15};
-  const std::string state = FormatStopwatchState(kept);
+  const std::string state = FormatStopwatchState({true, false, kTen, kTen + 30, kTen + 20, -15});
   StopwatchState read;
   ASSERT_TRUE(ParseStopwatchState(state, read));
   EXPECT_EQ(FormatStopwatchState(read), state);
-
-  StopwatchLog log;
-  log.Add({7, kTen, kTen + 7});
-  log.Add({-60, kTen + 9, kTen - 51});  // a clock set back by hand
-  const std::string logText = FormatStopwatchLog(log);
-  StopwatchLog logRead;
-  ASSERT_TRUE(ParseStopwatchLog(logText, logRead));
-  EXPECT_EQ(FormatStopwatchLog(logRead), logText);
-
-  // Cut short anywhere, the text is not taken up, and neither is the
-  // last line without its line end.
-  for (size_t length = 0; length < state.size(); ++length) {
+  for (size_t length = 0; length < state.size(); ++length)
     EXPECT_FALSE(ParseStopwatchState(state.substr(0, length), read)) << length;
-  }
-  for (size_t length = 0; length < logText.size(); ++length) {
-    StopwatchLog cut;
-    if (ParseStopwatchLog(logText.substr(0, length), cut)) {
-      // Only at a line end, with the runs before it.
-      EXPECT_EQ(logText.substr(length - 2, 2), "\r\n") << length;
-      EXPECT_LT(cut.Size(), log.Size()) << length;
-    }
-  }
-  const std::vector<std::string> foreign = {
-      "Tempovista stopwatch 2\r\n1 0 1 2 3 4\r\n", "Tempovista stopwatch 1\r\n2 0 1 2 3 4\r\n",
-      "Tempovista stopwatch 1\r\n1 0 1 2 3\r\n",   "Tempovista stopwatch 1\r\n1 0 1 2 3 4 5\r\n",
-      "Tempovista stopwatch 1\n1 0 1 2 3 4\n",     "Tempovista stopwatch 1\r\n1 0 1 2x 3 4\r\n",
-      "Tempovista stopwatch 1\r\n1  0 1 2 3 4\r\n", "Tempovista stopwatch 1\r\n1 0 1 2 3 99999999999999999999\r\n",
-      logText,
-  };
-  for (const std::string& text : foreign) EXPECT_FALSE(ParseStopwatchState(text, read)) << text;
-  StopwatchLog notOurs;
-  EXPECT_FALSE(ParseStopwatchLog(state, notOurs));
-}
+  for (const char* foreign : {"Tempovista stopwatch 2\r\n1 0 1 2 3 4\r\n", "Tempovista stopwatch 1\r\n2 0 1 2 3 4\r\n",
+                              "Tempovista stopwatch 1\r\n1 0 1 2 3 4 5\r\n", "Tempovista stopwatch 1\n1 0 1 2 3 4\n",
+                              "Tempovista stopwatch 1\r\n1 0 1 2x 3 4\r\n",
+                              "Tempovista stopwatch 1\r\n1 0 1 2 3 99999999999999999999\r\n"})
+    EXPECT_FALSE(ParseStopwatchState(foreign, read)) << foreign;
 
-TEST(StopwatchText, LogKeepsTheNewestRuns) {
-  StopwatchLog log;
+  // The log: its newest runs only, and none from a file cut mid-line.
+  StopwatchLog log, logRead;
   for (int64_t i = 0; i <= static_cast<int64_t>(StopwatchLog::kMaxRuns); ++i) log.Add({i, kTen + i, kTen + i});
-  ASSERT_EQ(log.Size(), StopwatchLog::kMaxRuns);
-  EXPECT_EQ(log.Runs().front().seconds, 1);
-  StopwatchLog read;
-  ASSERT_TRUE(ParseStopwatchLog(FormatStopwatchLog(log) + "0 0 0\r\n", read));
-  EXPECT_EQ(read.Size(), StopwatchLog::kMaxRuns);
-  EXPECT_EQ(read.Runs().front().seconds, 2);
+  const std::string logText = FormatStopwatchLog(log);
+  ASSERT_TRUE(ParseStopwatchLog(logText, logRead));
+  EXPECT_EQ(logRead.Size(), StopwatchLog::kMaxRuns);
+  EXPECT_EQ(logRead.Runs().front().seconds, 1);
+  EXPECT_FALSE(ParseStopwatchLog(logText.substr(0, logText.size() - 1), logRead));
+  EXPECT_FALSE(ParseStopwatchLog(state, logRead));
 }
 
 #ifndef _WIN32
-// Three runs written as CSV, read back by Python's csv module
-// (tests/base/stopwatch_csv.py), which also checks the byte-order mark and
-// that every line ends in CR LF.
+// Three runs, read back by tests/base/stopwatch_csv.py, which also checks
+// the byte-order mark and that every line ends in CR LF.
 TEST(StopwatchText, CsvReadsBackInPython) {
   const char* command = std::getenv("TV_STOPWATCH_CSV");
   if (command == nullptr) GTEST_SKIP() << "TV_STOPWATCH_CSV is not set";
@@ -84,24 +53,21 @@ TEST(StopwatchText, CsvReadsBackInPython) {
   setenv("TZ", "UTC", 1);
   tzset();
   StopwatchLog log;
-  log.Add({7, kTen, kTen + 7});
-  log.Add({3723, kTen + 60, kTen + 3783});
-  log.Add({90061, kTen + 86400, kTen + 176461});
-  const std::string csv = FormatStopwatchCsv(log);
+  for (const StopwatchRun& run : {StopwatchRun{7, kTen, kTen + 7}, StopwatchRun{3723, kTen + 60, kTen + 3783},
+                                  StopwatchRun{90061, kTen + 86400, kTen + 176461}})
+    log.Add(run);
+  const std::string path = "/tmp/tv-stopwatch-" + std::to_string(getpid()) + ".csv";
+  std::ofstream(path, std::ios::binary) << FormatStopwatchCsv(log);
   zone != nullptr ? setenv("TZ", oldZone.c_str(), 1) : unsetenv("TZ");
   tzset();
 
-  char path[] = "/tmp/tv-stopwatch-csv-XXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
-  std::ofstream(path, std::ios::binary) << csv;
   FILE* pipe = popen((std::string(command) + " " + path).c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string output;
   char buffer[4096];
   for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
   const int status = pclose(pipe);
-  std::remove(path);
+  std::remove(path.c_str());
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
   EXPECT_EQ(output,
             "run|elapsed_seconds|elapsed|started|stopped\n"
