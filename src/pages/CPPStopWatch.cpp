@@ -153,8 +153,8 @@ void CPPStopWatch::OnReset() {
 
 void CPPStopWatch::AppendLog(const StopwatchRun& run) {
   if (m_log.Size() == StopwatchLog::kMaxRuns) {
-    // The oldest run, the last line, goes.
-    const size_t last = m_strLog.rfind("\r\n", m_strLog.size() - 2);
+    // The oldest run, the last line, goes: cut after the line end before it.
+    const size_t last = m_strLog.rfind("\r\n", m_strLog.size() - 3);
     m_strLog.erase(last == std::string::npos ? 0 : last + 2);
   }
   m_log.Add(run);
