@@ -100,6 +100,7 @@
 #define IDC_SW_LASTSTOP       1024
 #define IDC_SW_ORIGINALSTART  1025
 #define IDC_SW_LOG            1043
+#define IDC_SW_SAVELOG        1080
 
 // About page controls.
 #define IDC_ABOUT_NOTICE      1009
