@@ -8,7 +8,7 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # Release builds are stripped: the symbols are two fifths of the program.
 add_link_options($<$<CONFIG:Release>:-s>)
 
-set(TV_WIN_LIBS comctl32 wininet oleaut32 ole32 uuid shell32 comdlg32 version
+set(TV_WIN_LIBS comctl32 wininet oleacc oleaut32 ole32 uuid shell32 comdlg32 version
     advapi32 user32 gdi32 kernel32)
 
 # One library holds everything but main.cpp: the portable code, its Win32

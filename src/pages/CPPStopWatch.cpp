@@ -1,6 +1,7 @@
 #include "pages/CPPStopWatch.h"
 
 #include <cstring>
+#include <utility>
 
 #include "base/SpanText.h"
 #include "framework/Dpi.h"
@@ -33,14 +34,23 @@ void CPPStopWatch::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CPPStopWatch::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  if (!m_font) {
-    LOGFONTA lf{};
-    lf.lfHeight = ScaleForDpi(kDisplayFontHeight);
-    std::strcpy(lf.lfFaceName, "Arial");
-    m_font.reset(::CreateFontIndirectA(&lf));
-  }
-  SendDlgItemMessage(IDC_SW_DISPLAY, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
+  KeepOwnFontOnDpiChange(GetDlgItem(IDC_SW_DISPLAY));
+  SetDisplayFont();
   return TRUE;
+}
+
+void CPPStopWatch::OnDpiChanged(UINT oldDpi, UINT newDpi) {
+  CPropertyPage::OnDpiChanged(oldDpi, newDpi);
+  SetDisplayFont();
+}
+
+void CPPStopWatch::SetDisplayFont() {
+  LOGFONTA lf{};
+  lf.lfHeight = ScaleForDpi(kDisplayFontHeight, GetDpi());
+  std::strcpy(lf.lfFaceName, "Arial");
+  ScopedFont font(::CreateFontIndirectA(&lf));
+  SendDlgItemMessage(IDC_SW_DISPLAY, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  m_font = std::move(font);  // the old one goes once the display has let go of it
 }
 
 bool CPPStopWatch::OnCommand(WORD id, WORD code, HWND) {
