@@ -141,6 +141,7 @@ add_dependencies(e2e_win_tests Tempovista Tempovista_test)
 # command of their own.
 add_executable(command_logger ${CMAKE_SOURCE_DIR}/tests/controls/CommandLogger.cpp)
 add_dependencies(controls_win_tests command_logger)
+add_dependencies(pages_win_tests command_logger)
 # A file whose version resource lists two translations, for the version
 # lookup's tests: resources only, no code.
 add_library(two_translations SHARED ${CMAKE_SOURCE_DIR}/tests/framework/TwoTranslations.rc)

@@ -24,7 +24,7 @@ HRESULT AnswerText(const std::string& text, BSTR* out) {
 
 CLinkAccessible* CLinkAccessible::Create(const CLinkStatic& link) {
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(link.GetSafeHwnd(), OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(CreateStdAccessibleObject(link.GetSafeHwnd(), OBJID_CLIENT, __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&standard))) ||
       standard == nullptr) {
     return nullptr;
@@ -44,7 +44,7 @@ bool CLinkAccessible::IsLink(const VARIANT& child) const {
 
 HRESULT CLinkAccessible::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_POINTER;
-  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+  if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == __uuidof(IAccessible)) {
     *object = static_cast<IAccessible*>(this);
     AddRef();
     return S_OK;

@@ -1,13 +1,16 @@
 // The About page in the real main window: its version box and update link
-// against the executable's own version resource, and the link's colours
-// through the page.
+// against the executable's own version resource, the link's colours through
+// the page, and its links from the keyboard and for screen readers.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <oleacc.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/MainDlgHarness.h"
+#include "support/LinkOpening_win.h"
 
 namespace maindlg {
 namespace {
@@ -80,6 +83,108 @@ TEST_F(MainDlgTest, AboutShowsTheProductVersionAndPutsItInTheUpdateAddress) {
   EXPECT_EQ(support, "mailto:support@example.org");
   EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
   EXPECT_EQ(colour, RGB(0, 0, 238));
+}
+
+// Opening a link as a user does from the keyboard or a screen reader runs
+// the test's stand-in browser: the update link gets an address only the
+// test's ".htm" command opens.
+class AboutLinkTest : public MainDlgTest {
+ protected:
+  CPPAbout& About() { return *static_cast<CPPAbout*>(m_dlg->GetPage(kAboutPage)); }
+  HWND Item(int id) { return About().GetDlgItem(id); }
+  // Shows the page, then leaves the update link unopenable by the shell.
+  Step ShowAbout() {
+    return [this] {
+      PropSheet_SetCurSel(Sheet(), nullptr, kAboutPage);
+      About().m_updateLink.SetLink(links::kNoScheme);
+      return true;
+    };
+  }
+  Step WaitForOpens(size_t count) {
+    return [this, count] { return m_log.Lines().size() >= count; };
+  }
+
+  links::HtmAssociation m_htm{"\"" + links::Logger() + "\" \"%1\""};
+  links::CommandLog m_log;
+};
+
+TEST_F(AboutLinkTest, TabReachesTheLinksInReadingOrderAndEnterOrSpaceOpensOne) {
+  const int kAfterVersion[] = {IDC_ABOUT_UPDATE, IDC_ABOUT_SITE, IDC_ABOUT_SUPPORT};
+  std::vector<int> reached;
+  bool shownAfterKeys = false;
+  std::vector<Step> steps{ShowAbout(), [&] {
+                            SetFocus(Item(IDC_ABOUT_VERSION));
+                            return true;
+                          }};
+  for (size_t i = 0; i < std::size(kAfterVersion); ++i) {
+    steps.push_back([&] {
+      PressKey(VK_TAB);
+      return true;
+    });
+    steps.push_back([&] {
+      reached.push_back(GetDlgCtrlID(GetFocus()));
+      return true;
+    });
+  }
+  steps.push_back([&] {
+    SetFocus(Item(IDC_ABOUT_UPDATE));
+    return true;
+  });
+  size_t opens = 0;
+  for (UINT key : {VK_RETURN, VK_SPACE}) {
+    steps.push_back([&, key] {
+      PressKey(key);
+      return true;
+    });
+    steps.push_back(WaitForOpens(++opens));
+  }
+  steps.push_back([&] {
+    shownAfterKeys = Visible();
+    return true;
+  });
+  EXPECT_FALSE(Run(steps));
+  EXPECT_EQ(reached, std::vector<int>(std::begin(kAfterVersion), std::end(kAfterVersion)));
+  EXPECT_TRUE(shownAfterKeys) << "Enter went to the sheet's Hide button";
+  const std::vector<std::string> opened = m_log.Lines();
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[1], opened[0]);
+  EXPECT_NE(opened[0].find(links::kNoScheme), std::string::npos);
+}
+
+TEST_F(AboutLinkTest, ScreenReadersFindALinkNamedByItsTextWhoseActionOpensIt) {
+  long role = 0;
+  std::string name, value;
+  HRESULT action = E_FAIL;
+  const auto text = [](BSTR wide) {
+    std::string narrow(wide != nullptr ? SysStringLen(wide) : 0, '\0');
+    for (size_t i = 0; i < narrow.size(); ++i) narrow[i] = static_cast<char>(wide[i]);
+    SysFreeString(wide);
+    return narrow;
+  };
+  EXPECT_FALSE(Run({ShowAbout(), [&] {
+                      IAccessible* link = nullptr;
+                      if (FAILED(AccessibleObjectFromWindow(Item(IDC_ABOUT_UPDATE), OBJID_CLIENT,
+                                                            __uuidof(IAccessible), reinterpret_cast<void**>(&link)))) {
+                        return true;
+                      }
+                      VARIANT self{};
+                      self.vt = VT_I4;
+                      self.lVal = CHILDID_SELF;
+                      VARIANT answer{};
+                      if (SUCCEEDED(link->get_accRole(self, &answer))) role = answer.lVal;
+                      BSTR wide = nullptr;
+                      if (SUCCEEDED(link->get_accName(self, &wide))) name = text(wide);
+                      if (SUCCEEDED(link->get_accValue(self, &wide))) value = text(wide);
+                      action = link->accDoDefaultAction(self);
+                      link->Release();
+                      return true;
+                    },
+                    WaitForOpens(1)}));
+  EXPECT_EQ(role, ROLE_SYSTEM_LINK);
+  EXPECT_EQ(name, "Check for updates");
+  EXPECT_EQ(value, links::kNoScheme);
+  EXPECT_EQ(action, S_OK);
+  EXPECT_EQ(m_log.Lines().size(), 1u);
 }
 
 }  // namespace
