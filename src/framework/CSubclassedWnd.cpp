@@ -74,14 +74,13 @@ bool CSubclassedWnd::ReflectToChild(HWND child, UINT msg, WPARAM wParam, LPARAM 
 }
 
 void CSubclassedWnd::SetDpiOfControls(HWND parent, UINT dpi) {
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM newDpi) -> BOOL {
-        auto* self = static_cast<CSubclassedWnd*>(GetPropA(child, kObjectProp));
-        if (self != nullptr) self->SetDpi(static_cast<UINT>(newDpi));
-        return TRUE;
-      },
-      static_cast<LPARAM>(dpi));
+  EnumChildWindows(parent, SetDpiOfControl, static_cast<LPARAM>(dpi));
+}
+
+BOOL CALLBACK CSubclassedWnd::SetDpiOfControl(HWND child, LPARAM dpi) {
+  auto* self = static_cast<CSubclassedWnd*>(GetPropA(child, kObjectProp));
+  if (self != nullptr) self->SetDpi(static_cast<UINT>(dpi));
+  return TRUE;
 }
 
 LRESULT CSubclassedWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

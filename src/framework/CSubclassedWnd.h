@@ -49,4 +49,5 @@ class CSubclassedWnd : public CWnd {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
+  static BOOL CALLBACK SetDpiOfControl(HWND child, LPARAM dpi);
 };
