@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <oleacc.h>
 
-#include <iterator>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -103,47 +103,34 @@ class AboutLinkTest : public MainDlgTest {
   Step WaitForOpens(size_t count) {
     return [this, count] { return m_log.Lines().size() >= count; };
   }
+  static Step Do(std::function<void()> action) {
+    return [action] {
+      action();
+      return true;
+    };
+  }
 
   links::HtmAssociation m_htm{"\"" + links::Logger() + "\" \"%1\""};
   links::CommandLog m_log;
 };
 
 TEST_F(AboutLinkTest, TabReachesTheLinksInReadingOrderAndEnterOrSpaceOpensOne) {
-  const int kAfterVersion[] = {IDC_ABOUT_UPDATE, IDC_ABOUT_SITE, IDC_ABOUT_SUPPORT};
+  const std::vector<int> kAfterVersion{IDC_ABOUT_UPDATE, IDC_ABOUT_SITE, IDC_ABOUT_SUPPORT};
   std::vector<int> reached;
   bool shownAfterKeys = false;
-  std::vector<Step> steps{ShowAbout(), [&] {
-                            SetFocus(Item(IDC_ABOUT_VERSION));
-                            return true;
-                          }};
-  for (size_t i = 0; i < std::size(kAfterVersion); ++i) {
-    steps.push_back([&] {
-      PressKey(VK_TAB);
-      return true;
-    });
-    steps.push_back([&] {
-      reached.push_back(GetDlgCtrlID(GetFocus()));
-      return true;
-    });
+  std::vector<Step> steps{ShowAbout(), Do([&] { SetFocus(Item(IDC_ABOUT_VERSION)); })};
+  for (size_t i = 0; i < kAfterVersion.size(); ++i) {
+    steps.push_back(Do([&] { PressKey(VK_TAB); }));
+    steps.push_back(Do([&] { reached.push_back(GetDlgCtrlID(GetFocus())); }));
   }
-  steps.push_back([&] {
-    SetFocus(Item(IDC_ABOUT_UPDATE));
-    return true;
-  });
-  size_t opens = 0;
+  steps.push_back(Do([&] { SetFocus(Item(IDC_ABOUT_UPDATE)); }));
   for (UINT key : {VK_RETURN, VK_SPACE}) {
-    steps.push_back([&, key] {
-      PressKey(key);
-      return true;
-    });
-    steps.push_back(WaitForOpens(++opens));
+    steps.push_back(Do([&, key] { PressKey(key); }));
+    steps.push_back(WaitForOpens(key == VK_RETURN ? 1 : 2));
   }
-  steps.push_back([&] {
-    shownAfterKeys = Visible();
-    return true;
-  });
+  steps.push_back(Do([&] { shownAfterKeys = Visible(); }));
   EXPECT_FALSE(Run(steps));
-  EXPECT_EQ(reached, std::vector<int>(std::begin(kAfterVersion), std::end(kAfterVersion)));
+  EXPECT_EQ(reached, kAfterVersion);
   EXPECT_TRUE(shownAfterKeys) << "Enter went to the sheet's Hide button";
   const std::vector<std::string> opened = m_log.Lines();
   ASSERT_EQ(opened.size(), 2u);
@@ -152,39 +139,33 @@ TEST_F(AboutLinkTest, TabReachesTheLinksInReadingOrderAndEnterOrSpaceOpensOne) {
 }
 
 TEST_F(AboutLinkTest, ScreenReadersFindALinkNamedByItsTextWhoseActionOpensIt) {
-  long role = 0;
-  std::string name, value;
+  VARIANT role{};
+  BSTR name = nullptr, value = nullptr;
   HRESULT action = E_FAIL;
-  const auto text = [](BSTR wide) {
-    std::string narrow(wide != nullptr ? SysStringLen(wide) : 0, '\0');
-    for (size_t i = 0; i < narrow.size(); ++i) narrow[i] = static_cast<char>(wide[i]);
-    SysFreeString(wide);
-    return narrow;
-  };
-  EXPECT_FALSE(Run({ShowAbout(), [&] {
+  EXPECT_FALSE(Run({ShowAbout(), Do([&] {
                       IAccessible* link = nullptr;
                       if (FAILED(AccessibleObjectFromWindow(Item(IDC_ABOUT_UPDATE), OBJID_CLIENT,
                                                             __uuidof(IAccessible), reinterpret_cast<void**>(&link)))) {
-                        return true;
+                        return;
                       }
                       VARIANT self{};
                       self.vt = VT_I4;
                       self.lVal = CHILDID_SELF;
-                      VARIANT answer{};
-                      if (SUCCEEDED(link->get_accRole(self, &answer))) role = answer.lVal;
-                      BSTR wide = nullptr;
-                      if (SUCCEEDED(link->get_accName(self, &wide))) name = text(wide);
-                      if (SUCCEEDED(link->get_accValue(self, &wide))) value = text(wide);
+                      link->get_accRole(self, &role);
+                      link->get_accName(self, &name);
+                      link->get_accValue(self, &value);
                       action = link->accDoDefaultAction(self);
                       link->Release();
-                      return true;
-                    },
+                    }),
                     WaitForOpens(1)}));
-  EXPECT_EQ(role, ROLE_SYSTEM_LINK);
-  EXPECT_EQ(name, "Check for updates");
-  EXPECT_EQ(value, links::kNoScheme);
+  const auto text = [](BSTR wide) { return std::string(wide, wide + SysStringLen(wide)); };
+  EXPECT_EQ(role.lVal, ROLE_SYSTEM_LINK);
+  EXPECT_EQ(text(name), "Check for updates");
+  EXPECT_EQ(text(value), links::kNoScheme);
   EXPECT_EQ(action, S_OK);
   EXPECT_EQ(m_log.Lines().size(), 1u);
+  SysFreeString(name);
+  SysFreeString(value);
 }
 
 }  // namespace
