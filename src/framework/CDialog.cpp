@@ -118,6 +118,11 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       OnDestroy();
       return FALSE;
+    case WM_DPICHANGED:
+      // Only a dialog of its own hears this (a page is told by its sheet);
+      // the dialog manager resizes it and rescales its controls' fonts.
+      SetDpi(HIWORD(wParam));
+      return FALSE;
     default:
       break;
   }
