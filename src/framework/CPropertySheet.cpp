@@ -135,12 +135,12 @@ LRESULT CPropertySheet::CSheetWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM
     case WM_DPICHANGED: {
       // The dialog manager rescales the sheet's own controls and fonts
       // (Windows 10 on); what the program sized or drew follows here.
-      const LRESULT result = Default(msg, wParam, lParam);
+      Default(msg, wParam, lParam);
       try {
         m_sheet.TakeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       } catch (...) {
       }
-      return result;
+      return 0;
     }
     case WM_DESTROY:
       try {
