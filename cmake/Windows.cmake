@@ -8,7 +8,7 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # Release builds are stripped: the symbols are two fifths of the program.
 add_link_options($<$<CONFIG:Release>:-s>)
 
-set(TV_WIN_LIBS comctl32 wininet oleaut32 ole32 uuid shell32 comdlg32 version
+set(TV_WIN_LIBS comctl32 wininet oleacc oleaut32 ole32 uuid shell32 comdlg32 version
     advapi32 user32 gdi32 kernel32)
 
 # One library holds everything but main.cpp: the portable code, its Win32
@@ -144,6 +144,7 @@ set_property(TEST base_win_tests APPEND PROPERTY ENVIRONMENT TZ=Europe/Berlin)
 # command of their own.
 add_executable(command_logger ${CMAKE_SOURCE_DIR}/tests/controls/CommandLogger.cpp)
 add_dependencies(controls_win_tests command_logger)
+add_dependencies(pages_win_tests command_logger)
 # A file whose version resource lists two translations, for the version
 # lookup's tests: resources only, no code.
 add_library(two_translations SHARED ${CMAKE_SOURCE_DIR}/tests/framework/TwoTranslations.rc)

@@ -73,6 +73,22 @@ void FillDefaultCachePaths(CRegistrySettings& settings) {
       settings.SetText(info.cacheSetting, folder + "\\TVcache" + info.extension);
   }
 }
+
+// The user-interface thread as a COM apartment while it lives: screen
+// readers reach the links' accessible objects through COM, and the shell
+// may open a link through an extension that needs it.
+class ComApartment {
+ public:
+  ComApartment() : m_entered(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ~ComApartment() {
+    if (m_entered) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool m_entered;
+};
 }  // namespace
 
 bool CMainApp::CheckSingleInstance() {
@@ -97,6 +113,7 @@ BOOL CMainApp::InitInstance() {
   m_bModernOs = IsModernOs();
   if (CheckSingleInstance()) return FALSE;
 
+  const ComApartment apartment;
   CRegistrySettings settings;
   settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
   settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);

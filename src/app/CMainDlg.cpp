@@ -1,6 +1,7 @@
 #include "app/CMainDlg.h"
 
 #include <cstring>
+#include <utility>
 
 #include "app/CMainApp.h"
 #include "app/CRegistrySettings.h"
@@ -31,8 +32,6 @@ const PageCommand kPageCommands[] = {
     {ID_TRAY_MONTHBYMONTH, 0}, {ID_TRAY_STOPWATCH, 1}, {ID_TRAY_HOLIDAYS, 2},
     {ID_TRAY_EVENTS, 3},       {ID_TRAY_COUNTDOWN, 4}, {ID_TRAY_ABOUT, 5},
 };
-
-HICON LoadAppIcon(int id, IconSize size) { return LoadIconForDpi(ResourceModule(), id, size); }
 
 // The 88-byte record carries the first 64 bytes of the tooltip field.
 const size_t kTipSize = 64;
@@ -176,9 +175,7 @@ BOOL CMainDlg::OnInitDialog() {
   ShowItem(IDCANCEL, false);
   PlaceHideButton();
 
-  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadAppIcon(IDI_MAINICON, IconSize::Large)));
-  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(LoadAppIcon(IDI_SMALLICON, IconSize::Small)));
+  SetWindowIcons();
   SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | WS_MINIMIZEBOX);
   ExtendSystemMenu();
   AddTrayIcon();
@@ -203,6 +200,22 @@ void CMainDlg::PlaceHideButton() {
   SetWindowTextA(button, "Hide");
 }
 
+void CMainDlg::SetWindowIcons() {
+  // Replaced before the old ones go: the window never shows a destroyed icon.
+  ScopedIcon big = LoadIconForDpi(ResourceModule(), IDI_MAINICON, IconSize::Large, GetDpi());
+  ScopedIcon small = LoadIconForDpi(ResourceModule(), IDI_SMALLICON, IconSize::Small, GetDpi());
+  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  m_bigIcon = std::move(big);
+  m_smallIcon = std::move(small);
+}
+
+void CMainDlg::OnDpiChanged(UINT oldDpi, UINT newDpi) {
+  CPropertySheet::OnDpiChanged(oldDpi, newDpi);
+  SetWindowIcons();
+  PlaceHideButton();
+}
+
 void CMainDlg::ExtendSystemMenu() {
   HMENU menu = GetSystemMenu(m_hWnd, FALSE);
   if (menu == nullptr) return;
@@ -219,7 +232,7 @@ void CMainDlg::AddTrayIcon() {
   m_nid.uID = 1;
   m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   m_nid.uCallbackMessage = WM_TRAYICON_NOTIFY;
-  m_nid.hIcon = LoadAppIcon(IDI_MAINICON, IconSize::Small);
+  m_nid.hIcon = LoadSharedIcon(ResourceModule(), IDI_MAINICON, IconSize::Small);
   CopyTooltip(m_nid.szTip, kProgramTitle);
   NotifyShellWithRetries(NIM_ADD);  // without an icon the program runs on
 }

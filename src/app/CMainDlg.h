@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/CPropertySheet.h"
+#include "framework/ScopedHandles.h"
 #include "lists/DateRecord.h"
 #include "lists/ListOwner.h"
 
@@ -54,10 +55,14 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   void OnPreCreate() override;
   BOOL OnInitDialog() override;
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // The pages follow; the window's icons and the Hide button's place too.
+  void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
  private:
   void LoadStoredLists();
   void PlaceHideButton();
+  // The title bar's and task switcher's icons, at the window's DPI.
+  void SetWindowIcons();
   void ExtendSystemMenu();
   void AddTrayIcon();
   void OnTaskbarCreated();
@@ -82,4 +87,6 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   // Sent to every top-level window when the task bar is (re)created.
   UINT m_taskbarCreatedMessage = 0;
   bool m_bSessionEndBlocked = false;
+  ScopedIcon m_bigIcon;
+  ScopedIcon m_smallIcon;
 };

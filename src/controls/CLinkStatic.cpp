@@ -1,12 +1,15 @@
 #include "controls/CLinkStatic.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <climits>
 #include <utility>
 
+#include "controls/CLinkAccessible.h"
 #include "controls/LinkOpen.h"
+#include "framework/Dpi.h"
 #include "framework/ExecutableName.h"
 #include "framework/Prompt.h"
 #include "framework/ResourceModule.h"
@@ -47,6 +50,11 @@ void CLinkStatic::DestroyOwned() {
   if (m_tip != nullptr) DestroyWindow(m_tip);
   m_tip = nullptr;
   m_font.reset();
+  if (m_accessible != nullptr) {
+    m_accessible->Disconnect();  // clients may still hold it
+    m_accessible->Release();
+    m_accessible = nullptr;
+  }
 }
 
 TOOLINFOA CLinkStatic::ToolInfo() const {
@@ -81,16 +89,36 @@ void CLinkStatic::MarkVisited(bool visited) {
   if (m_hWnd != nullptr) Invalidate();
 }
 
-// The control's own copy of `from` (the system font when there is none),
-// underlined or not, made its font.
+// `from` is the system font when there is none.
 void CLinkStatic::MakeFont(HFONT from) {
   LOGFONTA lf{};
   if (GetObjectA(from != nullptr ? from : GetStockObject(SYSTEM_FONT), sizeof lf, &lf) == 0) return;
+  m_lf = lf;
+  m_nFontDpi = m_nDpi;
+  ApplyFont();
+}
+
+void CLinkStatic::ApplyFont() {
+  LOGFONTA lf = m_lf;
+  lf.lfHeight = ScaleForDpi(m_lf.lfHeight, m_nDpi, m_nFontDpi);
+  lf.lfWidth = ScaleForDpi(m_lf.lfWidth, m_nDpi, m_nFontDpi);
   lf.lfUnderline = static_cast<BYTE>(m_bUnderline ? TRUE : FALSE);
   HFONT font = CreateFontIndirectA(&lf);
   if (font == nullptr) return;
   SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   m_font.reset(font);
+}
+
+// The dialog manager would give the control the dialog's plain font: the
+// control keeps its own, scaled from the one it was made with.
+void CLinkStatic::OnDpiChanged(UINT, UINT) {
+  ApplyFont();
+  FitToText();
+  if (m_tip != nullptr) {
+    TOOLINFOA ti = ToolInfo();
+    SendMessageA(m_tip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  Invalidate();
 }
 
 // Repaints the control with the dialog's background under it, so that an
@@ -105,7 +133,8 @@ void CLinkStatic::Invalidate(bool now) {
 }
 
 void CLinkStatic::PreSubclassWindow() {
-  SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | SS_NOTIFY);
+  SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | SS_NOTIFY | WS_TABSTOP);
+  KeepOwnFontOnDpiChange(m_hWnd);
   const std::string text = GetWindowText();
   if (m_strLink.empty()) m_strLink = text;
   if (text.empty()) SetWindowTextA(m_hWnd, m_strLink.c_str());
@@ -197,13 +226,50 @@ bool CLinkStatic::OnChildNotify(UINT msg, WPARAM wParam, LPARAM, LRESULT* result
   }
   if (msg == WM_CTLCOLORSTATIC) {
     HDC dc = reinterpret_cast<HDC>(wParam);
-    SetTextColor(dc, m_bOver ? m_crHover : m_bVisited ? m_crVisited : m_crLink);
+    SetTextColor(dc, TextColour());
     SetBkMode(dc, TRANSPARENT);
     // The dialog's background shows through.
     *result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     return true;
   }
   return false;
+}
+
+COLORREF CLinkStatic::TextColour() const { return m_bOver ? m_crHover : m_bVisited ? m_crVisited : m_crLink; }
+
+// Dotted in the text's colour, around the text; drawn over, not inverted,
+// so that painting twice leaves the same picture.
+void CLinkStatic::DrawFocus() {
+  if (GetFocus() != m_hWnd) return;
+  if (SendMessageA(m_hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) return;  // keyboard cues hidden
+  RECT r{};
+  GetClientRect(m_hWnd, &r);
+  HDC dc = GetDC(m_hWnd);
+  const LOGBRUSH colour{BS_SOLID, TextColour(), 0};
+  ScopedPen pen(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &colour, 0, nullptr));
+  HGDIOBJ oldPen = SelectObject(dc, pen.get());
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  ReleaseDC(m_hWnd, dc);
+}
+
+// Enter and Space open the link as a click does; a key held down opens it
+// once.
+bool CLinkStatic::OnKeyDown(WPARAM key, LPARAM flags) {
+  const bool repeat = (flags & 0x40000000) != 0;
+  if (key != VK_RETURN && key != VK_SPACE) return false;
+  if (!repeat) OnClicked();
+  return true;
+}
+
+LRESULT CLinkStatic::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+    if (m_accessible == nullptr) m_accessible = CLinkAccessible::Create(*this);
+    if (m_accessible != nullptr) return LresultFromObject(__uuidof(IAccessible), wParam, m_accessible);
+  }
+  return Default(WM_GETOBJECT, wParam, lParam);
 }
 
 void CLinkStatic::OnMouseMove(LPARAM lParam) {
@@ -250,6 +316,30 @@ LRESULT CLinkStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (m_hLinkCursor == nullptr) return FALSE;
       SetCursor(m_hLinkCursor);
       return TRUE;
+    case WM_GETDLGCODE: {
+      // Enter is the link's, not the dialog's default button's.
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const LRESULT code = Default(msg, wParam, lParam);
+      const bool enter = key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+      return enter ? code | DLGC_WANTMESSAGE : code;
+    }
+    case WM_KEYDOWN:
+      if (OnKeyDown(wParam, lParam)) return 0;
+      break;
+    case WM_PAINT: {
+      const LRESULT result = Default(msg, wParam, lParam);
+      DrawFocus();
+      return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE: {
+      const LRESULT result = Default(msg, wParam, lParam);
+      Invalidate();
+      return result;
+    }
+    case WM_GETOBJECT:
+      return OnGetObject(wParam, lParam);
     case WM_CAPTURECHANGED:
       // The capture taken by something else (a message box, a window
       // switch): the move that leaves the control will not be seen.

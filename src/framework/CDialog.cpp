@@ -1,6 +1,8 @@
 #include "framework/CDialog.h"
 
+#include "framework/CListView.h"
 #include "framework/CSubclassedWnd.h"
+#include "framework/Dpi.h"
 #include "framework/ResourceModule.h"
 
 INT_PTR CDialog::DoModal(HWND owner) {
@@ -29,6 +31,19 @@ bool CDialog::OnCommand(WORD id, WORD code, HWND) {
   }
 }
 
+void CDialog::OnDpiChanged(UINT oldDpi, UINT newDpi) {
+  CSubclassedWnd::SetDpiOfControls(m_hWnd, newDpi);
+  // The program gives every list its columns' widths.
+  for (HWND child = GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[32] = {};
+    if (GetClassNameA(child, name, sizeof name) > 0 && lstrcmpiA(name, WC_LISTVIEWA) == 0) {
+      CListView list;
+      list.Attach(child);
+      list.ScaleColumns(oldDpi, newDpi);
+    }
+  }
+}
+
 void CDialog::OnOK() {
   if (UpdateData(true)) EndDialog(IDOK);
 }
@@ -52,6 +67,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     self = reinterpret_cast<CDialog*>(lParam);
     SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
     self->m_hWnd = hwnd;
+    if (self->m_nDpi == 0) self->m_nDpi = WindowDpi(hwnd);
   } else {
     self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
   }
@@ -59,6 +75,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, DWLP_USER, 0);
     self->m_hWnd = nullptr;
+    self->m_nDpi = 0;
     self->PostNcDestroy();
     return FALSE;
   }
@@ -100,6 +117,11 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
       OnDestroy();
+      return FALSE;
+    case WM_DPICHANGED:
+      // Only a dialog of its own hears this (a page is told by its sheet);
+      // the dialog manager resizes it and rescales its controls' fonts.
+      SetDpi(HIWORD(wParam));
       return FALSE;
     default:
       break;

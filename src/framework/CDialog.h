@@ -40,6 +40,10 @@ class CDialog : public CWnd {
   // Any other message; set handled to answer it with the returned value.
   virtual INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
   virtual void OnDestroy() {}
+  // The dialog's DPI changed: its subclassed controls are given the new one
+  // and its lists' columns rescaled. A dialog that sizes or draws anything
+  // else itself rescales it after calling this.
+  void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
   // The window is gone and m_hWnd cleared; must not throw.
   virtual void PostNcDestroy() {}
 

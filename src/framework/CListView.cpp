@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/Dpi.h"
+
 void CListView::SetExtendedStyle(DWORD style) const {
   ::SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
 }
@@ -30,6 +32,15 @@ int CListView::InsertColumn(int index, const std::string& heading, int width, in
   const int needed = inserted >= 0 ? HeadingWidth(heading) : 0;
   if (needed > width) ::SendMessageA(m_hWnd, LVM_SETCOLUMNWIDTH, inserted, MAKELPARAM(needed, 0));
   return inserted;
+}
+
+void CListView::ScaleColumns(UINT oldDpi, UINT newDpi) const {
+  HWND header = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
+  const int count = header != nullptr ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int i = 0; i < count; ++i) {
+    const int width = static_cast<int>(::SendMessageA(m_hWnd, LVM_GETCOLUMNWIDTH, i, 0));
+    ::SendMessageA(m_hWnd, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(ScaleForDpi(width, newDpi, oldDpi), 0));
+  }
 }
 
 int CListView::InsertItem(int index, const std::string& text, LPARAM data) const {

@@ -15,6 +15,9 @@ class CListView {
   // A column `width` pixels wide, or wider where its heading needs it in
   // the list's font.
   int InsertColumn(int index, const std::string& heading, int width, int format = LVCFMT_LEFT) const;
+  // Every column's width, from `oldDpi` to `newDpi`: the list's owner set
+  // them, and a user may have changed them since.
+  void ScaleColumns(UINT oldDpi, UINT newDpi) const;
   // The width a column needs to show `heading` whole.
   int HeadingWidth(const std::string& heading) const;
   // Inserts a row with its first column's text and its item data; answers

@@ -1,5 +1,6 @@
 #include "framework/CPropertySheet.h"
 
+#include "framework/Dpi.h"
 #include "framework/ResourceModule.h"
 
 namespace {
@@ -52,7 +53,10 @@ INT_PTR CPropertySheet::DoModal() {
   // comctl32 copies the page records; the vector only has to outlive the call.
   std::vector<PROPSHEETPAGEA> pages;
   pages.reserve(m_pages.size());
-  for (CPropertyPage* page : m_pages) pages.push_back(*page->GetPSP());
+  for (CPropertyPage* page : m_pages) {
+    page->SetDpi(0);  // not the last run's: each page takes its monitor's as it is made
+    pages.push_back(*page->GetPSP());
+  }
 
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof(header);
@@ -76,6 +80,18 @@ INT_PTR CPropertySheet::DoModal() {
 }
 
 BOOL CPropertySheet::OnInitDialog() { return TRUE; }
+
+void CPropertySheet::OnDpiChanged(UINT, UINT newDpi) {
+  for (CPropertyPage* page : m_pages) page->SetDpi(newDpi);
+}
+
+void CPropertySheet::TakeDpi(UINT dpi, const RECT* suggested) {
+  if (suggested != nullptr) {
+    SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SetDpi(dpi);
+}
 
 LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Default(msg, wParam, lParam);
@@ -108,12 +124,23 @@ bool CPropertySheet::Attach(HWND hwnd) {
 LRESULT CPropertySheet::CSheetWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_INITDIALOG: {
+      m_sheet.m_nDpi = WindowDpi(m_hWnd);
       LRESULT result = Default(msg, wParam, lParam);  // comctl32 builds the sheet
       try {
         if (!m_sheet.OnInitDialog()) result = FALSE;
       } catch (...) {
       }
       return result;
+    }
+    case WM_DPICHANGED: {
+      // The dialog manager rescales the sheet's own controls and fonts
+      // (Windows 10 on); what the program sized or drew follows here.
+      Default(msg, wParam, lParam);
+      try {
+        m_sheet.TakeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      } catch (...) {
+      }
+      return 0;
     }
     case WM_DESTROY:
       try {
@@ -130,4 +157,7 @@ LRESULT CPropertySheet::CSheetWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM
   }
 }
 
-void CPropertySheet::CSheetWindow::PostNcDestroy() { m_sheet.m_hWnd = nullptr; }
+void CPropertySheet::CSheetWindow::PostNcDestroy() {
+  m_sheet.m_hWnd = nullptr;
+  m_sheet.m_nDpi = 0;
+}

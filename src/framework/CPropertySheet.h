@@ -24,6 +24,7 @@
 //      yet. The other pages are created when first selected.
 //   4. The modal run, until the sheet closes (WM_CLOSE, or a button press
 //      that comctl32 lets through); OnDestroyWindow; DoModal returns.
+// WM_DPICHANGED (per-monitor DPI) reaches OnDpiChanged, not WindowProc.
 // Escape and the Cancel button arrive at WindowProc as WM_COMMAND IDCANCEL
 // and Enter as WM_COMMAND of the default button (IDOK): answer them there to
 // keep the run going. WM_CLOSE passed on to Default ends the run.
@@ -61,6 +62,11 @@ class CPropertySheet : public CWnd {
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
   // WM_DESTROY of the sheet window, before comctl32 sees it.
   virtual void OnDestroyWindow() {}
+  // The sheet moved to a monitor of another DPI and took the size the
+  // system suggested: every page is given the new DPI, also those not made
+  // yet, which are then made at it. A sheet that sizes or draws anything
+  // itself rescales it after calling this.
+  void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
  private:
   // The sheet window's subclass: hands its messages to the sheet.
@@ -79,6 +85,8 @@ class CPropertySheet : public CWnd {
 
   static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
   bool Attach(HWND hwnd);
+  // WM_DPICHANGED, after the dialog manager's own rescaling.
+  void TakeDpi(UINT dpi, const RECT* suggested);
 
   std::string m_caption;
   HWND m_parent;

@@ -1,5 +1,7 @@
 #include "framework/CSubclassedWnd.h"
 
+#include "framework/Dpi.h"
+
 namespace {
 // Per window: the procedure we replaced, and the object now handling it
 // (absent while our procedure only passes messages on).
@@ -26,6 +28,7 @@ bool CSubclassedWnd::SubclassWindow(HWND hwnd) {
     return false;
   }
   m_hWnd = hwnd;
+  m_nDpi = WindowDpi(hwnd);
   PreSubclassWindow();
   if (OldProc(hwnd) != nullptr) {
     // Our procedure is still in the chain, passing messages on: take it up.
@@ -38,6 +41,7 @@ bool CSubclassedWnd::SubclassWindow(HWND hwnd) {
   if (old == 0 && GetLastError() != 0) {
     RemovePropA(hwnd, kObjectProp);
     m_hWnd = nullptr;
+    m_nDpi = 0;
     return false;
   }
   SetPropA(hwnd, kOldProcProp, reinterpret_cast<HANDLE>(old));
@@ -48,6 +52,7 @@ void CSubclassedWnd::UnsubclassWindow() {
   HWND hwnd = m_hWnd;
   if (hwnd == nullptr) return;
   m_hWnd = nullptr;
+  m_nDpi = 0;
   RemovePropA(hwnd, kObjectProp);
   // Only the top of the chain can be taken out; below another subclass our
   // procedure stays and passes messages on.
@@ -66,6 +71,16 @@ bool CSubclassedWnd::ReflectToChild(HWND child, UINT msg, WPARAM wParam, LPARAM 
   } catch (...) {
     return false;
   }
+}
+
+void CSubclassedWnd::SetDpiOfControls(HWND parent, UINT dpi) {
+  EnumChildWindows(parent, SetDpiOfControl, static_cast<LPARAM>(dpi));
+}
+
+BOOL CALLBACK CSubclassedWnd::SetDpiOfControl(HWND child, LPARAM dpi) {
+  auto* self = static_cast<CSubclassedWnd*>(GetPropA(child, kObjectProp));
+  if (self != nullptr) self->SetDpi(static_cast<UINT>(dpi));
+  return TRUE;
 }
 
 LRESULT CSubclassedWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -90,6 +105,7 @@ LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam
                                     : DefWindowProcA(hwnd, msg, wParam, lParam);
     if (self != nullptr) {
       self->m_hWnd = nullptr;
+      self->m_nDpi = 0;
       try {
         self->PostNcDestroy();
       } catch (...) {

@@ -18,7 +18,7 @@ class CSubclassedWnd : public CWnd {
   ~CSubclassedWnd() override;
 
   // Subclasses control `id` of `parent`; PreSubclassWindow runs first, with
-  // m_hWnd already set. False when there is no such control, or this or
+  // m_hWnd and the window's DPI already set. False when there is no such control, or this or
   // another object already subclasses it.
   bool SubclassDlgItem(int id, HWND parent);
   bool SubclassWindow(HWND hwnd);
@@ -29,6 +29,9 @@ class CSubclassedWnd : public CWnd {
   // control can handle its own clicks and colours. True when it answered,
   // with the answer in *result; the parent then leaves the message alone.
   static bool ReflectToChild(HWND child, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // Gives `dpi` (SetDpi) to each window below `parent` that an object
+  // subclasses: a dialog's controls follow its DPI.
+  static void SetDpiOfControls(HWND parent, UINT dpi);
 
  protected:
   virtual void PreSubclassWindow() {}
@@ -46,4 +49,5 @@ class CSubclassedWnd : public CWnd {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
+  static BOOL CALLBACK SetDpiOfControl(HWND child, LPARAM dpi);
 };

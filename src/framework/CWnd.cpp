@@ -13,6 +13,12 @@ std::string WindowText(HWND hwnd) {
   return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
+void CWnd::SetDpi(UINT dpi) {
+  const UINT old = m_nDpi;
+  m_nDpi = dpi;
+  if (m_hWnd != nullptr && old != 0 && old != dpi) OnDpiChanged(old, dpi);
+}
+
 std::string CWnd::GetWindowText() const { return WindowText(m_hWnd); }
 
 std::string CWnd::GetDlgItemText(int id) const { return WindowText(GetDlgItem(id)); }

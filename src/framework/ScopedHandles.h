@@ -16,7 +16,12 @@ struct MenuDestroyer {
 struct CursorDestroyer {
   void operator()(HCURSOR cursor) const { ::DestroyCursor(cursor); }
 };
+struct IconDestroyer {
+  void operator()(HICON icon) const { ::DestroyIcon(icon); }
+};
 
 using ScopedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using ScopedPen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
 using ScopedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 using ScopedCursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDestroyer>;
+using ScopedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;

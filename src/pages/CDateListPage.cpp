@@ -52,8 +52,8 @@ BOOL CDateListPage::OnInitDialog() {
   m_link.SetUnderlined(true);
 
   m_list.Attach(GetDlgItem(m_setup.listId));
-  m_list.InsertColumn(0, "Event", ScaleForDpi(180));
-  m_list.InsertColumn(1, "Date", ScaleForDpi(80));
+  m_list.InsertColumn(0, "Event", ScaleForDpi(180, GetDpi()));
+  m_list.InsertColumn(1, "Date", ScaleForDpi(80, GetDpi()));
   m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
 
   UpdateData(false);

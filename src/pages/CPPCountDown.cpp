@@ -82,9 +82,9 @@ BOOL CPPCountDown::OnInitDialog() {
   m_now = ClockSeconds();
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
-  m_list.InsertColumn(0, "Counter", ScaleForDpi(240));
-  m_list.InsertColumn(1, "End Date Time", ScaleForDpi(140));
-  m_list.InsertColumn(2, "Remaining Time", ScaleForDpi(100), LVCFMT_RIGHT);
+  m_list.InsertColumn(0, "Counter", ScaleForDpi(240, GetDpi()));
+  m_list.InsertColumn(1, "End Date Time", ScaleForDpi(140, GetDpi()));
+  m_list.InsertColumn(2, "Remaining Time", ScaleForDpi(100, GetDpi()), LVCFMT_RIGHT);
   m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
 
   EnableItem(IDC_CD_UPDATE, false);

@@ -313,7 +313,7 @@ void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
   const int today = now.GetDay();
   if (today != m_nLastTrayDay) {
     const int iconId = (today >= 1 && today <= 31) ? IDI_DAY_BASE + today : IDI_MAINICON;
-    HICON icon = LoadIconForDpi(ResourceModule(), iconId, IconSize::Small);  // the tray's size
+    HICON icon = LoadSharedIcon(ResourceModule(), iconId, IconSize::Small);  // the tray's size
     if (m_pMainDlg != nullptr) m_pMainDlg->ModifyTrayIcon(icon, m_strToday);
     m_nLastTrayDay = today;
   }

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "app/CMainApp.h"
@@ -62,13 +63,8 @@ void CPPStopWatch::TakeUpKeptWatch() {
 BOOL CPPStopWatch::OnInitDialog() {
   TakeUpKeptWatch();
   CPropertyPage::OnInitDialog();
-  if (!m_font) {
-    LOGFONTA lf{};
-    lf.lfHeight = ScaleForDpi(kDisplayFontHeight);
-    std::strcpy(lf.lfFaceName, "Arial");
-    m_font.reset(::CreateFontIndirectA(&lf));
-  }
-  SendDlgItemMessage(IDC_SW_DISPLAY, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
+  KeepOwnFontOnDpiChange(GetDlgItem(IDC_SW_DISPLAY));
+  SetDisplayFont();
   ShowLog();
   ShowState();
   if (m_stopwatch.IsRunning()) {
@@ -76,6 +72,20 @@ BOOL CPPStopWatch::OnInitDialog() {
     OnTimerTick(kTickTimer);
   }
   return TRUE;
+}
+
+void CPPStopWatch::OnDpiChanged(UINT oldDpi, UINT newDpi) {
+  CPropertyPage::OnDpiChanged(oldDpi, newDpi);
+  SetDisplayFont();
+}
+
+void CPPStopWatch::SetDisplayFont() {
+  LOGFONTA lf{};
+  lf.lfHeight = ScaleForDpi(kDisplayFontHeight, GetDpi());
+  std::strcpy(lf.lfFaceName, "Arial");
+  ScopedFont font(::CreateFontIndirectA(&lf));
+  SendDlgItemMessage(IDC_SW_DISPLAY, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  m_font = std::move(font);  // the old one goes once the display has let go of it
 }
 
 bool CPPStopWatch::OnCommand(WORD id, WORD code, HWND) {

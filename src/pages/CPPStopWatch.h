@@ -42,9 +42,12 @@ class CPPStopWatch : public CPropertyPage {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
+  void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
  private:
   void TakeUpKeptWatch();
+  // The display's large font, at the page's DPI.
+  void SetDisplayFont();
   void StartTicking();
   void StopTicking();
   void ShowState();

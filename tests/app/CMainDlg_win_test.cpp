@@ -14,7 +14,7 @@ TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
   RECT sheet{}, button{};
   bool shown[3] = {};
   LONG style = 0;
-  HICON big = nullptr, small = nullptr;
+  SIZE big{}, small{};  // the window's own icons, gone with it
   std::vector<std::pair<UINT, std::string>> tail;
   Run({[&] {
     const int hidden[3] = {0x3021, 9, IDCANCEL};  // Apply, Help, Cancel
@@ -23,8 +23,8 @@ TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
     GetWindowRect(Sheet(), &sheet);
     GetWindowRect(hide, &button);
     style = GetWindowLongA(Sheet(), GWL_STYLE);
-    big = reinterpret_cast<HICON>(SendMessageA(Sheet(), WM_GETICON, ICON_BIG, 0));
-    small = reinterpret_cast<HICON>(SendMessageA(Sheet(), WM_GETICON, ICON_SMALL, 0));
+    big = probe::IconPixels(reinterpret_cast<HICON>(SendMessageA(Sheet(), WM_GETICON, ICON_BIG, 0)));
+    small = probe::IconPixels(reinterpret_cast<HICON>(SendMessageA(Sheet(), WM_GETICON, ICON_SMALL, 0)));
     HMENU menu = GetSystemMenu(Sheet(), FALSE);
     const int count = GetMenuItemCount(menu);
     for (int i = count - 3; i < count; ++i) {
@@ -43,8 +43,8 @@ TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
   EXPECT_EQ(sheet.right - button.right, sheet.bottom - button.bottom) << "right margin equals bottom margin";
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   // Each icon at the size this display asks for, not a scaled 16 or 32.
-  EXPECT_EQ(probe::IconPixels(big).cx, GetSystemMetrics(SM_CXICON));
-  EXPECT_EQ(probe::IconPixels(small).cx, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(big.cx, GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(small.cx, GetSystemMetrics(SM_CXSMICON));
   ASSERT_EQ(tail.size(), 3u);
   EXPECT_EQ(tail[0], std::make_pair(UINT(SC_MINIMIZE), std::string("Minimize")));
   EXPECT_EQ(tail[1].first, UINT(0)) << "separator";

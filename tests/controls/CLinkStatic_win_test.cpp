@@ -6,47 +6,18 @@
 #include <shellapi.h>
 
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "controls/CLinkStatic.h"
-#include "controls/LinkOpen.h"
 #include "framework/Prompt.h"
-#include "support/WindowProbe_win.h"
+#include "support/LinkOpening_win.h"
 
 namespace {
 
-constexpr const char* kNoScheme = "tvtest-nothing:page";
-constexpr const char* kTestClass = "TempovistaTest.htm";
-
-void WriteDefault(const std::string& key, const std::string& value) {
-  RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
-}
-
-// Points ".htm" at a class of the test's own for its lifetime, then puts
-// back what was there.
-class HtmAssociation {
- public:
-  explicit HtmAssociation(const std::string& command) {
-    m_hadOld = ReadClassesRootValue(".htm", m_old) && m_old != kTestClass;
-    WriteDefault(".htm", kTestClass);
-    WriteDefault(std::string(kTestClass) + "\\shell\\open\\command", command);
-  }
-  ~HtmAssociation() {
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, kTestClass);
-    RegDeleteKeyA(HKEY_CLASSES_ROOT, kTestClass);
-    if (m_hadOld) {
-      WriteDefault(".htm", m_old);
-    } else {
-      RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
-    }
-  }
-
- private:
-  bool m_hadOld = false;
-  std::string m_old;
-};
+using links::CommandLog;
+using links::HtmAssociation;
+using links::kNoScheme;
 
 class LinkTest : public ::testing::Test {
  protected:
@@ -57,14 +28,10 @@ class LinkTest : public ::testing::Test {
       boxes.push_back(call);
       return IDOK;
     });
-    m_log = probe::ExecutableFolder() + "link-commands.log";
-    DeleteFileA(m_log.c_str());
-    SetEnvironmentVariableA("TV_COMMAND_LOG", m_log.c_str());
   }
   void TearDown() override {
     SetMessageBoxHook(nullptr);
     DestroyWindow(m_parent);
-    DeleteFileA(m_log.c_str());
   }
 
   // A static at (20, 30), 200 x 40, in the dialog font, subclassed.
@@ -98,15 +65,10 @@ class LinkTest : public ::testing::Test {
     EXPECT_TRUE(CSubclassedWnd::ReflectToChild(hwnd, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED),
                                                reinterpret_cast<LPARAM>(hwnd), &result));
   }
-  std::vector<std::string> Logged() const {
-    std::vector<std::string> lines;
-    std::ifstream in(m_log);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
+  std::vector<std::string> Logged() const { return m_log.Lines(); }
 
   HWND m_parent = nullptr;
-  std::string m_log;
+  CommandLog m_log;
   std::vector<MessageBoxCall> boxes;
 };
 
@@ -178,7 +140,7 @@ TEST_F(LinkTest, WithoutWinhlpsHandCursorTheSystemsHandShows) {
 }
 
 TEST_F(LinkTest, UnopenableAddressRunsTheHtmCommandUpToItsQuotedPlaceholder) {
-  const std::string logger = probe::ExecutableFolder() + "command_logger.exe";
+  const std::string logger = links::Logger();
   HtmAssociation htm("\"" + logger + "\" -opt \"%1\" -more");
   CLinkStatic link;
   EXPECT_GT(link.OpenLink(kNoScheme, SW_HIDE), 32);
@@ -189,7 +151,7 @@ TEST_F(LinkTest, UnopenableAddressRunsTheHtmCommandUpToItsQuotedPlaceholder) {
 // The command line is built in 520 bytes, its end included: 519 characters
 // run, one more runs nothing, and the click reports the shell's failure.
 TEST_F(LinkTest, CommandTooLongForItsBufferRunsNothingAndTheClickReportsTheShellsCode) {
-  const std::string logger = probe::ExecutableFolder() + "command_logger.exe";
+  const std::string logger = links::Logger();
   const std::string command = "\"" + logger + "\" ";  // what stays of the open command
   HtmAssociation htm(command + "%1");
   const auto address = [&](size_t total) {

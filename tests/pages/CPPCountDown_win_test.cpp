@@ -153,7 +153,7 @@ TEST_F(CountdownTest, ColumnsAndButtonsAtStart) {
       ASSERT_TRUE(SendMessageA(Of(IDC_CD_LIST), LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column)));
       EXPECT_STREQ(heading, kColumns[i].heading);
       // Wider only where the heading needs it in the list's font.
-      EXPECT_GE(column.cx, ScaleForDpi(kColumns[i].width));
+      EXPECT_GE(column.cx, ScaleForDpi(kColumns[i].width, m_cd.GetDpi()));
       EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, kColumns[i].format);
     }
     EXPECT_TRUE(Enabled(IDC_CD_ADD));

@@ -8,6 +8,7 @@
 
 #include "app/MainDlgHarness.h"
 #include "support/ChildTest_win.h"
+#include "support/WindowProbe_win.h"
 
 namespace {
 
@@ -20,10 +21,7 @@ class StopwatchDpiTest : public maindlg::MainDlgTest {
     LONG height = 0;
     Run({[&] {
       SendMessageA(Sheet(), PSM_SETCURSEL, 1, 0);
-      HWND display = GetDlgItem(g_pStopWatchPage->GetSafeHwnd(), IDC_SW_DISPLAY);
-      LOGFONTA font{};
-      GetObjectA(reinterpret_cast<HFONT>(SendMessageA(display, WM_GETFONT, 0, 0)), sizeof font, &font);
-      height = font.lfHeight;
+      height = probe::FontHeight(GetDlgItem(g_pStopWatchPage->GetSafeHwnd(), IDC_SW_DISPLAY));
       return true;
     }});
     return height;

@@ -200,6 +200,12 @@ void InDialog(const char* caption, const std::function<void()>& open, const std:
   KillTimer(nullptr, timer);
 }
 
+LONG FontHeight(HWND window) {
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
 SIZE TextExtent(HWND window, const char* text) {
   HDC dc = GetDC(window);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));

@@ -55,6 +55,9 @@ SIZE IconPixels(HICON icon);
 // shows, as the user's actions would arrive there.
 void InDialog(const char* caption, const std::function<void()>& open, const std::function<void(HWND)>& script);
 
+// The height (LOGFONT's lfHeight) of the font the window draws with.
+LONG FontHeight(HWND window);
+
 // The size `text` takes in the font the window draws with.
 SIZE TextExtent(HWND window, const char* text);
 
