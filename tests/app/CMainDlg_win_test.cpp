@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/MainDlgHarness.h"
+#include "base/Clock.h"
+#include "base/LocalTime.h"
 #include "base/ProgramNames.h"
 #include "support/WindowProbe_win.h"
 
@@ -284,7 +286,58 @@ TEST_F(MainDlgTest, StoredListsAreLoadedQuietlyBeforeTheFirstPageInitialises) {
   }
 }
 
-// ModifyTrayIcon needs no window: the record goes to the shell as it is.
+// A click on a balloon shows the page it spoke of: the counter that ended
+// picked on the Countdowns page, or today's list. The clock is the test's.
+int64_t g_clock = 1800000000;
+int64_t TestClock() { return g_clock; }
+
+struct BalloonCase {
+  const char* what;
+  bool holidayToday;
+  int page;
+  int pickedRow;  // on the Countdowns page; -1: not looked at
+};
+
+TEST_F(MainDlgTest, BalloonClickShowsWhatItSpokeOf) {
+  const BalloonCase cases[] = {{"countdown", false, 4, 1}, {"today's holiday", true, 2, -1}};
+  SetClockSource(&TestClock);
+  for (const BalloonCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    int page = -1, picked = -1;
+    bool visible = false;
+    Run({[&] {
+           const COleDateTime now = LocalTimeAt(g_clock);
+           m_dlg->m_counters = {{"Early", now.AddDays(-1), true}, {"Ends", now.AddDays(5 / 86400.0), true}};
+           m_dlg->OnListChanged(DateListKind::Counters);
+           if (c.holidayToday) m_dlg->m_holidays = {{"Feast", now, true}};
+           SysCommand(SC_CLOSE);
+           g_clock += c.holidayToday ? 0 : 5;
+           SendMessageA(Sheet(), WM_TIMECHANGE, 0, 0);
+           m_dlg->ModifyTrayIcon(nullptr, "date");
+           Tray(NIN_BALLOONUSERCLICK);
+           return true;
+         },
+         [&] {
+           page = ActivePage();
+           visible = Visible();
+           picked = ListView_GetNextItem(GetDlgItem(PropSheet_GetCurrentPageHwnd(Sheet()), IDC_CD_LIST), -1, LVNI_SELECTED);
+           return true;
+         }});
+    int balloons = 0;
+    for (const ShellCall& call : shell) balloons += call.data.uFlags == NIF_INFO ? 1 : 0;
+    EXPECT_EQ(balloons, 1);
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(page, c.page);
+    if (c.pickedRow >= 0) {
+      EXPECT_EQ(picked, c.pickedRow);
+    }
+    shell.clear();
+  }
+  SetClockSource(nullptr);
+}
+
+// ModifyTrayIcon needs no window to compose the record; a window never run
+// has no icon, so nothing goes to the shell.
 struct TipCase {
   bool modernOs;
   std::string date;
@@ -303,36 +356,28 @@ TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
   };
   for (const TipCase& c : cases) {
     SCOPED_TRACE(c.tip);
-    std::vector<NOTIFYICONDATAA> calls;
-    SetShellNotifyHook([&](DWORD message, const NOTIFYICONDATAA& data) {
-      EXPECT_EQ(message, DWORD(NIM_MODIFY));
-      calls.push_back(data);
-      return TRUE;
-    });
+    int calls = 0;
+    SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAA&) { return ++calls, TRUE; });
     {
       CMainDlg dlg;
       dlg.m_bModernOs = c.modernOs;
       HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + 7));
       dlg.ModifyTrayIcon(icon, c.date);
-      ASSERT_EQ(calls.size(), 1u);
-      EXPECT_EQ(calls[0].hIcon, icon);
-      EXPECT_EQ(std::string(calls[0].szTip, strnlen(calls[0].szTip, 64)), c.tip);
+      EXPECT_EQ(dlg.m_nid.hIcon, icon);
+      EXPECT_EQ(std::string(dlg.m_nid.szTip, strnlen(dlg.m_nid.szTip, 64)), c.tip);
     }
-    EXPECT_EQ(calls.size(), 1u) << "a window never run has no icon to remove";
+    EXPECT_EQ(calls, 0) << "no icon to update or remove";
     SetShellNotifyHook(nullptr);
   }
 }
 
-TEST(MainDlgTrayIcon, RefusedUpdateIsTriedFiveTimes) {
-  int attempts = 0;
-  SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAA&) {
-    ++attempts;
-    return FALSE;
-  });
-  CMainDlg dlg;
-  dlg.ModifyTrayIcon(nullptr, "date");
-  SetShellNotifyHook(nullptr);
-  EXPECT_EQ(attempts, 5);
+TEST_F(MainDlgTest, RefusedUpdateIsTriedFiveTimes) {
+  Run({[&] {
+    failShell = 5;
+    m_dlg->ModifyTrayIcon(nullptr, "date");
+    return true;
+  }});
+  EXPECT_EQ(Count(NIM_MODIFY), 5);
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+// Tempovista's reminders from the tray, seen through the test build's shell
+// log: counters ending while the window is hidden, and today's holidays and
+// events in the tooltip and in a balloon once a day, across a restart.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/ProgramNames.h"
+#include "support/AppProcess_win.h"
+#include "support/ListFileText_win.h"
+#include "support/WindowProbe_win.h"
+
+namespace {
+
+using listfile::CounterLine;
+using listfile::TodayLine;
+
+std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
+  std::vector<app::ShellCall> balloons;
+  for (const app::ShellCall& call : process.ShellLog())
+    if (!call.text.empty()) balloons.push_back(call);
+  return balloons;
+}
+
+TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
+  app::ClearSettings();
+  LONGLONG soonMs = 0;
+  const DWORD written = GetTickCount();
+  // Far enough ahead that the program has started and hidden by then.
+  const std::string counters = listfile::WriteListFile(
+      "e2e-remind.tvc", CounterLine("Gone", -30) + CounterLine("Soon", 10, &soonMs) + CounterLine("A", 13) +
+                            CounterLine("B", 13) + CounterLine("C", 13));
+  app::WriteText(setting::kCounterFile, counters);
+  app::WriteText(setting::kHolidayFile, listfile::WriteListFile("e2e-remind.tvh", TodayLine("Hol One") + TodayLine("Hol Two")));
+  app::WriteText(setting::kEventFile, listfile::WriteListFile("e2e-remind.tve", TodayLine("Mum")));
+  {
+    app::AppProcess process;
+    ASSERT_TRUE(process.Start("shownow"));
+    HWND window = process.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(probe::WaitUntil([&] { return Balloons(process).size() >= 3; }, probe::kPatientMs));
+    EXPECT_FALSE(IsWindowVisible(window));
+    const std::vector<app::ShellCall> balloons = Balloons(process);
+    ASSERT_EQ(balloons.size(), 3u) << "nothing for the counter that had ended before the load";
+    EXPECT_EQ(balloons[0].title, "Today");
+    EXPECT_EQ(balloons[0].text, "Holiday: Hol One\\nHoliday: Hol Two\\nEvent: Mum");
+    EXPECT_EQ(balloons[1].title, "Soon");
+    EXPECT_EQ(balloons[1].text.rfind("Countdown ended at ", 0), 0u) << balloons[1].text;
+    const LONG late = LONG(balloons[1].tick - written) - LONG(soonMs);
+    EXPECT_GE(late, 0);
+    EXPECT_LE(late, 1000);
+    EXPECT_EQ(balloons[2].title, "Countdowns ended");
+    EXPECT_EQ(balloons[2].text, "A\\nB\\nC");
+    bool named = false;
+    for (const app::ShellCall& call : process.ShellLog())
+      named = named || call.tip.find("\\nHol One, Hol Two, Mum") != std::string::npos;
+    EXPECT_TRUE(named) << "the tooltip names today's holidays, then the event";
+    EXPECT_TRUE(process.ExitFromTray(window));
+  }
+  SYSTEMTIME today;
+  GetLocalTime(&today);
+  DWORD announced = 0;
+  EXPECT_TRUE(app::ReadNumber(setting::kLastTodayNotice, announced));
+  EXPECT_EQ(announced, DWORD(today.wYear * 10000 + today.wMonth * 100 + today.wDay));
+  {
+    app::AppProcess again;
+    ASSERT_TRUE(again.Start("shownow"));
+    HWND window = again.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    // The first date refresh, which would bring today's balloon, has come.
+    ASSERT_TRUE(probe::WaitUntil([&] { return again.ShellLog().size() >= 2; }, probe::kPatientMs));
+    Sleep(500);
+    EXPECT_TRUE(Balloons(again).empty()) << "today was announced already";
+    EXPECT_TRUE(again.ExitFromTray(window));
+  }
+  app::ClearSettings();
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/LocalTime.h"
+#include "lists/CountdownSchedule.h"
+
+namespace {
+
+constexpr int64_t kT0 = 1800000000;  // the schedule's times, as seconds after this
+constexpr int64_t kNone = -1;        // no end to come
+
+struct Step {
+  bool advance;  // else the list is taken again (Replace)
+  int64_t at;
+  const char* told;  // names, comma-separated
+  int64_t next;
+};
+
+struct Case {
+  const char* what;
+  std::vector<std::pair<const char*, int64_t>> ends;
+  std::vector<Step> steps;
+};
+
+TEST(CountdownSchedule, TellsEachEndOnceAfterItPasses) {
+  const Case cases[] = {
+      {"ended before the list was taken", {{"Gone", -5}}, {{false, 0, "", kNone}, {true, 10, "", kNone}}},
+      {"told when the clock reaches it",
+       {{"Soon", 5}},
+       {{false, 0, "", 5}, {true, 4, "", 5}, {true, 5, "Soon", kNone}, {true, 6, "", kNone}}},
+      {"one second's ends together", {{"A", 5}, {"B", 5}, {"C", 5}}, {{false, 0, "", 5}, {true, 5, "A,B,C", kNone}}},
+      {"slept through, soonest first", {{"Late", 50}, {"Early", 20}}, {{false, 0, "", 20}, {true, 100, "Early,Late", kNone}}},
+      {"clock set back: ends come again",
+       {{"Soon", 5}},
+       {{false, 0, "", 5}, {true, 5, "Soon", kNone}, {true, -10, "", 5}, {true, 5, "Soon", kNone}}},
+      {"list taken again: the old list's due end told, the new one's past one not",
+       {{"X", 5}},
+       {{false, 0, "", 5}, {false, 7, "X", kNone}, {true, 8, "", kNone}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    DateRecordList counters;
+    for (const auto& end : c.ends) counters.push_back(DateRecord{end.first, LocalTimeAt(kT0 + end.second), true});
+    counters.push_back(DateRecord{"", LocalTimeAt(kT0 + 5), false});  // deleted
+    CountdownSchedule schedule;
+    for (const Step& step : c.steps) {
+      SCOPED_TRACE(step.at);
+      const auto told = step.advance ? schedule.Advance(counters, kT0 + step.at) : schedule.Replace(counters, kT0 + step.at);
+      std::string names;
+      for (const CountdownEnd& e : told) names += (names.empty() ? "" : ",") + e.name;
+      EXPECT_EQ(names, step.told);
+      int64_t next = kNone;
+      EXPECT_EQ(schedule.Next(next) ? next - kT0 : kNone, step.next);
+    }
+  }
+}
+
+}  // namespace
