@@ -300,13 +300,13 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_TIMER:
       if (wParam != TrayReminders::kWakeUpTimer) break;
-      m_reminders.OnClockEvent();
+      m_reminders.OnWakeUp();
       return 0;
     case WM_TIMECHANGE:
-      m_reminders.OnClockEvent();
+      m_reminders.OnClockChanged();
       break;
     case WM_POWERBROADCAST:
-      if (wParam == PBT_APMRESUMEAUTOMATIC) m_reminders.OnClockEvent();
+      if (wParam == PBT_APMRESUMEAUTOMATIC) m_reminders.OnClockChanged();
       break;
     case WM_TRAYICON_NOTIFY:
       // comctl32 reads this number as PSM_REBOOTSYSTEM: never pass it on.

@@ -35,7 +35,14 @@ void TrayReminders::OnCountersChanged() {
   ArmWakeUp();
 }
 
-void TrayReminders::OnClockEvent() {
+// Only the ends due: nothing is planned again at each end.
+void TrayReminders::OnWakeUp() {
+  if (!m_started) return;
+  TellEnded(m_schedule.Wake(m_owner.m_counters, ClockSeconds()));
+  ArmWakeUp();
+}
+
+void TrayReminders::OnClockChanged() {
   if (!m_started) return;
   TellEnded(m_schedule.Advance(m_owner.m_counters, ClockSeconds()));
   ArmWakeUp();

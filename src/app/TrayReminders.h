@@ -25,8 +25,10 @@ class TrayReminders {
   // The counter list was replaced or edited: the old list's ends passed by
   // now are told, the new list's from now on.
   void OnCountersChanged();
-  // The wake-up timer, a change of the system clock, a resume from sleep.
-  void OnClockEvent();
+  // The wake-up timer.
+  void OnWakeUp();
+  // A change of the system clock or its time zone, a resume from sleep.
+  void OnClockChanged();
   // At start-up and at the change of day: today's balloon, once a day.
   void AnnounceDay(const COleDateTime& today);
   // The user clicked the last balloon shown.

@@ -45,6 +45,13 @@ std::vector<CountdownEnd> CountdownSchedule::Advance(const DateRecordList& count
   return due;
 }
 
+std::vector<CountdownEnd> CountdownSchedule::Wake(const DateRecordList& counters, int64_t now) {
+  if (now < m_lastLook) return Advance(counters, now);
+  std::vector<CountdownEnd> due = TakeDue(now);
+  m_lastLook = now;
+  return due;
+}
+
 bool CountdownSchedule::Next(int64_t& at) const {
   if (m_pending.empty()) return false;
   at = m_pending.front().at;

@@ -27,6 +27,10 @@ class CountdownSchedule {
   // passed since the last look, soonest first, with the time zone's rules
   // as they are now. A clock set back only starts over from `now`.
   std::vector<CountdownEnd> Advance(const DateRecordList& counters, int64_t now);
+  // The wake-up for the soonest end: the planned ends passed by `now`,
+  // without planning again (a clock that was changed meanwhile comes
+  // through Advance).
+  std::vector<CountdownEnd> Wake(const DateRecordList& counters, int64_t now);
   // The soonest end still to come; false when there is none.
   bool Next(int64_t& at) const;
 

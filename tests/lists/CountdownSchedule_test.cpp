@@ -12,7 +12,7 @@ constexpr int64_t kT0 = 1800000000;  // the schedule's times, as seconds after t
 constexpr int64_t kNone = -1;        // no end to come
 
 struct Step {
-  bool advance;  // else the list is taken again (Replace)
+  char op;  // 'R' the list taken again, 'W' the wake-up, 'A' the clock changed
   int64_t at;
   const char* told;  // names, comma-separated
   int64_t next;
@@ -26,18 +26,18 @@ struct Case {
 
 TEST(CountdownSchedule, TellsEachEndOnceAfterItPasses) {
   const Case cases[] = {
-      {"ended before the list was taken", {{"Gone", -5}}, {{false, 0, "", kNone}, {true, 10, "", kNone}}},
+      {"ended before the list was taken", {{"Gone", -5}}, {{'R', 0, "", kNone}, {'W', 10, "", kNone}}},
       {"told when the clock reaches it",
        {{"Soon", 5}},
-       {{false, 0, "", 5}, {true, 4, "", 5}, {true, 5, "Soon", kNone}, {true, 6, "", kNone}}},
-      {"one second's ends together", {{"A", 5}, {"B", 5}, {"C", 5}}, {{false, 0, "", 5}, {true, 5, "A,B,C", kNone}}},
-      {"slept through, soonest first", {{"Late", 50}, {"Early", 20}}, {{false, 0, "", 20}, {true, 100, "Early,Late", kNone}}},
+       {{'R', 0, "", 5}, {'W', 4, "", 5}, {'W', 5, "Soon", kNone}, {'W', 6, "", kNone}}},
+      {"one second's ends together", {{"A", 5}, {"B", 5}, {"C", 5}}, {{'R', 0, "", 5}, {'W', 5, "A,B,C", kNone}}},
+      {"slept through, soonest first", {{"Late", 50}, {"Early", 20}}, {{'R', 0, "", 20}, {'A', 100, "Early,Late", kNone}}},
       {"clock set back: ends come again",
        {{"Soon", 5}},
-       {{false, 0, "", 5}, {true, 5, "Soon", kNone}, {true, -10, "", 5}, {true, 5, "Soon", kNone}}},
+       {{'R', 0, "", 5}, {'W', 5, "Soon", kNone}, {'A', -10, "", 5}, {'W', 5, "Soon", kNone}}},
       {"list taken again: the old list's due end told, the new one's past one not",
        {{"X", 5}},
-       {{false, 0, "", 5}, {false, 7, "X", kNone}, {true, 8, "", kNone}}},
+       {{'R', 0, "", 5}, {'R', 7, "X", kNone}, {'W', 8, "", kNone}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -47,7 +47,9 @@ TEST(CountdownSchedule, TellsEachEndOnceAfterItPasses) {
     CountdownSchedule schedule;
     for (const Step& step : c.steps) {
       SCOPED_TRACE(step.at);
-      const auto told = step.advance ? schedule.Advance(counters, kT0 + step.at) : schedule.Replace(counters, kT0 + step.at);
+      const int64_t now = kT0 + step.at;
+      const auto told = step.op == 'R' ? schedule.Replace(counters, now)
+                        : step.op == 'W' ? schedule.Wake(counters, now) : schedule.Advance(counters, now);
       std::string names;
       for (const CountdownEnd& e : told) names += (names.empty() ? "" : ",") + e.name;
       EXPECT_EQ(names, step.told);
