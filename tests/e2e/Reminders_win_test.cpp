@@ -2,12 +2,14 @@
 // log: counters ending while the window is hidden, and today's holidays and
 // events in the tooltip and in a balloon once a day, across a restart.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "base/ProgramNames.h"
+#include "resource.h"
 #include "support/AppProcess_win.h"
 #include "support/ListFileText_win.h"
 #include "support/WindowProbe_win.h"
@@ -16,6 +18,8 @@ namespace {
 
 using listfile::CounterLine;
 using listfile::TodayLine;
+
+constexpr int kCountdownsPage = 4;
 
 std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
   std::vector<app::ShellCall> balloons;
@@ -26,13 +30,6 @@ std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
 
 TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
   app::ClearSettings();
-  LONGLONG soonMs = 0;
-  const DWORD written = GetTickCount();
-  // Far enough ahead that the program has started and hidden by then.
-  const std::string counters = listfile::WriteListFile(
-      "e2e-remind.tvc", CounterLine("Gone", -30) + CounterLine("Soon", 10, &soonMs) + CounterLine("A", 13) +
-                            CounterLine("B", 13) + CounterLine("C", 13));
-  app::WriteText(setting::kCounterFile, counters);
   app::WriteText(setting::kHolidayFile, listfile::WriteListFile("e2e-remind.tvh", TodayLine("Hol One") + TodayLine("Hol Two")));
   app::WriteText(setting::kEventFile, listfile::WriteListFile("e2e-remind.tve", TodayLine("Mum")));
   {
@@ -40,6 +37,18 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
     ASSERT_TRUE(process.Start("shownow"));
     HWND window = process.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
+    // The counters are loaded as a user loads them, once the program runs
+    // (however slowly it started), then the window goes to the tray.
+    DWORD_PTR page = 0;
+    SendMessageTimeoutA(window, PSM_SETCURSEL, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &page);
+    SendMessageTimeoutA(window, PSM_INDEXTOHWND, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &page);
+    LONGLONG soonMs = 0;
+    const DWORD written = GetTickCount();
+    const std::string counters = listfile::WriteListFile(
+        "e2e-remind.tvc", CounterLine("Gone", -30) + CounterLine("Soon", 4, &soonMs) + CounterLine("A", 7) +
+                              CounterLine("B", 7) + CounterLine("C", 7));
+    SetDlgItemTextA(HWND(page), IDC_LIST_LOCATION, counters.c_str());
+    SendMessageTimeoutA(GetDlgItem(HWND(page), IDC_CD_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(probe::WaitUntil([&] { return Balloons(process).size() >= 3; }, probe::kPatientMs));
     EXPECT_FALSE(IsWindowVisible(window));
@@ -59,6 +68,7 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
       named = named || call.tip.find("\\nHol One, Hol Two, Mum") != std::string::npos;
     EXPECT_TRUE(named) << "the tooltip names today's holidays, then the event";
     EXPECT_TRUE(process.ExitFromTray(window));
+    DeleteFileA(counters.c_str());
   }
   SYSTEMTIME today;
   GetLocalTime(&today);
