@@ -2,6 +2,7 @@
 # ctest. Run one by hand, e.g. (from the build folder)
 #   WINEPREFIX=$PWD/wineprefix wine ./LoadBench_win.exe
 #   WINEPREFIX=$PWD/wineprefix wine ./HolidaysPageBench_win.exe
+#   WINEPREFIX=$PWD/wineprefix wine ./StopwatchStoreBench_win.exe [folder]
 add_executable(LoadBench_win ${CMAKE_SOURCE_DIR}/bench/LoadBench_win.cpp ${TV_RESOURCE_RC})
 add_dependencies(LoadBench_win tv_resources)
 target_link_libraries(LoadBench_win PRIVATE tv_win)
@@ -13,3 +14,7 @@ target_link_libraries(CountdownBench_win PRIVATE tv_win)
 add_executable(HolidaysPageBench_win ${CMAKE_SOURCE_DIR}/bench/HolidaysPageBench_win.cpp ${TV_RESOURCE_RC})
 add_dependencies(HolidaysPageBench_win tv_resources)
 target_link_libraries(HolidaysPageBench_win PRIVATE tv_win)
+
+add_executable(StopwatchStoreBench_win ${CMAKE_SOURCE_DIR}/bench/StopwatchStoreBench_win.cpp ${TV_RESOURCE_RC})
+add_dependencies(StopwatchStoreBench_win tv_resources)
+target_link_libraries(StopwatchStoreBench_win PRIVATE tv_win)

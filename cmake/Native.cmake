@@ -25,6 +25,7 @@ set(TV_PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python 3 with numpy, for the bus
 find_program(TV_ENV env REQUIRED)
 set_property(TARGET tv_tests PROPERTY CROSSCOMPILING_EMULATOR ${TV_ENV}
   "TV_BUSDAY_CASES=${TV_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/lists/busday_cases.py"
+  "TV_STOPWATCH_CSV=${TV_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/base/stopwatch_csv.py"
   TV_ICS_DIR=${TV_ICS_DIR} TV_HOLIDAYS_DIR=${TV_HOLIDAYS_DIR})
 gtest_discover_tests(tv_tests DISCOVERY_TIMEOUT 60)
 

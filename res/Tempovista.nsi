@@ -159,7 +159,19 @@ Function un.DeleteCacheFile
 done:
 FunctionEnd
 
+; The stopwatch keeps its state and log beside the holiday cache file.
+Function un.DeleteStopwatchFiles
+  ReadRegStr $1 HKCU "${SETTINGS_KEY}" HolidayCacheFile
+  StrCmp $1 "" done
+  ${GetParent} $1 $2
+  StrCmp $2 "" done
+  Delete "$2\TVstopwatch.txt"
+  Delete "$2\TVstopwatch log.txt"
+done:
+FunctionEnd
+
 Section /o "un.Also remove my settings"
+  Call un.DeleteStopwatchFiles
   StrCpy $0 HolidayCacheFile
   Call un.DeleteCacheFile
   StrCpy $0 EventCacheFile

@@ -100,6 +100,7 @@
 #define IDC_SW_LASTSTOP       1024
 #define IDC_SW_ORIGINALSTART  1025
 #define IDC_SW_LOG            1043
+#define IDC_SW_SAVELOG        1080
 
 // The reminder check boxes of the Countdowns and Events pages.
 #define IDC_CD_NOTIFY         1090

@@ -43,3 +43,16 @@ bool Stopwatch::Reset(StopwatchRun& finished) {
 int64_t Stopwatch::Elapsed(int64_t now) const {
   return m_bRunning ? now - m_lastStart + m_nAccumulated : m_nAccumulated;
 }
+
+StopwatchState Stopwatch::State() const {
+  return StopwatchState{m_bRunning, m_bCleared, m_originalStart, m_lastStart, m_lastStop, m_nAccumulated};
+}
+
+void Stopwatch::Restore(const StopwatchState& state) {
+  m_bRunning = state.running;
+  m_bCleared = state.cleared;
+  m_originalStart = state.originalStart;
+  m_lastStart = state.lastStart;
+  m_lastStop = state.lastStop;
+  m_nAccumulated = state.accumulated;
+}

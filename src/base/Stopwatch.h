@@ -9,6 +9,17 @@ struct StopwatchRun {
   int64_t stop = 0;
 };
 
+// What a stopwatch must keep to go on after the program ends: whether it
+// runs and whether it is cleared, and its times in seconds since 1970.
+struct StopwatchState {
+  bool running = false;
+  bool cleared = true;
+  int64_t originalStart = 0;
+  int64_t lastStart = 0;
+  int64_t lastStop = 0;
+  int64_t accumulated = 0;
+};
+
 // A stopwatch in whole seconds over any number of start-stop segments,
 // measured on the clock seam's seconds since 1970: the hour the clocks go
 // back or forward neither counts twice nor vanishes, while a clock set by
@@ -38,6 +49,11 @@ class Stopwatch {
   int64_t LastStart() const { return m_lastStart; }
   int64_t LastStop() const { return m_lastStop; }
   int64_t Accumulated() const { return m_nAccumulated; }
+
+  StopwatchState State() const;
+  // Takes up a kept state: a run that was running goes on running, its
+  // segment counted from its last start.
+  void Restore(const StopwatchState& state);
 
  private:
   void EndSegment();

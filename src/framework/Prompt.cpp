@@ -15,6 +15,13 @@ DWORD& HookedOpenFileError() {
   static DWORD error = 0;
   return error;
 }
+bool ShowFileDialog(OPENFILENAMEA& ofn, BOOL(WINAPI* dialog)(LPOPENFILENAMEA)) {
+  if (OpenFileHookSlot()) {
+    HookedOpenFileError() = 0;
+    return OpenFileHookSlot()(ofn);
+  }
+  return dialog(&ofn) != FALSE;
+}
 }  // namespace
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
@@ -22,13 +29,9 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
   return ::MessageBoxA(owner, text.c_str(), caption.c_str(), type);
 }
 
-bool ShowOpenFileDialog(OPENFILENAMEA& ofn) {
-  if (OpenFileHookSlot()) {
-    HookedOpenFileError() = 0;
-    return OpenFileHookSlot()(ofn);
-  }
-  return ::GetOpenFileNameA(&ofn) != FALSE;
-}
+bool ShowOpenFileDialog(OPENFILENAMEA& ofn) { return ShowFileDialog(ofn, ::GetOpenFileNameA); }
+
+bool ShowSaveFileDialog(OPENFILENAMEA& ofn) { return ShowFileDialog(ofn, ::GetSaveFileNameA); }
 
 DWORD OpenFileDialogError() {
   if (OpenFileHookSlot()) return HookedOpenFileError();

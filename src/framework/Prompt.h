@@ -9,7 +9,9 @@
 // read a box's text and answer it instead of a user.
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 bool ShowOpenFileDialog(OPENFILENAMEA& ofn);
-// Why the last open-file dialog did not end with OK (CommDlgExtendedError):
+// The save dialog answers through the same hook as the open dialog.
+bool ShowSaveFileDialog(OPENFILENAMEA& ofn);
+// Why the last open-file or save dialog did not end with OK (CommDlgExtendedError):
 // 0 when the user cancelled.
 DWORD OpenFileDialogError();
 

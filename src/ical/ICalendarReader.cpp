@@ -4,6 +4,7 @@
 
 #include "base/COleDateTime.h"
 #include "base/CivilDays.h"
+#include "base/LocalTime.h"
 #include "ical/ContentLineReader.h"
 #include "ical/ICalendarText.h"
 #include "ical/ICalendarValues.h"
@@ -38,14 +39,12 @@ ICalTime Local(ICalTime t) {
   if (!t.utc) return t;
   t.utc = false;
   if (t.dateOnly) return t;
-  DateBreakdown utc, local;
-  CivilFromDays(t.at.day, utc.year, utc.month, utc.day);
-  utc.hour = t.at.second / 3600;
-  utc.minute = t.at.second / 60 % 60;
-  utc.second = t.at.second % 60;
-  if (UtcToLocal(utc, local) && local.year >= 100 && local.year <= 9999) {
-    t.at.day = DaysFromCivil(local.year, local.month, local.day);
-    t.at.second = local.hour * 3600 + local.minute * 60 + local.second;
+  static const long kEpochDay = DaysFromCivil(1970, 1, 1);
+  const COleDateTime local = LocalTimeAt((static_cast<int64_t>(t.at.day) - kEpochDay) * 86400 + t.at.second);
+  const int year = local.GetYear();
+  if (local.IsValid() && year >= 100 && year <= 9999) {
+    t.at.day = DaysFromCivil(year, local.GetMonth(), local.GetDay());
+    t.at.second = local.GetHour() * 3600 + local.GetMinute() * 60 + local.GetSecond();
   }
   return t;
 }

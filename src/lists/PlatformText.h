@@ -24,7 +24,3 @@ const LeadByteTable& AnsiLeadBytes();
 // not UTF-8; nothing is dropped. The native build stands in Windows-1252.
 std::string Utf8ToAnsi(const std::string& utf8);
 std::string AnsiToUtf8(const std::string& ansi);
-
-// A UTC moment as the system's local time, with its time zone rules for that
-// date. False (and `local` untouched) when the platform cannot convert it.
-bool UtcToLocal(const DateBreakdown& utc, DateBreakdown& local);

@@ -84,23 +84,3 @@ std::string AnsiToUtf8(const std::string& ansi) {
   return out;
 }
 
-bool UtcToLocal(const DateBreakdown& utc, DateBreakdown& local) {
-  struct tm fields {};
-  fields.tm_year = utc.year - 1900;
-  fields.tm_mon = utc.month - 1;
-  fields.tm_mday = utc.day;
-  fields.tm_hour = utc.hour;
-  fields.tm_min = utc.minute;
-  fields.tm_sec = utc.second;
-  const time_t seconds = timegm(&fields);
-  struct tm out {};
-  if (localtime_r(&seconds, &out) == nullptr) return false;
-  local.year = out.tm_year + 1900;
-  local.month = out.tm_mon + 1;
-  local.day = out.tm_mday;
-  local.hour = out.tm_hour;
-  local.minute = out.tm_min;
-  local.second = out.tm_sec > 59 ? 59 : out.tm_sec;
-  local.dayOfWeek = out.tm_wday + 1;
-  return true;
-}

@@ -55,22 +55,3 @@ std::string Utf8ToAnsi(const std::string& utf8) { return FromWide(CP_ACP, ToWide
 
 std::string AnsiToUtf8(const std::string& ansi) { return FromWide(CP_UTF8, ToWide(CP_ACP, ansi)); }
 
-bool UtcToLocal(const DateBreakdown& utc, DateBreakdown& local) {
-  SYSTEMTIME in = {};
-  in.wYear = static_cast<WORD>(utc.year);
-  in.wMonth = static_cast<WORD>(utc.month);
-  in.wDay = static_cast<WORD>(utc.day);
-  in.wHour = static_cast<WORD>(utc.hour);
-  in.wMinute = static_cast<WORD>(utc.minute);
-  in.wSecond = static_cast<WORD>(utc.second);
-  SYSTEMTIME out = {};
-  if (utc.year < 1601 || !SystemTimeToTzSpecificLocalTime(nullptr, &in, &out)) return false;
-  local.year = out.wYear;
-  local.month = out.wMonth;
-  local.day = out.wDay;
-  local.hour = out.wHour;
-  local.minute = out.wMinute;
-  local.second = out.wSecond;
-  local.dayOfWeek = out.wDayOfWeek + 1;
-  return true;
-}

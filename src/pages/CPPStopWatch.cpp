@@ -1,12 +1,22 @@
 #include "pages/CPPStopWatch.h"
 
-#include <cstring>
+#include <commdlg.h>
 
+#include <cstring>
+#include <vector>
+
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "app/CRegistrySettings.h"
 #include "base/Clock.h"
 #include "base/LocalTime.h"
+#include "base/ProgramNames.h"
 #include "base/SpanText.h"
+#include "base/StopwatchText.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
+#include "framework/Prompt.h"
+#include "lists/ListSource.h"
 #include "resource.h"
 
 CPPStopWatch* g_pStopWatchPage = nullptr;
@@ -15,8 +25,13 @@ namespace {
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 500;
 constexpr int kDisplayFontHeight = 50;  // pixels at 96 DPI
+const char kCsvFilter[] = "CSV files (*.csv)\0*.csv\0All Files (*.*)\0*.*\0";
 
 std::string TimeText(int64_t seconds) { return DateText(LocalTimeAt(seconds), DateTextForm::DateAndTime); }
+
+std::string LogLine(const StopwatchRun& run) {
+  return FormatSpan(SecondsToDays(run.seconds)) + " | " + TimeText(run.start) + " | " + TimeText(run.stop) + "\r\n";
+}
 }  // namespace
 
 CPPStopWatch::CPPStopWatch() : CPropertyPage(IDD_STOPWATCH) { g_pStopWatchPage = this; }
@@ -30,10 +45,22 @@ void CPPStopWatch::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_SW_ORIGINALSTART, m_strOriginalStart);
   DDX_Text(pDX, IDC_SW_LASTSTART, m_strLastStart);
   DDX_Text(pDX, IDC_SW_LASTSTOP, m_strLastStop);
-  DDX_Text(pDX, IDC_SW_LOG, m_strLog);
+}
+
+// Once per run of the program, when the page is first made.
+void CPPStopWatch::TakeUpKeptWatch() {
+  if (m_bTakenUp) return;
+  m_bTakenUp = true;
+  if (CRegistrySettings* settings = theApp.m_pSettings)
+    m_store.SetFolderOf(settings->GetText(setting::kHolidayCacheFile));
+  m_store.Load(m_stopwatch, m_log);
+  m_strLog.clear();
+  for (auto run = m_log.Runs().rbegin(); run != m_log.Runs().rend(); ++run) m_strLog += LogLine(*run);
+  if (!m_stopwatch.IsCleared() && !m_stopwatch.IsRunning()) ShowTimes(m_stopwatch.LastStop());
 }
 
 BOOL CPPStopWatch::OnInitDialog() {
+  TakeUpKeptWatch();
   CPropertyPage::OnInitDialog();
   if (!m_font) {
     LOGFONTA lf{};
@@ -42,6 +69,12 @@ BOOL CPPStopWatch::OnInitDialog() {
     m_font.reset(::CreateFontIndirectA(&lf));
   }
   SendDlgItemMessage(IDC_SW_DISPLAY, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
+  ShowLog();
+  ShowState();
+  if (m_stopwatch.IsRunning()) {
+    StartTicking();
+    OnTimerTick(kTickTimer);
+  }
   return TRUE;
 }
 
@@ -50,6 +83,7 @@ bool CPPStopWatch::OnCommand(WORD id, WORD code, HWND) {
   switch (id) {
     case IDC_SW_STARTSTOP: OnStartStop(); return true;
     case IDC_SW_RESET: OnReset(); return true;
+    case IDC_SW_SAVELOG: OnSaveLog(); return true;
     default: return false;
   }
 }
@@ -67,7 +101,20 @@ void CPPStopWatch::ShowState() {
   SetDlgItemText(IDC_SW_RESET, "&Reset");
 }
 
-// The display and the boxes keep what the last tick showed.
+void CPPStopWatch::ShowTimes(int64_t lastStop) {
+  m_strDisplay = FormatSpan(SecondsToDays(m_stopwatch.Elapsed(lastStop)));
+  m_strOriginalStart = TimeText(m_stopwatch.OriginalStart());
+  m_strLastStart = TimeText(m_stopwatch.LastStart());
+  m_strLastStop = TimeText(lastStop);
+}
+
+void CPPStopWatch::ShowLog() {
+  SetDlgItemText(IDC_SW_LOG, m_strLog);
+  EnableItem(IDC_SW_SAVELOG, !m_log.IsEmpty());
+}
+
+// The display and the boxes keep what the last tick showed. A watch that
+// cannot be kept still runs; the next click tries again.
 void CPPStopWatch::OnStartStop() {
   if (m_stopwatch.IsRunning()) {
     StopTicking();
@@ -76,6 +123,7 @@ void CPPStopWatch::OnStartStop() {
     m_stopwatch.Start();
     StartTicking();
   }
+  m_store.SaveState(m_stopwatch);
   ShowState();
 }
 
@@ -85,7 +133,13 @@ void CPPStopWatch::OnReset() {
   StopwatchRun finished;
   const bool ended = m_stopwatch.Reset(finished);
   if (lap) StartTicking();
-  if (ended) AppendLog(finished);
+  if (ended) {
+    AppendLog(finished);
+    // The log first: an end between the two files logs the run twice
+    // rather than losing it.
+    m_store.SaveLog(m_log);
+    m_store.SaveState(m_stopwatch);
+  }
   if (ended && !lap) {
     UpdateData(true);
     m_strDisplay = FormatSpan(0.0);
@@ -98,18 +152,42 @@ void CPPStopWatch::OnReset() {
 }
 
 void CPPStopWatch::AppendLog(const StopwatchRun& run) {
-  UpdateData(true);
-  const std::string line = FormatSpan(SecondsToDays(run.seconds)) + " | " + TimeText(run.start) + " | " +
-                           TimeText(run.stop) + "\r\n";
-  m_strLog = line + m_strLog;
-  UpdateData(false);
+  if (m_log.Size() == StopwatchLog::kMaxRuns) {
+    // The oldest run, the last line, goes: cut after the line end before it.
+    const size_t last = m_strLog.rfind("\r\n", m_strLog.size() - 3);
+    m_strLog.erase(last == std::string::npos ? 0 : last + 2);
+  }
+  m_log.Add(run);
+  m_strLog.insert(0, LogLine(run));
+  ShowLog();
+}
+
+void CPPStopWatch::OnSaveLog() {
+  std::vector<char> file(MAX_PATH * 4, '\0');
+  std::strcpy(file.data(), "Stopwatch log.csv");
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // without the places bar
+  ofn.hwndOwner = m_hWnd;
+  ofn.lpstrFilter = kCsvFilter;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrDefExt = "csv";
+  ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+  if (!ShowSaveFileDialog(ofn)) {
+    if (OpenFileDialogError() != 0)
+      MessageBox("The file selection dialog could not be opened.", kProgramTitle, MB_OK | MB_ICONERROR);
+    return;
+  }
+  WriteLogFile(file.data());
+}
+
+// As a list is saved: whole or not at all, and the user told why not.
+bool CPPStopWatch::WriteLogFile(const std::string& path) {
+  CMainDlg* owner = theApp.m_pMainWnd;
+  return owner != nullptr && StoreListText(*owner, path, FormatStopwatchCsv(m_log), false);
 }
 
 void CPPStopWatch::OnTimerTick(UINT_PTR) {
-  const int64_t now = ClockSeconds();
-  m_strDisplay = FormatSpan(SecondsToDays(m_stopwatch.Elapsed(now)));
-  m_strOriginalStart = TimeText(m_stopwatch.OriginalStart());
-  m_strLastStart = TimeText(m_stopwatch.LastStart());
-  m_strLastStop = TimeText(now);
+  ShowTimes(ClockSeconds());
   UpdateData(false);
 }

@@ -4,14 +4,19 @@
 #include <string>
 
 #include "base/Stopwatch.h"
+#include "base/StopwatchLog.h"
 #include "framework/CPropertyPage.h"
 #include "framework/PageTimerProc.h"
 #include "framework/ScopedHandles.h"
+#include "pages/StopwatchStore.h"
 
 // The Stopwatch page: start, stop, lap-and-reset, the running total in a
 // large display, when the run began, was last started and last stopped,
-// and a log of finished runs, newest first. It ticks twice a second while
-// running, on its own window, whichever page is shown.
+// and a log of finished runs, newest first, that can be saved for a
+// spreadsheet. It ticks twice a second while running, on its own window,
+// whichever page is shown. The watch and its log outlast the program: they
+// are kept at every Start, Stop and Reset and taken up again at the next
+// start, a running watch still running.
 class CPPStopWatch : public CPropertyPage {
  public:
   CPPStopWatch();
@@ -19,15 +24,19 @@ class CPPStopWatch : public CPropertyPage {
 
   void OnStartStop();
   void OnReset();
+  void OnSaveLog();
   void OnTimerTick(UINT_PTR timerId);
 
   Stopwatch m_stopwatch;
+  StopwatchLog m_log;
   UINT_PTR m_nTimer = 0;  // 0 while stopped
   std::string m_strDisplay;
   std::string m_strOriginalStart;
   std::string m_strLastStart;
   std::string m_strLastStop;
-  std::string m_strLog;  // CR LF after each line, newest first
+  // The log's text, CR LF after each line, newest first; made from m_log
+  // and written to its box only when the log changes.
+  std::string m_strLog;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -35,12 +44,18 @@ class CPPStopWatch : public CPropertyPage {
   bool OnCommand(WORD id, WORD code, HWND control) override;
 
  private:
+  void TakeUpKeptWatch();
   void StartTicking();
   void StopTicking();
   void ShowState();
+  void ShowTimes(int64_t lastStop);
+  void ShowLog();
   void AppendLog(const StopwatchRun& run);
+  bool WriteLogFile(const std::string& path);
 
   ScopedFont m_font;  // the display's
+  StopwatchStore m_store;
+  bool m_bTakenUp = false;
 };
 
 // The one Stopwatch page of the process, set by its constructor; the tick

@@ -47,6 +47,20 @@ std::string WindowTitle(HWND window) {
   return title;
 }
 
+std::string ControlText(HWND control) {
+  char text[1024] = {};
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, 5000, &ignored);
+  return text;
+}
+
+HWND SelectPage(HWND sheet, int index) {
+  DWORD_PTR page = 0;
+  SendMessageTimeoutA(sheet, PSM_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &page);
+  SendMessageTimeoutA(sheet, PSM_INDEXTOHWND, index, 0, SMTO_ABORTIFHUNG, 5000, &page);
+  return HWND(page);
+}
+
 HWND FindMainWindow(DWORD pid) {
   for (HWND window : ProcessWindows(pid, "#32770", false)) {
     if (WindowTitle(window) == kProgramTitle && HasTabControl(window)) return window;

@@ -28,6 +28,12 @@ HWND FindPopupMenu(DWORD pid);
 void ChooseMenuItem(HWND menu, char mnemonic);
 
 std::string WindowTitle(HWND window);
+// A control's text, also in another process, where GetWindowText reads
+// only captions.
+std::string ControlText(HWND control);
+// Selects page `index` of a property sheet, also in another process, and
+// answers the page's window.
+HWND SelectPage(HWND sheet, int index);
 // The running test executable's folder, with its closing backslash: where
 // the build puts the test programs and files beside it.
 std::string ExecutableFolder();
