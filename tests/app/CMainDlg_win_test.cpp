@@ -3,8 +3,6 @@
 #include <string>
 
 #include "app/MainDlgHarness.h"
-#include "base/Clock.h"
-#include "base/LocalTime.h"
 #include "base/ProgramNames.h"
 #include "support/WindowProbe_win.h"
 
@@ -284,56 +282,6 @@ TEST_F(MainDlgTest, StoredListsAreLoadedQuietlyBeforeTheFirstPageInitialises) {
   for (const char* name : {"h.tvh", "c.tvc", setting::kHolidayCacheFile, setting::kEventCacheFile, setting::kCounterCacheFile}) {
     DeleteFileA((base + name).c_str());
   }
-}
-
-// A click on a balloon shows the page it spoke of: the counter that ended
-// picked on the Countdowns page, or today's list. The clock is the test's.
-int64_t g_clock = 1800000000;
-int64_t TestClock() { return g_clock; }
-
-struct BalloonCase {
-  const char* what;
-  bool holidayToday;
-  int page;
-  int pickedRow;  // on the Countdowns page; -1: not looked at
-};
-
-TEST_F(MainDlgTest, BalloonClickShowsWhatItSpokeOf) {
-  const BalloonCase cases[] = {{"countdown", false, 4, 1}, {"today's holiday", true, 2, -1}};
-  SetClockSource(&TestClock);
-  for (const BalloonCase& c : cases) {
-    SCOPED_TRACE(c.what);
-    int page = -1, picked = -1;
-    bool visible = false;
-    Run({[&] {
-           const COleDateTime now = LocalTimeAt(g_clock);
-           m_dlg->m_counters = {{"Early", now.AddDays(-1), true}, {"Ends", now.AddDays(5 / 86400.0), true}};
-           m_dlg->OnListChanged(DateListKind::Counters);
-           if (c.holidayToday) m_dlg->m_holidays = {{"Feast", now, true}};
-           SysCommand(SC_CLOSE);
-           g_clock += c.holidayToday ? 0 : 5;
-           SendMessageA(Sheet(), WM_TIMECHANGE, 0, 0);
-           m_dlg->ModifyTrayIcon(nullptr, "date");
-           Tray(NIN_BALLOONUSERCLICK);
-           return true;
-         },
-         [&] {
-           page = ActivePage();
-           visible = Visible();
-           picked = ListView_GetNextItem(GetDlgItem(PropSheet_GetCurrentPageHwnd(Sheet()), IDC_CD_LIST), -1, LVNI_SELECTED);
-           return true;
-         }});
-    int balloons = 0;
-    for (const ShellCall& call : shell) balloons += call.data.uFlags == NIF_INFO ? 1 : 0;
-    EXPECT_EQ(balloons, 1);
-    EXPECT_TRUE(visible);
-    EXPECT_EQ(page, c.page);
-    if (c.pickedRow >= 0) {
-      EXPECT_EQ(picked, c.pickedRow);
-    }
-    shell.clear();
-  }
-  SetClockSource(nullptr);
 }
 
 // ModifyTrayIcon needs no window to compose the record; a window never run

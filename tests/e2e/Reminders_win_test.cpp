@@ -1,6 +1,6 @@
-// Tempovista's reminders from the tray, seen through the test build's shell
-// log: counters ending while the window is hidden, and today's holidays and
-// events in the tooltip and in a balloon once a day, across a restart.
+// Reminders from the tray, through the test build's shell log: counters
+// ending while the window is hidden, and today's holidays and events in the
+// tooltip and in a balloon once a day, across a restart.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CMainDlg.h"
 #include "base/ProgramNames.h"
 #include "resource.h"
 #include "support/AppProcess_win.h"
@@ -18,7 +19,6 @@ namespace {
 
 using listfile::CounterLine;
 using listfile::TodayLine;
-
 constexpr int kCountdownsPage = 4;
 
 std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
@@ -37,36 +37,36 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
     ASSERT_TRUE(process.Start("shownow"));
     HWND window = process.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
-    // The counters are loaded as a user loads them, once the program runs
-    // (however slowly it started), then the window goes to the tray.
-    DWORD_PTR page = 0;
-    SendMessageTimeoutA(window, PSM_SETCURSEL, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &page);
-    SendMessageTimeoutA(window, PSM_INDEXTOHWND, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &page);
+    // Counters loaded as a user loads them once the program runs, however
+    // slowly it started; then the window goes to the tray.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, PSM_SETCURSEL, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    HWND page = PropSheet_IndexToHwnd(window, kCountdownsPage);
     LONGLONG soonMs = 0;
     const DWORD written = GetTickCount();
     const std::string counters = listfile::WriteListFile(
         "e2e-remind.tvc", CounterLine("Gone", -30) + CounterLine("Soon", 4, &soonMs) + CounterLine("A", 7) +
                               CounterLine("B", 7) + CounterLine("C", 7));
-    SetDlgItemTextA(HWND(page), IDC_LIST_LOCATION, counters.c_str());
-    SendMessageTimeoutA(GetDlgItem(HWND(page), IDC_CD_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    SetDlgItemTextA(page, IDC_LIST_LOCATION, counters.c_str());
+    SendMessageTimeoutA(GetDlgItem(page, IDC_CD_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(probe::WaitUntil([&] { return Balloons(process).size() >= 3; }, probe::kPatientMs));
     EXPECT_FALSE(IsWindowVisible(window));
     const std::vector<app::ShellCall> balloons = Balloons(process);
     ASSERT_EQ(balloons.size(), 3u) << "nothing for the counter that had ended before the load";
-    EXPECT_EQ(balloons[0].title, "Today");
-    EXPECT_EQ(balloons[0].text, "Holiday: Hol One\\nHoliday: Hol Two\\nEvent: Mum");
+    EXPECT_EQ(balloons[0].title + ": " + balloons[0].text, "Today: Holiday: Hol One\\nHoliday: Hol Two\\nEvent: Mum");
     EXPECT_EQ(balloons[1].title, "Soon");
     EXPECT_EQ(balloons[1].text.rfind("Countdown ended at ", 0), 0u) << balloons[1].text;
     const LONG late = LONG(balloons[1].tick - written) - LONG(soonMs);
-    EXPECT_GE(late, 0);
-    EXPECT_LE(late, 1000);
-    EXPECT_EQ(balloons[2].title, "Countdowns ended");
-    EXPECT_EQ(balloons[2].text, "A\\nB\\nC");
-    bool named = false;
-    for (const app::ShellCall& call : process.ShellLog())
-      named = named || call.tip.find("\\nHol One, Hol Two, Mum") != std::string::npos;
-    EXPECT_TRUE(named) << "the tooltip names today's holidays, then the event";
+    EXPECT_TRUE(late >= 0 && late <= 1000) << late;
+    EXPECT_EQ(balloons[2].title + ": " + balloons[2].text, "Countdowns ended: A\\nB\\nC");
+    EXPECT_NE(process.ShellLog()[1].tip.find("\\nHol One, Hol Two, Mum"), std::string::npos) << "holidays, then the event";
+    // Wine's tray never sends the click: the window comes back on the first
+    // counter of the balloon.
+    PostMessageA(window, WM_TRAYICON_NOTIFY, 1, NIN_BALLOONUSERCLICK);
+    EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, probe::kPatientMs));
+    EXPECT_TRUE(probe::WaitUntil([&] { return ListView_GetNextItem(GetDlgItem(page, IDC_CD_LIST), -1, LVNI_SELECTED) == 2; },
+                                 probe::kPatientMs));
     EXPECT_TRUE(process.ExitFromTray(window));
     DeleteFileA(counters.c_str());
   }
@@ -75,17 +75,14 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
   DWORD announced = 0;
   EXPECT_TRUE(app::ReadNumber(setting::kLastTodayNotice, announced));
   EXPECT_EQ(announced, DWORD(today.wYear * 10000 + today.wMonth * 100 + today.wDay));
-  {
-    app::AppProcess again;
-    ASSERT_TRUE(again.Start("shownow"));
-    HWND window = again.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    // The first date refresh, which would bring today's balloon, has come.
-    ASSERT_TRUE(probe::WaitUntil([&] { return again.ShellLog().size() >= 2; }, probe::kPatientMs));
-    Sleep(500);
-    EXPECT_TRUE(Balloons(again).empty()) << "today was announced already";
-    EXPECT_TRUE(again.ExitFromTray(window));
-  }
+  app::AppProcess again;
+  ASSERT_TRUE(again.Start("shownow"));
+  HWND window = again.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(probe::WaitUntil([&] { return again.ShellLog().size() >= 2; }, probe::kPatientMs));  // the first date
+  Sleep(500);
+  EXPECT_TRUE(Balloons(again).empty()) << "today was announced already";
+  EXPECT_TRUE(again.ExitFromTray(window));
   app::ClearSettings();
 }
 
