@@ -45,10 +45,10 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
     LONGLONG soonMs = 0;
     const DWORD written = GetTickCount();
     const std::string counters = listfile::WriteListFile(
-        "e2e-remind.tvc", CounterLine("Gone", -30) + CounterLine("Soon", 4, &soonMs) + CounterLine("A", 7) +
-                              CounterLine("B", 7) + CounterLine("C", 7));
+        "e2e-remind.tvc", CounterLine("Gone", -30) + CounterLine("Soon", 8, &soonMs) + CounterLine("A", 11) +
+                              CounterLine("B", 11) + CounterLine("C", 11));
     SetDlgItemTextA(page, IDC_LIST_LOCATION, counters.c_str());
-    SendMessageTimeoutA(GetDlgItem(page, IDC_CD_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutA(GetDlgItem(page, IDC_CD_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, probe::kPatientMs, &result);
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(probe::WaitUntil([&] { return Balloons(process).size() >= 3; }, probe::kPatientMs));
     EXPECT_FALSE(IsWindowVisible(window));
