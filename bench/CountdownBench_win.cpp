@@ -3,8 +3,10 @@
 // text changed, and when every counter's time left changed (rewritten in
 // place, with and without the list's repaint). Then the CPU time the
 // process takes over ten seconds of the page's own twice-a-second ticks on
-// the real clock, with the window shown and hidden. Settings go to a key of
-// the harness's own.
+// the real clock, with the window shown and hidden, the main window's
+// countdown notifications on; and hidden again while ten counters end, one
+// a second, each with its balloon. Settings go to a key of the harness's
+// own.
 #include <windows.h>
 
 #include <cstdint>
@@ -49,6 +51,15 @@ void RunLoop(DWORD ms) {
   }
 }
 
+void ReportCpu(const char* state) {
+  const double cpu = ProcessCpuMs();
+  const DWORD wall = 10000;
+  RunLoop(wall);
+  const double used = ProcessCpuMs() - cpu;
+  std::printf("  CPU over %u s of ticks, %s: %.1f ms (%.2f %% of one core)\n", unsigned(wall / 1000), state, used,
+              100.0 * used / wall);
+}
+
 void Tick() { CountdownTimerProc(g_page->GetSafeHwnd(), WM_TIMER, g_page->m_nTimer, 0); }
 
 void Measure(int count) {
@@ -83,16 +94,17 @@ void Measure(int count) {
               }));
 
   SetClockSource(nullptr);  // the page's own timer on the real clock
+  g_dlg->OnListChanged(DateListKind::Counters);
   for (bool shown : {true, false}) {
     ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
     RunLoop(1000);
-    const double cpu = ProcessCpuMs();
-    const DWORD wall = 10000;
-    RunLoop(wall);
-    const double used = ProcessCpuMs() - cpu;
-    std::printf("  CPU over %u s of ticks, %s: %.1f ms (%.2f %% of one core)\n", unsigned(wall / 1000),
-                shown ? "shown " : "hidden", used, 100.0 * used / wall);
+    ReportCpu(shown ? "shown " : "hidden");
   }
+  const COleDateTime soon = COleDateTime::GetCurrentTime();
+  auto counter = g_dlg->m_counters.begin();
+  for (int i = 0; i < 10; ++i, ++counter) counter->date = soon.AddDays((2 + i) / 86400.0);
+  g_dlg->OnListChanged(DateListKind::Counters);
+  ReportCpu("hidden, ten ends");
 }
 
 void CALLBACK Driver(HWND, UINT, UINT_PTR id, DWORD) {

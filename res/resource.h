@@ -102,6 +102,10 @@
 #define IDC_SW_LOG            1043
 #define IDC_SW_SAVELOG        1080
 
+// The reminder check boxes of the Countdowns and Events pages.
+#define IDC_CD_NOTIFY         1090
+#define IDC_EVT_REMIND        1091
+
 // About page controls.
 #define IDC_ABOUT_NOTICE      1009
 #define IDC_ABOUT_SUPPORT     1010

@@ -2,9 +2,12 @@
 
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "app/CMainApp.h"
 #include "app/CRegistrySettings.h"
+#include "base/Clock.h"
+#include "base/LocalTime.h"
 #include "base/ProgramNames.h"
 #include "framework/Dpi.h"
 #include "framework/ResourceModule.h"
@@ -13,6 +16,7 @@
 #include "lists/DateListIO.h"
 #include "lists/ListEditor.h"
 #include "lists/ListKindInfo.h"
+#include "lists/ReminderText.h"
 #include "resource.h"
 
 namespace {
@@ -36,18 +40,6 @@ const PageCommand kPageCommands[] = {
 // The 88-byte record carries the first 64 bytes of the tooltip field.
 const size_t kTipSize = 64;
 
-// Copies as much of `text` as the record's tooltip holds, never splitting a
-// double-byte character of the ANSI code page, and terminates it.
-void CopyTooltip(char* tip, const std::string& text) {
-  size_t end = 0;
-  while (end < text.size()) {
-    const size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[end])) ? 2 : 1;
-    if (end + width > kTipSize - 1 || end + width > text.size()) break;
-    end += width;
-  }
-  std::memcpy(tip, text.data(), end);
-  tip[end] = '\0';
-}
 }  // namespace
 
 CMainDlg::CMainDlg()
@@ -153,6 +145,18 @@ void CMainDlg::UnblockSessionEnd() {
   m_bSessionEndBlocked = false;
 }
 
+// The reminders follow the lists: a new counter list is planned, and the
+// tooltip names the day's holidays and events as they are now.
+void CMainDlg::OnListChanged(DateListKind kind) {
+  if (kind == DateListKind::Counters) {
+    m_reminders.OnCountersChanged();
+    return;
+  }
+  if (!m_trayDay.IsValid()) return;  // no date in the tooltip yet
+  ComposeTooltip();
+  if (m_bTrayIconAdded) NotifyShellWithRetries(NIM_MODIFY);
+}
+
 void CMainDlg::OnPreCreate() { LoadStoredLists(); }
 
 // The pages read the lists when they initialise, so they are loaded before
@@ -179,6 +183,7 @@ BOOL CMainDlg::OnInitDialog() {
   SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | WS_MINIMIZEBOX);
   ExtendSystemMenu();
   AddTrayIcon();
+  m_reminders.Start();
   return TRUE;
 }
 
@@ -233,22 +238,45 @@ void CMainDlg::AddTrayIcon() {
   m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   m_nid.uCallbackMessage = WM_TRAYICON_NOTIFY;
   m_nid.hIcon = LoadSharedIcon(ResourceModule(), IDI_MAINICON, IconSize::Small);
-  CopyTooltip(m_nid.szTip, kProgramTitle);
-  NotifyShellWithRetries(NIM_ADD);  // without an icon the program runs on
+  CopyTextField(m_nid.szTip, kTipSize, kProgramTitle);
+  m_bTrayIconAdded = NotifyShellWithRetries(NIM_ADD);  // without an icon the program runs on
 }
 
 // A new task bar (Explorer restarted) has no icons: add ours again as it
 // last was, with the day's picture and tooltip. This also brings back an
 // icon whose start-up attempts all failed.
+// Balloons dropped meanwhile stay dropped; only today's, never yet shown
+// (a start before the notification area existed), gets its chance.
 void CMainDlg::OnTaskbarCreated() {
   m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  NotifyShellWithRetries(NIM_ADD);
+  if (!NotifyShellWithRetries(NIM_ADD)) return;
+  m_bTrayIconAdded = true;
+  if (m_trayDay.IsValid()) m_reminders.AnnounceDay(m_trayDay);
 }
 
+// Without an icon every update would hold the window for five attempts.
 void CMainDlg::ModifyTrayIcon(HICON icon, const std::string& dateText) {
+  const COleDateTime now = LocalTimeAt(ClockSeconds());
   m_nid.hIcon = icon;
-  CopyTooltip(m_nid.szTip, m_bModernOs ? std::string(kProgramTitle) + "\n" + dateText : dateText);
-  NotifyShellWithRetries(NIM_MODIFY);
+  m_trayDate = dateText;
+  m_trayDay = COleDateTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
+  ComposeTooltip();
+  if (m_bTrayIconAdded) NotifyShellWithRetries(NIM_MODIFY);
+  m_reminders.AnnounceDay(m_trayDay);
+}
+
+void CMainDlg::ComposeTooltip() {
+  std::vector<std::string> names = NamesOnDay(m_holidays, m_trayDay);
+  for (std::string& name : NamesOnDay(m_events, m_trayDay)) names.push_back(std::move(name));
+  CopyTextField(m_nid.szTip, kTipSize, TooltipText(m_bModernOs ? kProgramTitle : "", m_trayDate, names, kTipSize - 1));
+}
+
+ListEditor* CMainDlg::ShowListPage(DateListKind kind) {
+  int index = 0;
+  ListEditor* editor = FindListEditor(kind, index);
+  if (editor != nullptr) SetActivePage(index);
+  ApplyWindowState(false, false);
+  return editor;
 }
 
 bool CMainDlg::NotifyShellWithRetries(DWORD message) {
@@ -283,6 +311,16 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   switch (msg) {
+    case WM_TIMER:
+      if (wParam != TrayReminders::kWakeUpTimer) break;
+      m_reminders.OnWakeUp();
+      return 0;
+    case WM_TIMECHANGE:
+      m_reminders.OnClockChanged();
+      break;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC) m_reminders.OnClockChanged();
+      break;
     case WM_TRAYICON_NOTIFY:
       // comctl32 reads this number as PSM_REBOOTSYSTEM: never pass it on.
       OnTrayNotify(static_cast<UINT>(lParam));
@@ -343,6 +381,10 @@ LRESULT CMainDlg::OnSysCommand(WPARAM command, LPARAM lParam) {
 }
 
 void CMainDlg::OnTrayNotify(UINT mouseMessage) {
+  if (mouseMessage == NIN_BALLOONUSERCLICK) {
+    m_reminders.OnBalloonClick();
+    return;
+  }
   if (mouseMessage == WM_LBUTTONDBLCLK) {
     ApplyWindowState(false, false);
     return;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/TrayReminders.h"
+#include "base/COleDateTime.h"
 #include "framework/CPropertySheet.h"
 #include "framework/ScopedHandles.h"
 #include "lists/DateRecord.h"
@@ -28,8 +30,15 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   // Shows, minimises or hides the window and stores the state.
   void ApplyWindowState(bool hide, bool minimise);
   // New icon and tooltip for the tray ("Tempovista", a line feed and the
-  // date on modern systems, else the date alone); five attempts.
+  // date on modern systems, else the date alone; then today's holidays and
+  // events); five attempts, none while the icon was never added. Today's
+  // balloon follows, once a day.
   void ModifyTrayIcon(HICON icon, const std::string& dateText);
+  // Whether the shell took the tray icon, at start-up or for a new task bar.
+  bool TrayIconAdded() const { return m_bTrayIconAdded; }
+  // Shows the window on the page that edits the kind's list; that page, or
+  // nullptr.
+  ListEditor* ShowListPage(DateListKind kind);
   // Asks, list page by list page (holidays, events, counters), whether to
   // save a list with unsaved changes, and saves it on Yes. A save that fails
   // has told the user why: the window comes back on that list's page and the
@@ -43,6 +52,7 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   std::string GetTextSetting(const char* name) override;
   void SetTextSetting(const char* name, const std::string& value) override;
   void OnListSaved(DateListKind kind) override;
+  void OnListChanged(DateListKind kind) override;
 
   NOTIFYICONDATAA m_nid{};  // 88-byte form (NOTIFYICONDATAA_V1_SIZE)
   DateRecordList m_holidays;
@@ -66,6 +76,8 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   void ExtendSystemMenu();
   void AddTrayIcon();
   void OnTaskbarCreated();
+  // The tooltip from the last date text and today's names, into m_nid.
+  void ComposeTooltip();
   void OnTrayNotify(UINT mouseMessage);
   void OnTrayCommand(UINT command);
   LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
@@ -89,4 +101,8 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   bool m_bSessionEndBlocked = false;
   ScopedIcon m_bigIcon;
   ScopedIcon m_smallIcon;
+  bool m_bTrayIconAdded = false;  // the shell took the icon at least once
+  std::string m_trayDate;         // the date text of the last tray update
+  COleDateTime m_trayDay{0.0, COleDateTime::invalid};  // its day; invalid before the first
+  TrayReminders m_reminders{*this};
 };

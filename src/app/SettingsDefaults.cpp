@@ -14,6 +14,9 @@ const NumberDefault kNumberDefaults[kNumberDefaultCount] = {
     {setting::kInternetAllowed, 0},
     {setting::kWorkWeek, WorkWeek::kMondayToFriday},
     {setting::kIncludeStartDate, 0},
+    {setting::kNotifyCountdowns, 1},
+    {setting::kNotifyToday, 1},
+    {setting::kLastTodayNotice, 0},
 };
 
 const TextDefault kTextDefaults[kTextDefaultCount] = {

@@ -1,10 +1,10 @@
 #pragma once
 #include "app/CRegistrySettings.h"
 
-// The defaults of the program's fourteen settings, in the order they are
+// The defaults of the program's seventeen settings, in the order they are
 // added to the store. The store keeps pointers to these entries, so they
 // live for the whole run.
-constexpr int kNumberDefaultCount = 8;
+constexpr int kNumberDefaultCount = 11;
 constexpr int kTextDefaultCount = 6;
 extern const NumberDefault kNumberDefaults[kNumberDefaultCount];
 extern const TextDefault kTextDefaults[kTextDefaultCount];

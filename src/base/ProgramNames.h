@@ -15,6 +15,11 @@ constexpr char kUpdatePeriod[] = "UpdatePeriod";
 constexpr char kInternetAllowed[] = "InternetAllowed";
 constexpr char kWorkWeek[] = "WorkWeek";
 constexpr char kIncludeStartDate[] = "IncludeStartDate";
+// The tray's reminders: a balloon when a countdown ends, and one a day for
+// today's holidays and events; the day last announced, as yyyymmdd.
+constexpr char kNotifyCountdowns[] = "NotifyCountdowns";
+constexpr char kNotifyToday[] = "NotifyToday";
+constexpr char kLastTodayNotice[] = "LastTodayNotice";
 // Texts: where each list was last loaded from or saved to, and its cache.
 constexpr char kHolidayFile[] = "HolidayFile";
 constexpr char kEventFile[] = "EventFile";

@@ -142,3 +142,11 @@ void CListView::ClearSelection() const {
   state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
 }
+
+void CListView::SelectItem(int item) const {
+  ClearSelection();
+  LVITEMA state{};
+  state.state = state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  ::SendMessageA(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+  ::SendMessageA(m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
+}

@@ -37,6 +37,8 @@ class CListView {
   void DeleteAllItems() const;
   // Leaves no row selected or focused.
   void ClearSelection() const;
+  // Selects and focuses row `item` alone, scrolled into view.
+  void SelectItem(int item) const;
   // Draws every row again, with the texts its owner gives now.
   void RedrawItems() const;
   // Draws rows `first` to `last` again.

@@ -46,6 +46,7 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
   DateRecordList& list = owner.GetList(kind);
   list.swap(records);
   SortByDate(list);
+  owner.OnListChanged(kind);
   return true;
 }
 

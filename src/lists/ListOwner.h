@@ -19,6 +19,8 @@ class ListOwner {
   virtual void SetTextSetting(const char* name, const std::string& value) = 0;
   // The kind's list has just been written to its file.
   virtual void OnListSaved(DateListKind /*kind*/) {}
+  // The kind's list was replaced or edited.
+  virtual void OnListChanged(DateListKind /*kind*/) {}
 
  protected:
   ~ListOwner() = default;

@@ -14,9 +14,9 @@ namespace {
 
 const DateListPageSetup kSetups[] = {
     {DateListKind::Holidays, IDD_HOLIDAYS, IDC_HOL_CALENDAR, IDC_HOL_LIST, IDC_HOL_SAVE,
-     IDC_HOL_LOAD, IDC_HOL_LINK, "/tempovista/holidays"},
+     IDC_HOL_LOAD, IDC_HOL_LINK, "/tempovista/holidays", 0},
     {DateListKind::Events, IDD_EVENTS, IDC_EVT_CALENDAR, IDC_EVT_LIST, IDC_EVT_SAVE, IDC_EVT_LOAD,
-     IDC_EVT_LINK, "/tempovista/events"},
+     IDC_EVT_LINK, "/tempovista/events", IDC_EVT_REMIND},
 };
 
 const DateListPageSetup& SetupOf(DateListKind kind) {
@@ -44,12 +44,15 @@ void CDateListPage::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, m_setup.calendarId, m_calendar);
   DDX_MonthCalCtrl(pDX, m_setup.calendarId, m_selectedDate);
   DDX_Text(pDX, IDC_LIST_NAME, m_strEvent);
+  if (m_setup.remindId != 0) DDX_Check(pDX, m_setup.remindId, m_bRemind);
 }
 
 BOOL CDateListPage::OnInitDialog() {
   CListFilePage::OnInitDialog();
   m_link.SetLink(std::string("http://") + kMakerHost + m_setup.linkPath);
   m_link.SetUnderlined(true);
+  if (CRegistrySettings* settings = theApp.m_pSettings)
+    m_bRemind = settings->GetNumber(setting::kNotifyToday) != 0 ? TRUE : FALSE;
 
   m_list.Attach(GetDlgItem(m_setup.listId));
   m_list.InsertColumn(0, "Event", ScaleForDpi(180, GetDpi()));
@@ -72,6 +75,8 @@ bool CDateListPage::OnCommand(WORD id, WORD code, HWND control) {
     OnDelete();
   } else if (code == BN_CLICKED && id == IDC_HOL_READYMADE) {  // on the Holidays page only
     OnReadyMade();
+  } else if (code == BN_CLICKED && m_setup.remindId != 0 && id == m_setup.remindId) {
+    OnRemindBox();
   } else {
     return CListFilePage::OnCommand(id, code, control);
   }
@@ -176,7 +181,7 @@ void CDateListPage::OnAddOrUpdate() {
     SortByDate(list);
   }
   ShowSelection(true);
-  m_listChanged = true;
+  ListEdited();
   UpdateData(false);
   RefreshList();
 }
@@ -193,7 +198,7 @@ void CDateListPage::OnDelete() {
   SortByDate(list);
   m_strEvent.clear();
   ShowSelection(false);
-  m_listChanged = true;
+  ListEdited();
   UpdateData(false);
   RefreshList();
 }
@@ -217,6 +222,13 @@ void CDateListPage::OnReadyMade() {
   }
   RefreshList();
   UpdateData(false);
+}
+
+// The main window reads the setting when it announces a day.
+void CDateListPage::OnRemindBox() {
+  UpdateData(true);
+  if (CRegistrySettings* settings = theApp.m_pSettings)
+    settings->SetNumber(setting::kNotifyToday, m_bRemind ? 1 : 0);
 }
 
 void CDateListPage::OfferWorkWeek(const ReadyMadeChoice& choice) const {

@@ -22,6 +22,7 @@ struct DateListPageSetup {
   int loadId;
   int linkId;
   const char* linkPath;  // the page of ready-made list files on the maker's site
+  int remindId;          // the box for today's reminder; 0: none on this page
 };
 
 // A page that edits one list of named days of the main window on its own
@@ -44,6 +45,7 @@ class CDateListPage : public CListFilePage {
   CListView m_list;
   CTipMonthCal m_calendar;
   std::string m_strEvent;
+  BOOL m_bRemind = TRUE;  // the NotifyToday setting, where the page has its box
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -61,6 +63,7 @@ class CDateListPage : public CListFilePage {
   void OnAddOrUpdate();
   void OnDelete();
   void OnReadyMade();
+  void OnRemindBox();
   // Asks whether business days should follow the chosen country's week
   // when it is not the stored one; Yes stores it.
   void OfferWorkWeek(const ReadyMadeChoice& choice) const;

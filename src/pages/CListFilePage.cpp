@@ -41,6 +41,11 @@ DateRecordList& CListFilePage::List() {
   return m_pMainDlg != nullptr ? m_pMainDlg->GetList(ListKind()) : none;
 }
 
+void CListFilePage::ListEdited() {
+  m_listChanged = true;
+  if (m_pMainDlg != nullptr) m_pMainDlg->OnListChanged(ListKind());
+}
+
 void CListFilePage::OnLoadFile() {
   UpdateData(true);
   OnListRead(m_pMainDlg != nullptr && LoadListFile(*m_pMainDlg, m_location));

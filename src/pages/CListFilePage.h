@@ -25,6 +25,9 @@ class CListFilePage : public CPropertyPage, public ListFileSteps {
   bool OnCommand(WORD id, WORD code, HWND control) override;
   // The main window's list of the page's kind.
   DateRecordList& List();
+  // After the page edited the list: it has unsaved changes, and the main
+  // window hears of them.
+  void ListEdited();
   // After Load File, or a file chosen with the browse button: `replaced`
   // says whether the list now holds the file's records.
   virtual void OnListRead(bool replaced) = 0;

@@ -4,9 +4,12 @@
 #include <cwchar>
 #include <utility>
 
+#include "app/CMainApp.h"
+#include "app/CRegistrySettings.h"
 #include "base/Clock.h"
 #include "base/LocalTime.h"
 #include "base/NarrowText_win.h"
+#include "base/ProgramNames.h"
 #include "base/SpanText.h"
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
@@ -20,10 +23,6 @@ CPPCountDown* g_pCountDownPage = nullptr;
 namespace {
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMs = 500;
-
-std::string EndText(const COleDateTime& end) {
-  return DateText(end, DateTextForm::ShortDate) + " " + DateText(end, DateTextForm::TimeOnly);
-}
 
 bool SameValue(const COleDateTime& a, const COleDateTime& b) {
   return a.m_dt == b.m_dt && a.m_status == b.m_status;
@@ -44,6 +43,10 @@ CPPCountDown::CPPCountDown()
 
 CPPCountDown::~CPPCountDown() {
   if (g_pCountDownPage == this) g_pCountDownPage = nullptr;
+}
+
+std::string CPPCountDown::EndText(const COleDateTime& end) {
+  return DateText(end, DateTextForm::ShortDate) + " " + DateText(end, DateTextForm::TimeOnly);
 }
 
 DateRecordList::iterator CPPCountDown::FindActive(int index) {
@@ -72,6 +75,7 @@ void CPPCountDown::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_CD_NAME, m_strName);
   DDX_DateTimeCtrl(pDX, IDC_CD_ENDDAY, m_endDay);
   DDX_DateTimeCtrl(pDX, IDC_CD_ENDTIME, m_endTime);
+  DDX_Check(pDX, IDC_CD_NOTIFY, m_bNotify);
 }
 
 BOOL CPPCountDown::OnInitDialog() {
@@ -80,6 +84,8 @@ BOOL CPPCountDown::OnInitDialog() {
   m_link.SetUnderlined(true);
   m_nTimer = SetTimer(kRefreshTimer, kRefreshMs, CountdownTimerProc);
   m_now = ClockSeconds();
+  if (CRegistrySettings* settings = theApp.m_pSettings)
+    m_bNotify = settings->GetNumber(setting::kNotifyCountdowns) != 0 ? TRUE : FALSE;
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
   m_list.InsertColumn(0, "Counter", ScaleForDpi(240, GetDpi()));
@@ -100,6 +106,7 @@ bool CPPCountDown::OnCommand(WORD id, WORD code, HWND control) {
     case IDC_CD_ADD: OnAdd(); return true;
     case IDC_CD_UPDATE: OnUpdate(); return true;
     case IDC_CD_DELETE: OnDelete(); return true;
+    case IDC_CD_NOTIFY: OnNotifyBox(); return true;
     default: return CListFilePage::OnCommand(id, code, control);
   }
 }
@@ -267,6 +274,21 @@ void CPPCountDown::OnPick() {
   UpdateData(false);
 }
 
+void CPPCountDown::PickCounter(const std::string& name, const COleDateTime& end) {
+  if (m_hWnd == nullptr) return;
+  RefreshCounters();  // the rows as the list is now
+  int row = 0;
+  for (const DateRecord& counter : List()) {
+    if (!counter.active) continue;
+    if (counter.name == name && SameValue(counter.date, end)) {
+      m_list.SelectItem(row);
+      OnPick();
+      return;
+    }
+    ++row;
+  }
+}
+
 void CPPCountDown::OnAdd() {
   UpdateData(true);
   DateRecordList& counters = List();
@@ -275,7 +297,7 @@ void CPPCountDown::OnAdd() {
   EnableItem(IDC_CD_ADD, true);
   EnableItem(IDC_CD_UPDATE, false);
   EnableItem(IDC_CD_DELETE, false);
-  m_listChanged = true;
+  ListEdited();
   m_nSelected = -1;
   RefreshCounters();
   UpdateData(false);
@@ -292,7 +314,7 @@ void CPPCountDown::OnUpdate() {
   EnableItem(IDC_CD_ADD, true);
   EnableItem(IDC_CD_UPDATE, true);
   EnableItem(IDC_CD_DELETE, true);
-  m_listChanged = true;
+  ListEdited();
   RefreshCounters();
   UpdateData(false);
 }
@@ -307,11 +329,18 @@ void CPPCountDown::OnDelete() {
     EnableItem(IDC_CD_ADD, true);
     EnableItem(IDC_CD_UPDATE, false);
     EnableItem(IDC_CD_DELETE, false);
-    m_listChanged = true;
+    ListEdited();
     RefreshCounters();
     UpdateData(false);
   }
   RefreshCounters();
+}
+
+// The main window reads the setting when a counter ends.
+void CPPCountDown::OnNotifyBox() {
+  UpdateData(true);
+  if (CRegistrySettings* settings = theApp.m_pSettings)
+    settings->SetNumber(setting::kNotifyCountdowns, m_bNotify ? 1 : 0);
 }
 
 // A list read from a file has new rows: nothing stays picked.

@@ -27,6 +27,11 @@ class CPPCountDown : public CListFilePage {
   // Save File button follows m_listChanged. Touches no other control.
   void RefreshCounters();
   void OnTimerTick(UINT_PTR timerId);
+  // Picks the active counter of that name and end, as a click on its row
+  // would; nothing when there is none.
+  void PickCounter(const std::string& name, const COleDateTime& end);
+  // A counter's end as its row shows it: the date, a space, the time.
+  static std::string EndText(const COleDateTime& end);
 
   std::string m_strName;
   COleDateTime m_endDay;   // only its year, month and day are used
@@ -35,6 +40,7 @@ class CPPCountDown : public CListFilePage {
   UINT_PTR m_nTimer = 0;
   CListView m_list;
   CLinkStatic m_link;  // to the maker's page of ready-made counter files
+  BOOL m_bNotify = TRUE;  // the NotifyCountdowns setting
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -66,6 +72,7 @@ class CPPCountDown : public CListFilePage {
   void OnAdd();
   void OnUpdate();
   void OnDelete();
+  void OnNotifyBox();
   void OnPickerText(int id, const std::string& text, SYSTEMTIME& value, DWORD& flags) const;
 
   std::vector<RowText> m_rows;

@@ -284,7 +284,8 @@ TEST_F(MainDlgTest, StoredListsAreLoadedQuietlyBeforeTheFirstPageInitialises) {
   }
 }
 
-// ModifyTrayIcon needs no window: the record goes to the shell as it is.
+// ModifyTrayIcon needs no window to compose the record; a window never run
+// has no icon, so nothing goes to the shell.
 struct TipCase {
   bool modernOs;
   std::string date;
@@ -303,36 +304,28 @@ TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
   };
   for (const TipCase& c : cases) {
     SCOPED_TRACE(c.tip);
-    std::vector<NOTIFYICONDATAA> calls;
-    SetShellNotifyHook([&](DWORD message, const NOTIFYICONDATAA& data) {
-      EXPECT_EQ(message, DWORD(NIM_MODIFY));
-      calls.push_back(data);
-      return TRUE;
-    });
+    int calls = 0;
+    SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAA&) { return ++calls, TRUE; });
     {
       CMainDlg dlg;
       dlg.m_bModernOs = c.modernOs;
       HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + 7));
       dlg.ModifyTrayIcon(icon, c.date);
-      ASSERT_EQ(calls.size(), 1u);
-      EXPECT_EQ(calls[0].hIcon, icon);
-      EXPECT_EQ(std::string(calls[0].szTip, strnlen(calls[0].szTip, 64)), c.tip);
+      EXPECT_EQ(dlg.m_nid.hIcon, icon);
+      EXPECT_EQ(std::string(dlg.m_nid.szTip, strnlen(dlg.m_nid.szTip, 64)), c.tip);
     }
-    EXPECT_EQ(calls.size(), 1u) << "a window never run has no icon to remove";
+    EXPECT_EQ(calls, 0) << "no icon to update or remove";
     SetShellNotifyHook(nullptr);
   }
 }
 
-TEST(MainDlgTrayIcon, RefusedUpdateIsTriedFiveTimes) {
-  int attempts = 0;
-  SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAA&) {
-    ++attempts;
-    return FALSE;
-  });
-  CMainDlg dlg;
-  dlg.ModifyTrayIcon(nullptr, "date");
-  SetShellNotifyHook(nullptr);
-  EXPECT_EQ(attempts, 5);
+TEST_F(MainDlgTest, RefusedUpdateIsTriedFiveTimes) {
+  Run({[&] {
+    failShell = 5;
+    m_dlg->ModifyTrayIcon(nullptr, "date");
+    return true;
+  }});
+  EXPECT_EQ(Count(NIM_MODIFY), 5);
 }
 
 }  // namespace

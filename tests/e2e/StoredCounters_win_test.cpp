@@ -4,45 +4,21 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "resource.h"
 #include "support/AppProcess_win.h"
+#include "support/ListFileText_win.h"
 #include "support/WindowProbe_win.h"
 
 namespace {
 
 constexpr int kCountdownsPage = 4;
 
-// A list line for the local time `seconds` from now.
-std::string CounterLine(const char* name, LONGLONG seconds) {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  FILETIME time;
-  SystemTimeToFileTime(&now, &time);
-  ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
-  ticks.QuadPart += ULONGLONG(seconds * 10000000LL);
-  time = {ticks.LowPart, ticks.HighPart};
-  SYSTEMTIME at;
-  FileTimeToSystemTime(&time, &at);
-  char line[128];
-  std::snprintf(line, sizeof line, "%s|%04d/%02d/%02d %02d:%02d:%02d\r\n", name, at.wYear, at.wMonth, at.wDay,
-                at.wHour, at.wMinute, at.wSecond);
-  return line;
-}
-
 TEST(StoredCounters, CountDownOnTheirPageFromTheStart) {
-  const char* binaryDir = std::getenv("TV_BINARY_DIR");
-  ASSERT_NE(binaryDir, nullptr);
-  std::string file = std::string("Z:") + binaryDir + "/e2e-counters.tvc";
-  for (char& c : file)
-    if (c == '/') c = '\\';
-  std::ofstream(file, std::ios::binary) << "!Version: 1.0\r\n"
-                                        << CounterLine("In two days", 2 * 86400) << CounterLine("Gone", -86400)
-                                        << CounterLine("In an hour", 3600);
+  using listfile::CounterLine;
+  const std::string file = listfile::WriteListFile(
+      "e2e-counters.tvc", CounterLine("In two days", 2 * 86400) + CounterLine("Gone", -86400) + CounterLine("In an hour", 3600));
   app::ClearSettings();
   app::WriteText("CounterFile", file);
   {

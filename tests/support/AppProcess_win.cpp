@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 
 #include "app/CMainDlg.h"
@@ -18,13 +17,13 @@ std::string WindowsPath(std::string path) {
   return path;
 }
 
-std::string Field(const std::string& line, const char* name) {
-  const std::string key = std::string(name) + "=";
-  size_t at = line.find(" " + key);
+// A number field ends at a space; the texts (tip, title, text) at a tab.
+std::string Field(const std::string& line, const char* name, char before = ' ', char after = ' ') {
+  const std::string key = before + std::string(name) + "=";
+  size_t at = line.find(key);
   if (at == std::string::npos) return std::string();
-  at += key.size() + 1;
-  if (std::strcmp(name, "tip") == 0) return line.substr(at);
-  return line.substr(at, line.find(' ', at) - at);
+  at += key.size();
+  return line.substr(at, line.find(after, at) - at);
 }
 }  // namespace
 
@@ -111,7 +110,9 @@ std::vector<ShellCall> AppProcess::ShellLog() const {
     call.flags = static_cast<unsigned>(std::strtoul(Field(line, "flags").c_str(), nullptr, 10));
     call.result = std::atoi(Field(line, "result").c_str());
     call.tick = static_cast<DWORD>(std::strtoul(Field(line, "tick").c_str(), nullptr, 10));
-    call.tip = Field(line, "tip");
+    call.tip = Field(line, "tip", ' ', '\t');
+    call.title = Field(line, "title", '\t', '\t');
+    call.text = Field(line, "text", '\t', '\t');
     calls.push_back(call);
   }
   return calls;

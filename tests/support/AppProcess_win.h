@@ -20,6 +20,8 @@ struct ShellCall {
   int result = 0;
   DWORD tick = 0;
   std::string tip;
+  std::string title;  // a balloon's, where the call carried one
+  std::string text;
 };
 
 // Which executable: the test build logs its tray calls and can be told to

@@ -16,17 +16,17 @@ const char* MessageName(DWORD message) {
   }
 }
 
-std::string EscapedTip(const NOTIFYICONDATAA& data) {
+// A text field may arrive without a terminator: never read past `size`.
+std::string Escaped(const char* text, size_t size) {
   std::string out;
-  // szTip may arrive without a terminator; never read past the field, which
-  // the 88-byte form of the record cuts to 64 bytes.
-  const size_t field = data.cbSize <= NOTIFYICONDATAA_V1_SIZE ? 64 : sizeof(data.szTip);
-  for (size_t i = 0; i < field && data.szTip[i] != '\0'; ++i) {
-    const char c = data.szTip[i];
+  for (size_t i = 0; i < size && text[i] != '\0'; ++i) {
+    const char c = text[i];
     if (c == '\n') {
       out += "\\n";
     } else if (c == '\r') {
       out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
     } else if (c == '\\') {
       out += "\\\\";
     } else {
@@ -36,12 +36,24 @@ std::string EscapedTip(const NOTIFYICONDATAA& data) {
   return out;
 }
 
+// The 88-byte form of the record cuts the tooltip to 64 bytes and carries
+// no balloon.
+std::string RecordTexts(const NOTIFYICONDATAA& data) {
+  const bool firstForm = data.cbSize <= NOTIFYICONDATAA_V1_SIZE;
+  std::string texts = "tip=" + Escaped(data.szTip, firstForm ? 64 : sizeof(data.szTip));
+  if (data.cbSize >= NOTIFYICONDATAA_V2_SIZE && (data.uFlags & NIF_INFO) != 0) {
+    texts += "\ttitle=" + Escaped(data.szInfoTitle, sizeof(data.szInfoTitle));
+    texts += "\ttext=" + Escaped(data.szInfo, sizeof(data.szInfo));
+  }
+  return texts;
+}
+
 void LogCall(const std::string& path, DWORD message, const NOTIFYICONDATAA& data, BOOL result) {
   FILE* file = std::fopen(path.c_str(), "ab");
   if (file == nullptr) return;
-  std::fprintf(file, "%s flags=%lu result=%d tick=%lu tip=%s\n", MessageName(message),
+  std::fprintf(file, "%s flags=%lu result=%d tick=%lu %s\n", MessageName(message),
                static_cast<unsigned long>(data.uFlags), result ? 1 : 0,
-               static_cast<unsigned long>(GetTickCount()), EscapedTip(data).c_str());
+               static_cast<unsigned long>(GetTickCount()), RecordTexts(data).c_str());
   std::fclose(file);
 }
 

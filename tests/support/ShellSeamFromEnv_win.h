@@ -4,8 +4,10 @@
 // two environment variables:
 //   TEMPOVISTA_SHELL_LOG=<file>  every call appends one line to <file>:
 //       "<ADD|MODIFY|DELETE> flags=<n> result=<0|1> tick=<GetTickCount> tip=<text>"
-//     (the tooltip's line feed is written as the two characters "\n",
-//     a backslash as "\\", so each call stays one line).
+//     and, when the record carries a balloon (at least the second form's
+//     size, NIF_INFO), a tab, "title=<text>", a tab, "text=<text>"
+//     (in the texts a line feed is written as the two characters "\n", a
+//     tab as "\t", a backslash as "\\", so each call stays one line).
 //   TEMPOVISTA_SHELL_FAIL=<n>    the first n calls of the process fail
 //     (answer FALSE) without reaching the shell.
 #include "framework/ShellNotify.h"

@@ -1,0 +1,124 @@
+#include "app/TrayReminders.h"
+
+#include <cstdint>
+
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "app/CRegistrySettings.h"
+#include "base/Clock.h"
+#include "base/ProgramNames.h"
+#include "framework/ShellNotify.h"
+#include "lists/ReminderText.h"
+#include "pages/CPPCountDown.h"
+
+namespace {
+// The balloon's text field holds 255 bytes and its terminator.
+const size_t kBalloonTextRoom = 255;
+
+LONG Setting(const char* name) {
+  CRegistrySettings* settings = theApp.m_pSettings;
+  return settings != nullptr ? settings->GetNumber(name) : 0;
+}
+
+LONG DayNumber(const COleDateTime& day) { return day.GetYear() * 10000L + day.GetMonth() * 100L + day.GetDay(); }
+}  // namespace
+
+void TrayReminders::Start() {
+  m_started = true;
+  m_schedule.Replace(m_owner.m_counters, ClockSeconds());
+  ArmWakeUp();
+}
+
+void TrayReminders::OnCountersChanged() {
+  if (!m_started) return;  // the lists loaded before the window: Start takes them
+  TellEnded(m_schedule.Replace(m_owner.m_counters, ClockSeconds()));
+  ArmWakeUp();
+}
+
+// Only the ends due: nothing is planned again at each end.
+void TrayReminders::OnWakeUp() {
+  if (!m_started) return;
+  TellEnded(m_schedule.Wake(m_owner.m_counters, ClockSeconds()));
+  ArmWakeUp();
+}
+
+void TrayReminders::OnClockChanged() {
+  if (!m_started) return;
+  TellEnded(m_schedule.Advance(m_owner.m_counters, ClockSeconds()));
+  ArmWakeUp();
+}
+
+// At most USER_TIMER_MAXIMUM ahead; a wake-up before the end arms again.
+// Ends are whole seconds: the timer fires within a second after one.
+void TrayReminders::ArmWakeUp() {
+  HWND window = m_owner.GetSafeHwnd();
+  if (window == nullptr) return;
+  int64_t next = 0;
+  if (!m_schedule.Next(next)) {
+    KillTimer(window, kWakeUpTimer);
+    return;
+  }
+  const int64_t ms = (next - ClockSeconds()) * 1000;
+  const UINT delay = ms < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM
+                     : ms > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM
+                                               : static_cast<UINT>(ms);
+  SetTimer(window, kWakeUpTimer, delay, nullptr);
+}
+
+// A second record of the same icon: the 88-byte one cannot carry a balloon,
+// and the icon re-added for a new task bar must not show this one again.
+bool TrayReminders::ShowBalloon(const std::string& title, const std::string& text) {
+  if (!m_owner.TrayIconAdded()) return false;
+  NOTIFYICONDATAA balloon{};
+  balloon.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  balloon.hWnd = m_owner.m_nid.hWnd;
+  balloon.uID = m_owner.m_nid.uID;
+  balloon.uFlags = NIF_INFO;
+  balloon.uTimeout = 10000;  // the shortest that systems before Vista take
+  balloon.dwInfoFlags = NIIF_INFO;
+  CopyTextField(balloon.szInfoTitle, sizeof balloon.szInfoTitle, title);
+  CopyTextField(balloon.szInfo, sizeof balloon.szInfo, text);
+  return ShellNotifyIcon(NIM_MODIFY, &balloon) != FALSE;
+}
+
+// Ends that came together (the same second, or while the machine slept)
+// make one balloon.
+void TrayReminders::TellEnded(const std::vector<CountdownEnd>& ended) {
+  if (ended.empty() || Setting(setting::kNotifyCountdowns) == 0) return;
+  bool shown = false;
+  if (ended.size() == 1) {
+    shown = ShowBalloon(ended[0].name, "Countdown ended at " + CPPCountDown::EndText(ended[0].end));
+  } else {
+    std::vector<std::string> names;
+    for (const CountdownEnd& e : ended) names.push_back(e.name);
+    shown = ShowBalloon("Countdowns ended", LinesThatFit(names, kBalloonTextRoom));
+  }
+  if (!shown) return;
+  m_topic = Topic::Countdown;
+  m_counter = ended[0];
+}
+
+// The day counts as announced only once a balloon was shown: a start before
+// the notification area exists leaves it for later.
+void TrayReminders::AnnounceDay(const COleDateTime& today) {
+  if (Setting(setting::kNotifyToday) == 0 || !today.IsValid()) return;
+  const LONG day = DayNumber(today);
+  if (Setting(setting::kLastTodayNotice) == day) return;
+  std::vector<std::string> lines;
+  for (const std::string& name : NamesOnDay(m_owner.m_holidays, today)) lines.push_back("Holiday: " + name);
+  const size_t holidays = lines.size();
+  for (const std::string& name : NamesOnDay(m_owner.m_events, today)) lines.push_back("Event: " + name);
+  if (lines.empty() || !ShowBalloon("Today", LinesThatFit(lines, kBalloonTextRoom))) return;
+  if (CRegistrySettings* settings = theApp.m_pSettings) settings->SetNumber(setting::kLastTodayNotice, day);
+  m_topic = Topic::Today;
+  m_todayHasEvents = lines.size() > holidays;
+}
+
+void TrayReminders::OnBalloonClick() {
+  if (m_topic == Topic::Today) {
+    m_owner.ShowListPage(m_todayHasEvents ? DateListKind::Events : DateListKind::Holidays);
+  } else if (m_topic == Topic::Countdown) {
+    auto* page = dynamic_cast<CPPCountDown*>(m_owner.ShowListPage(DateListKind::Counters));
+    if (page != nullptr) page->PickCounter(m_counter.name, m_counter.end);
+  }
+}

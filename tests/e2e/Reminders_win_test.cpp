@@ -1,0 +1,89 @@
+// Reminders from the tray, through the test build's shell log: counters
+// ending while the window is hidden, and today's holidays and events in the
+// tooltip and in a balloon once a day, across a restart.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/CMainDlg.h"
+#include "base/ProgramNames.h"
+#include "resource.h"
+#include "support/AppProcess_win.h"
+#include "support/ListFileText_win.h"
+#include "support/WindowProbe_win.h"
+
+namespace {
+
+using listfile::CounterLine;
+using listfile::TodayLine;
+constexpr int kCountdownsPage = 4;
+
+std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
+  std::vector<app::ShellCall> balloons;
+  for (const app::ShellCall& call : process.ShellLog())
+    if (!call.text.empty()) balloons.push_back(call);
+  return balloons;
+}
+
+TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
+  app::ClearSettings();
+  app::WriteText(setting::kHolidayFile, listfile::WriteListFile("e2e-remind.tvh", TodayLine("Hol One") + TodayLine("Hol Two")));
+  app::WriteText(setting::kEventFile, listfile::WriteListFile("e2e-remind.tve", TodayLine("Mum")));
+  {
+    app::AppProcess process;
+    ASSERT_TRUE(process.Start("shownow"));
+    HWND window = process.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    // Counters loaded as a user loads them once the program runs, however
+    // slowly it started; then the window goes to the tray.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, PSM_SETCURSEL, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    HWND page = PropSheet_IndexToHwnd(window, kCountdownsPage);
+    LONGLONG soonMs = 0;
+    const DWORD written = GetTickCount();
+    const std::string counters = listfile::WriteListFile(
+        "e2e-remind.tvc", CounterLine("Gone", -30) + CounterLine("Soon", 8, &soonMs) + CounterLine("A", 11) +
+                              CounterLine("B", 11) + CounterLine("C", 11));
+    SetDlgItemTextA(page, IDC_LIST_LOCATION, counters.c_str());
+    SendMessageTimeoutA(GetDlgItem(page, IDC_CD_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, probe::kPatientMs, &result);
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(probe::WaitUntil([&] { return Balloons(process).size() >= 3; }, probe::kPatientMs));
+    EXPECT_FALSE(IsWindowVisible(window));
+    const std::vector<app::ShellCall> balloons = Balloons(process);
+    ASSERT_EQ(balloons.size(), 3u) << "nothing for the counter that had ended before the load";
+    EXPECT_EQ(balloons[0].title + ": " + balloons[0].text, "Today: Holiday: Hol One\\nHoliday: Hol Two\\nEvent: Mum");
+    EXPECT_EQ(balloons[1].title, "Soon");
+    EXPECT_EQ(balloons[1].text.rfind("Countdown ended at ", 0), 0u) << balloons[1].text;
+    const LONG late = LONG(balloons[1].tick - written) - LONG(soonMs);
+    EXPECT_TRUE(late >= 0 && late <= 1000) << late;
+    EXPECT_EQ(balloons[2].title + ": " + balloons[2].text, "Countdowns ended: A\\nB\\nC");
+    EXPECT_NE(process.ShellLog()[1].tip.find("\\nHol One, Hol Two, Mum"), std::string::npos) << "holidays, then the event";
+    // Wine's tray never sends the click: the window comes back on the first
+    // counter of the balloon.
+    PostMessageA(window, WM_TRAYICON_NOTIFY, 1, NIN_BALLOONUSERCLICK);
+    EXPECT_TRUE(probe::WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, probe::kPatientMs));
+    EXPECT_TRUE(probe::WaitUntil([&] { return ListView_GetNextItem(GetDlgItem(page, IDC_CD_LIST), -1, LVNI_SELECTED) == 2; },
+                                 probe::kPatientMs));
+    EXPECT_TRUE(process.ExitFromTray(window));
+    DeleteFileA(counters.c_str());
+  }
+  SYSTEMTIME today;
+  GetLocalTime(&today);
+  DWORD announced = 0;
+  EXPECT_TRUE(app::ReadNumber(setting::kLastTodayNotice, announced));
+  EXPECT_EQ(announced, DWORD(today.wYear * 10000 + today.wMonth * 100 + today.wDay));
+  app::AppProcess again;
+  ASSERT_TRUE(again.Start("shownow"));
+  HWND window = again.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(probe::WaitUntil([&] { return again.ShellLog().size() >= 2; }, probe::kPatientMs));  // the first date
+  Sleep(500);
+  EXPECT_TRUE(Balloons(again).empty()) << "today was announced already";
+  EXPECT_TRUE(again.ExitFromTray(window));
+  app::ClearSettings();
+}
+
+}  // namespace
