@@ -9,6 +9,7 @@ void CListView::SetExtendedStyle(DWORD style) const {
 }
 
 int CListView::HeadingWidth(const std::string& heading) const {
+  if (heading.empty()) return 0;
   const int text = static_cast<int>(
       ::SendMessageA(m_hWnd, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(heading.c_str())));
   // The header keeps a margin either side of the text, and the item's frame
@@ -18,7 +19,8 @@ int CListView::HeadingWidth(const std::string& heading) const {
   return text + 2 * margin + 2 * ::GetSystemMetrics(SM_CXEDGE);
 }
 
-int CListView::InsertColumn(int index, const std::string& heading, int width, int format) const {
+int CListView::InsertColumn(int index, const std::string& heading, int width, int format,
+                            const std::string& widest) const {
   LVCOLUMNA column{};
   column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
   column.fmt = format;
@@ -29,7 +31,7 @@ int CListView::InsertColumn(int index, const std::string& heading, int width, in
       ::SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
   // Measured once the column is in: some lists make their header with the
   // first column.
-  const int needed = inserted >= 0 ? HeadingWidth(heading) : 0;
+  const int needed = inserted >= 0 ? std::max(HeadingWidth(heading), HeadingWidth(widest)) : 0;
   if (needed > width) ::SendMessageA(m_hWnd, LVM_SETCOLUMNWIDTH, inserted, MAKELPARAM(needed, 0));
   return inserted;
 }

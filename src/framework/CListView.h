@@ -12,14 +12,15 @@ class CListView {
   HWND GetSafeHwnd() const { return m_hWnd; }
 
   void SetExtendedStyle(DWORD style) const;
-  // A column `width` pixels wide, or wider where its heading needs it in
-  // the list's font.
-  int InsertColumn(int index, const std::string& heading, int width, int format = LVCFMT_LEFT) const;
+  // A column `width` pixels wide, or wider where its heading, or `widest`
+  // (the longest text it will show, when known), needs it in the list's font.
+  int InsertColumn(int index, const std::string& heading, int width, int format = LVCFMT_LEFT,
+                   const std::string& widest = {}) const;
   // Every column's width, from `oldDpi` to `newDpi`: the list's owner set
   // them, and a user may have changed them since.
   void ScaleColumns(UINT oldDpi, UINT newDpi) const;
-  // The width a column needs to show `heading` whole.
-  int HeadingWidth(const std::string& heading) const;
+  // The width a column needs to show `text` whole, in its heading or rows.
+  int HeadingWidth(const std::string& text) const;
   // Inserts a row with its first column's text and its item data; answers
   // the row's index, -1 when it could not be inserted.
   int InsertItem(int index, const std::string& text, LPARAM data) const;

@@ -89,7 +89,9 @@ BOOL CPPCountDown::OnInitDialog() {
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
   m_list.InsertColumn(0, "Counter", ScaleForDpi(240, GetDpi()));
-  m_list.InsertColumn(1, "End Date Time", ScaleForDpi(140, GetDpi()));
+  // An end late on a December evening is about the longest in most locales.
+  m_list.InsertColumn(1, "End Date Time", ScaleForDpi(140, GetDpi()), LVCFMT_LEFT,
+                      EndText(COleDateTime(2026, 12, 28, 22, 58, 58)));
   m_list.InsertColumn(2, "Remaining Time", ScaleForDpi(100, GetDpi()), LVCFMT_RIGHT);
   m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
 

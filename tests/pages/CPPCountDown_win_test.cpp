@@ -152,8 +152,11 @@ TEST_F(CountdownTest, ColumnsAndButtonsAtStart) {
       column.cchTextMax = sizeof heading;
       ASSERT_TRUE(SendMessageA(Of(IDC_CD_LIST), LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column)));
       EXPECT_STREQ(heading, kColumns[i].heading);
-      // Wider only where the heading needs it in the list's font.
+      // Wider only where the heading, or a late evening's end, needs it in the list's font.
       EXPECT_GE(column.cx, ScaleForDpi(kColumns[i].width, m_cd.GetDpi()));
+      if (i == 1) {
+        EXPECT_GE(column.cx, m_cd.m_list.HeadingWidth(CPPCountDown::EndText({2026, 12, 19, 23, 11, 8})));
+      }
       EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, kColumns[i].format);
     }
     EXPECT_TRUE(Enabled(IDC_CD_ADD));
