@@ -80,9 +80,13 @@ make)
   ;;
 start)
   make_prefix
-  # A persistent server, then the services, both out of ctest's sight.
-  setsid "$server" -p </dev/null >/dev/null 2>&1 &
-  setsid "$wine64" wineboot </dev/null >/dev/null 2>&1
+  # A persistent server, then the services, both out of ctest's sight. The
+  # server puts itself in the background once it listens: waited for, so
+  # that wineboot cannot start a server of its own first, one that would
+  # end with the services and leave the lane's first test to start the
+  # next one, in ctest's sight.
+  setsid -w "$server" -p </dev/null >/dev/null 2>&1
+  setsid -w "$wine64" wineboot </dev/null >/dev/null 2>&1
   ;;
 stop)
   "$server" -k 2>/dev/null || true
