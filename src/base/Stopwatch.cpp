@@ -3,56 +3,45 @@
 #include "base/Clock.h"
 
 void Stopwatch::Start() {
-  if (m_bRunning) return;
+  if (m_state.running) return;
   const int64_t now = ClockSeconds();
-  if (m_bCleared) {
-    m_originalStart = now;
-    m_nAccumulated = 0;
+  if (m_state.cleared) {
+    m_state.originalStart = now;
+    m_state.accumulated = 0;
   }
-  m_lastStart = now;
-  m_bRunning = true;
+  m_state.lastStart = now;
+  m_state.running = true;
 }
 
 void Stopwatch::Stop() {
-  if (!m_bRunning) return;
+  if (!m_state.running) return;
   EndSegment();
-  m_bRunning = false;
-  m_bCleared = false;
+  m_state.running = false;
+  m_state.cleared = false;
 }
 
 void Stopwatch::EndSegment() {
-  m_lastStop = ClockSeconds();
-  m_nAccumulated += m_lastStop - m_lastStart;
+  m_state.lastStop = ClockSeconds();
+  m_state.accumulated += m_state.lastStop - m_state.lastStart;
 }
 
 bool Stopwatch::Reset(StopwatchRun& finished) {
-  if (m_bRunning) {
+  if (m_state.running) {
     EndSegment();
-    finished = StopwatchRun{m_nAccumulated, m_originalStart, m_lastStop};
-    m_originalStart = m_lastStart = m_lastStop;
-    m_nAccumulated = 0;
-    m_bCleared = false;
+    finished = StopwatchRun{m_state.accumulated, m_state.originalStart, m_state.lastStop};
+    m_state.originalStart = m_state.lastStart = m_state.lastStop;
+    m_state.accumulated = 0;
+    m_state.cleared = false;
     return true;
   }
-  if (m_bCleared) return false;
-  finished = StopwatchRun{m_nAccumulated, m_originalStart, m_lastStop};
-  m_bCleared = true;
+  if (m_state.cleared) return false;
+  finished = StopwatchRun{m_state.accumulated, m_state.originalStart, m_state.lastStop};
+  m_state.cleared = true;
   return true;
 }
 
 int64_t Stopwatch::Elapsed(int64_t now) const {
-  return m_bRunning ? now - m_lastStart + m_nAccumulated : m_nAccumulated;
+  return m_state.running ? now - m_state.lastStart + m_state.accumulated : m_state.accumulated;
 }
 
-StopwatchState Stopwatch::State() const {
-  return StopwatchState{m_bRunning, m_bCleared, m_originalStart, m_lastStart, m_lastStop, m_nAccumulated};
-}
-
-void Stopwatch::Restore(const StopwatchState& state) {
-  m_bRunning = state.running;
-  m_bCleared = state.cleared;
-  m_originalStart = state.originalStart;
-  m_lastStart = state.lastStart;
-  m_lastStop = state.lastStop;
-  m_nAccumulated = state.accumulated;
-}
+void Stopwatch::Restore(const StopwatchState& state) { m_state = state; }

@@ -27,10 +27,10 @@ struct StopwatchState {
 // run; stopped but not cleared, it continues the same run.
 class Stopwatch {
  public:
-  bool IsRunning() const { return m_bRunning; }
-  bool IsCleared() const { return m_bCleared; }
+  bool IsRunning() const { return m_state.running; }
+  bool IsCleared() const { return m_state.cleared; }
   // Reset has something to do unless the watch is cleared and stopped.
-  bool CanReset() const { return m_bRunning || !m_bCleared; }
+  bool CanReset() const { return m_state.running || !m_state.cleared; }
 
   // Starts a segment: a new run when cleared, else the same run goes on.
   void Start();
@@ -45,12 +45,12 @@ class Stopwatch {
   int64_t Elapsed(int64_t now) const;
 
   // Seconds since 1970.
-  int64_t OriginalStart() const { return m_originalStart; }
-  int64_t LastStart() const { return m_lastStart; }
-  int64_t LastStop() const { return m_lastStop; }
-  int64_t Accumulated() const { return m_nAccumulated; }
+  int64_t OriginalStart() const { return m_state.originalStart; }
+  int64_t LastStart() const { return m_state.lastStart; }
+  int64_t LastStop() const { return m_state.lastStop; }
+  int64_t Accumulated() const { return m_state.accumulated; }
 
-  StopwatchState State() const;
+  const StopwatchState& State() const { return m_state; }
   // Takes up a kept state: a run that was running goes on running, its
   // segment counted from its last start.
   void Restore(const StopwatchState& state);
@@ -58,10 +58,5 @@ class Stopwatch {
  private:
   void EndSegment();
 
-  bool m_bRunning = false;
-  bool m_bCleared = true;
-  int64_t m_originalStart = 0;
-  int64_t m_lastStart = 0;
-  int64_t m_lastStop = 0;
-  int64_t m_nAccumulated = 0;
+  StopwatchState m_state;
 };

@@ -33,6 +33,19 @@ bool ShowOpenFileDialog(OPENFILENAMEA& ofn) { return ShowFileDialog(ofn, ::GetOp
 
 bool ShowSaveFileDialog(OPENFILENAMEA& ofn) { return ShowFileDialog(ofn, ::GetSaveFileNameA); }
 
+OPENFILENAMEA FileDialogRecord(HWND owner, const char* filter, std::vector<char>& file, const char* defExt,
+                               DWORD flags) {
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrDefExt = defExt;
+  ofn.Flags = flags;
+  return ofn;
+}
+
 DWORD OpenFileDialogError() {
   if (OpenFileHookSlot()) return HookedOpenFileError();
   return ::CommDlgExtendedError();

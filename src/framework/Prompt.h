@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Message boxes and the open-file dialog go through here, so that a test can
 // read a box's text and answer it instead of a user.
@@ -11,6 +12,11 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
 bool ShowOpenFileDialog(OPENFILENAMEA& ofn);
 // The save dialog answers through the same hook as the open dialog.
 bool ShowSaveFileDialog(OPENFILENAMEA& ofn);
+// The record both dialogs take: `filter` as NUL-ended pairs, the chosen
+// name in `file` (which must outlive the record), `defExt` without the dot;
+// the dialog without the places bar.
+OPENFILENAMEA FileDialogRecord(HWND owner, const char* filter, std::vector<char>& file, const char* defExt,
+                               DWORD flags);
 // Why the last open-file or save dialog did not end with OK (CommDlgExtendedError):
 // 0 when the user cancelled.
 DWORD OpenFileDialogError();

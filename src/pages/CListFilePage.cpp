@@ -70,15 +70,9 @@ bool CListFilePage::BrowseListFile() {
   std::vector<char> file(MAX_PATH * 4, '\0');
   m_location.copy(file.data(), file.size() - 1);
 
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // without the places bar
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file.data();
-  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  OPENFILENAMEA ofn =
+      FileDialogRecord(m_hWnd, filter.c_str(), file, info.extension + 1, OFN_HIDEREADONLY | OFN_EXPLORER);
   ofn.lpstrInitialDir = m_location.c_str();
-  ofn.lpstrDefExt = info.extension + 1;  // without the dot
-  ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
 
   bool retried = false;
   while (!ShowOpenFileDialog(ofn)) {

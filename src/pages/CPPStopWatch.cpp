@@ -175,14 +175,8 @@ void CPPStopWatch::AppendLog(const StopwatchRun& run) {
 void CPPStopWatch::OnSaveLog() {
   std::vector<char> file(MAX_PATH * 4, '\0');
   std::strcpy(file.data(), "Stopwatch log.csv");
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // without the places bar
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = kCsvFilter;
-  ofn.lpstrFile = file.data();
-  ofn.nMaxFile = static_cast<DWORD>(file.size());
-  ofn.lpstrDefExt = "csv";
-  ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+  OPENFILENAMEA ofn = FileDialogRecord(m_hWnd, kCsvFilter, file, "csv",
+                                       OFN_HIDEREADONLY | OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
   if (!ShowSaveFileDialog(ofn)) {
     if (OpenFileDialogError() != 0)
       MessageBox("The file selection dialog could not be opened.", kProgramTitle, MB_OK | MB_ICONERROR);
