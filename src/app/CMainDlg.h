@@ -32,8 +32,9 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   // New icon and tooltip for the tray ("Tempovista", a line feed and the
   // date on modern systems, else the date alone; then today's holidays and
   // events); five attempts, none while the icon was never added. Today's
-  // balloon follows, once a day.
-  void ModifyTrayIcon(HICON icon, const std::string& dateText);
+  // balloon follows, once a day. `now` is the reading `dateText` was made
+  // from, so that the names are of the day the text shows.
+  void ModifyTrayIcon(HICON icon, const std::string& dateText, const COleDateTime& now);
   // Whether the shell took the tray icon, at start-up or for a new task bar.
   bool TrayIconAdded() const { return m_bTrayIconAdded; }
   // Shows the window on the page that edits the kind's list; that page, or

@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "app/CMainDlg.h"
-#include "base/Clock.h"
-#include "base/LocalTime.h"
 #include "base/ProgramNames.h"
 #include "framework/Dpi.h"
 #include "framework/ResourceModule.h"
@@ -58,8 +56,7 @@ void CMainDlg::OnTaskbarCreated() {
 }
 
 // Without an icon every update would hold the window for five attempts.
-void CMainDlg::ModifyTrayIcon(HICON icon, const std::string& dateText) {
-  const COleDateTime now = LocalTimeAt(ClockSeconds());
+void CMainDlg::ModifyTrayIcon(HICON icon, const std::string& dateText, const COleDateTime& now) {
   m_nid.hIcon = icon;
   m_trayDate = dateText;
   m_trayDay = COleDateTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);

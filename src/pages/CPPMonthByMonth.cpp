@@ -314,7 +314,7 @@ void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
   if (today != m_nLastTrayDay) {
     const int iconId = (today >= 1 && today <= 31) ? IDI_DAY_BASE + today : IDI_MAINICON;
     HICON icon = LoadSharedIcon(ResourceModule(), iconId, IconSize::Small);  // the tray's size
-    if (m_pMainDlg != nullptr) m_pMainDlg->ModifyTrayIcon(icon, m_strToday);
+    if (m_pMainDlg != nullptr) m_pMainDlg->ModifyTrayIcon(icon, m_strToday, now);
     m_nLastTrayDay = today;
   }
 

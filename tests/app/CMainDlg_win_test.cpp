@@ -232,7 +232,7 @@ TEST_F(MainDlgTest, NewTaskBarGetsTheIconBackWithTheDaysPictureAndTooltip) {
     failShell = refusedAtStart;
     std::vector<ShellCall> afterRestart;
     Run({[&] {
-           m_dlg->ModifyTrayIcon(day, "07/12/2026");
+           m_dlg->ModifyTrayIcon(day, "07/12/2026", COleDateTime::GetCurrentTime());
            shell.clear();
            SendMessageA(Sheet(), taskbarCreated, 0, 0);
            afterRestart = shell;
@@ -310,7 +310,7 @@ TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
       CMainDlg dlg;
       dlg.m_bModernOs = c.modernOs;
       HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + 7));
-      dlg.ModifyTrayIcon(icon, c.date);
+      dlg.ModifyTrayIcon(icon, c.date, COleDateTime::GetCurrentTime());
       EXPECT_EQ(dlg.m_nid.hIcon, icon);
       EXPECT_EQ(std::string(dlg.m_nid.szTip, strnlen(dlg.m_nid.szTip, 64)), c.tip);
     }
@@ -322,7 +322,7 @@ TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
 TEST_F(MainDlgTest, RefusedUpdateIsTriedFiveTimes) {
   Run({[&] {
     failShell = 5;
-    m_dlg->ModifyTrayIcon(nullptr, "date");
+    m_dlg->ModifyTrayIcon(nullptr, "date", COleDateTime::GetCurrentTime());
     return true;
   }});
   EXPECT_EQ(Count(NIM_MODIFY), 5);
