@@ -19,7 +19,6 @@ namespace {
 
 using listfile::CounterLine;
 using listfile::TodayLine;
-constexpr int kCountdownsPage = 4;
 
 std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
   std::vector<app::ShellCall> balloons;
@@ -34,20 +33,18 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
   app::WriteText(setting::kEventFile, listfile::WriteListFile("e2e-remind.tve", TodayLine("Mum")));
   {
     app::AppProcess process;
-    ASSERT_TRUE(process.Start("shownow"));
-    HWND window = process.WaitForMainWindow();
+    HWND page = process.StartOnPage(app::kCountdownsPage);
+    HWND window = GetParent(page);
     ASSERT_NE(window, nullptr);
     // Counters loaded as a user loads them once the program runs, however
     // slowly it started; then the window goes to the tray.
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, PSM_SETCURSEL, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    HWND page = PropSheet_IndexToHwnd(window, kCountdownsPage);
     LONGLONG soonMs = 0;
     const DWORD written = GetTickCount();
     const std::string counters = listfile::WriteListFile(
         "e2e-remind.tvc", CounterLine("Gone", -30) + CounterLine("Soon", 8, &soonMs) + CounterLine("A", 11) +
                               CounterLine("B", 11) + CounterLine("C", 11));
     SetDlgItemTextA(page, IDC_LIST_LOCATION, counters.c_str());
+    DWORD_PTR result = 0;
     SendMessageTimeoutA(GetDlgItem(page, IDC_CD_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, probe::kPatientMs, &result);
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(probe::WaitUntil([&] { return Balloons(process).size() >= 3; }, probe::kPatientMs));
@@ -76,8 +73,7 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
   EXPECT_TRUE(app::ReadNumber(setting::kLastTodayNotice, announced));
   EXPECT_EQ(announced, DWORD(today.wYear * 10000 + today.wMonth * 100 + today.wDay));
   app::AppProcess again;
-  ASSERT_TRUE(again.Start("shownow"));
-  HWND window = again.WaitForMainWindow();
+  HWND window = GetParent(again.StartOnPage(app::kCountdownsPage));
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(probe::WaitUntil([&] { return again.ShellLog().size() >= 2; }, probe::kPatientMs));  // the first date
   Sleep(500);

@@ -24,8 +24,7 @@ TEST(StopwatchRestart, RunningWatchGoesOnAfterTheProgramIsKilled) {
   std::string before;
   {
     app::AppProcess process;
-    ASSERT_TRUE(process.Start("shownow"));
-    page = probe::SelectPage(process.WaitForMainWindow(), 1);
+    ASSERT_NE(page = process.StartOnPage(app::kStopwatchPage), nullptr);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(GetDlgItem(page, IDC_SW_STARTSTOP), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     ASSERT_TRUE(probe::WaitUntil([&] { return display() >= "0d 00:00:02"; }, probe::kPatientMs));
@@ -33,8 +32,7 @@ TEST(StopwatchRestart, RunningWatchGoesOnAfterTheProgramIsKilled) {
   }  // ended with TerminateProcess
 
   app::AppProcess process;
-  ASSERT_TRUE(process.Start("shownow"));
-  page = probe::SelectPage(process.WaitForMainWindow(), 1);
+  ASSERT_NE(page = process.StartOnPage(app::kStopwatchPage), nullptr);
   EXPECT_EQ(probe::ControlText(GetDlgItem(page, IDC_SW_STARTSTOP)), "&Stop");
   // Shown at once, counted from the first start on.
   EXPECT_GE(display(), before);

@@ -1,7 +1,6 @@
 // Tempovista.exe started with a counters file stored in its settings: the
 // Countdowns page lists the counters, sorted, and counts them down.
 #include <windows.h>
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,8 +12,6 @@
 
 namespace {
 
-constexpr int kCountdownsPage = 4;
-
 TEST(StoredCounters, CountDownOnTheirPageFromTheStart) {
   using listfile::CounterLine;
   const std::string file = listfile::WriteListFile(
@@ -23,15 +20,8 @@ TEST(StoredCounters, CountDownOnTheirPageFromTheStart) {
   app::WriteText("CounterFile", file);
   {
     app::AppProcess process;
-    ASSERT_TRUE(process.Start("shownow"));
-    HWND window = process.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    DWORD_PTR page = 0;
-    SendMessageTimeoutA(window, PSM_SETCURSEL, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &page);
-    SendMessageTimeoutA(window, PSM_INDEXTOHWND, kCountdownsPage, 0, SMTO_ABORTIFHUNG, 5000, &page);
-    HWND list = GetDlgItem(HWND(page), IDC_CD_LIST);
+    HWND list = GetDlgItem(process.StartOnPage(app::kCountdownsPage), IDC_CD_LIST);
     ASSERT_NE(list, nullptr);
-
     ASSERT_TRUE(probe::WaitUntil([&] { return probe::ListViewRowCount(list) == 3; }, probe::kPatientMs));
     EXPECT_EQ(probe::ListViewText(list, 0, 0), "Gone");
     EXPECT_EQ(probe::ListViewText(list, 0, 2), "Expired");

@@ -81,6 +81,12 @@ HWND AppProcess::WaitForMainWindow(DWORD timeoutMs, bool visible) {
   return found != nullptr && (!visible || IsWindowVisible(found)) ? found : nullptr;
 }
 
+HWND AppProcess::StartOnPage(int index) {
+  if (!Start("shownow")) return nullptr;
+  HWND window = WaitForMainWindow();
+  return window != nullptr ? probe::SelectPage(window, index) : nullptr;
+}
+
 bool AppProcess::WaitForExit(DWORD timeoutMs) {
   return m_info.hProcess != nullptr && WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }

@@ -12,6 +12,9 @@
 namespace app {
 
 constexpr const char* kSettingsKey = "Software\\QRV\\Tempovista";
+// Pages of the main window, as StartOnPage counts them.
+constexpr int kStopwatchPage = 1;
+constexpr int kCountdownsPage = 4;
 
 // One notification-area call the program made, from its shell log.
 struct ShellCall {
@@ -42,6 +45,9 @@ class AppProcess {
   // The main window, once it exists and is visible (hidden ones count when
   // `visible` is false).
   HWND WaitForMainWindow(DWORD timeoutMs = 30000, bool visible = true);
+  // Starts the program shown ("shownow") on page `index` of its window;
+  // answers the page (its parent is the window), nullptr when none came.
+  HWND StartOnPage(int index);
   bool WaitForExit(DWORD timeoutMs);
   bool IsRunning() const;
   DWORD Pid() const { return m_info.dwProcessId; }
