@@ -1,7 +1,6 @@
 // The Stopwatch page in the real main window, on a set clock: captions and
 // Reset's state after each click, the display's font, ticks behind another
-// page, the log after a lap and a reset, the watch kept for the next run,
-// and the log saved for a spreadsheet.
+// page, the log after a lap and a reset; then the kept watch and saved log.
 #include "app/MainDlgHarness.h"
 #include <windowsx.h>
 
