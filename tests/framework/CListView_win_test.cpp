@@ -12,20 +12,17 @@ namespace {
 TEST(ListViewTest, AColumnIsAsWideAsDesignedOrAsItsHeadingNeeds) {
   HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_OVERLAPPEDWINDOW | LVS_REPORT, 0, 0, 600, 300, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
-  LOGFONTA lf{};
-  lf.lfHeight = -40;
-  HFONT font = CreateFontIndirectA(&lf);
+  HFONT font = CreateFontA(-40, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, nullptr);
   SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   CListView view;
   view.Attach(list);
+  HWND header = ListView_GetHeader(list);
   for (const int designed : {100, 1000}) {
     SCOPED_TRACE(designed);
     ASSERT_EQ(view.InsertColumn(0, "Remaining Time", designed, LVCFMT_RIGHT), 0);
     // What the header draws the heading in, with the margins it keeps.
-    HWND header = ListView_GetHeader(list);
-    const SIZE text = probe::TextExtent(header, "Remaining Time");
-    const int needed = text.cx + 2 * static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
-
+    const int needed = probe::TextExtent(header, "Remaining Time").cx +
+                       2 * static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
     const int width = ListView_GetColumnWidth(list, 0);
     EXPECT_GE(width, needed);
     EXPECT_EQ(width == designed, designed >= needed);

@@ -1,13 +1,15 @@
 // The Stopwatch page in the real main window, on a set clock: captions and
 // Reset's state after each click, the display's font, ticks behind another
-// page, the log after a lap and a reset, the watch kept for the next run,
-// and the log saved for a spreadsheet.
+// page, the log after a lap and a reset; then the kept watch and saved log.
 #include "app/MainDlgHarness.h"
+#include <windowsx.h>
 
 #include <algorithm>
 
 #include "base/Clock.h"
+#include "base/LocalTime.h"
 #include "base/StopwatchText.h"
+#include "framework/CWnd.h"
 #include "framework/LocaleText.h"
 #include "lists/ListTestSupport_win.h"
 
@@ -28,24 +30,14 @@ class StopwatchPageTest : public maindlg::MainDlgTest {
     MainDlgTest::TearDown();
   }
   static HWND Item(int id) { return GetDlgItem(g_pStopWatchPage->GetSafeHwnd(), id); }
-  static std::string Text(int id) {
-    std::string text(GetWindowTextLengthA(Item(id)) + 1, '\0');
-    text.resize(GetWindowTextA(Item(id), &text[0], static_cast<int>(text.size())));
-    return text;
-  }
+  static std::string Text(int id) { return WindowText(Item(id)); }
   static void Click(int id, const char* startStop, bool resetEnabled) {
     SendMessageA(Item(id), BM_CLICK, 0, 0);
     EXPECT_EQ(Text(IDC_SW_STARTSTOP), startStop);
     EXPECT_EQ(IsWindowEnabled(Item(IDC_SW_RESET)) != FALSE, resetEnabled);
   }
   // The date-time text of the clock at `seconds` after ten o'clock.
-  static std::string At(int64_t seconds) {
-    const int64_t now = g_now;
-    g_now = kTen + seconds;
-    const std::string text = DateText(COleDateTime::GetCurrentTime(), DateTextForm::DateAndTime);
-    g_now = now;
-    return text;
-  }
+  static std::string At(int64_t seconds) { return DateText(LocalTimeAt(kTen + seconds), DateTextForm::DateAndTime); }
   void Select(int page) { SendMessageA(Sheet(), PSM_SETCURSEL, page, 0); }
 };
 
@@ -57,8 +49,7 @@ TEST_F(StopwatchPageTest, StartLapStopAndReset) {
         EXPECT_EQ(Text(IDC_SW_DISPLAY), "");
         EXPECT_FALSE(IsWindowEnabled(Item(IDC_SW_RESET)) || IsWindowEnabled(Item(IDC_SW_SAVELOG)));
         LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Item(IDC_SW_DISPLAY), WM_GETFONT, 0, 0)), sizeof font,
-                   &font);
+        GetObjectA(GetWindowFont(Item(IDC_SW_DISPLAY)), sizeof font, &font);
         EXPECT_EQ(font.lfHeight, 50);
         EXPECT_STREQ(font.lfFaceName, "Arial");
         Click(IDC_SW_STARTSTOP, "&Stop", true);

@@ -27,7 +27,6 @@ class WorkWeekTest : public MonthByMonthTest {
       click(IDOK);
     });
   }
-  // Days, weekdays, business days and weeks.
   std::string Counts() const {
     return Text(IDC_MBM_DAYS) + " " + Text(IDC_MBM_WEEKDAYS) + " " + Text(IDC_MBM_BUSINESSDAYS) + " " +
            Text(IDC_MBM_WEEKS);
