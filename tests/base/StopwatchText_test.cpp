@@ -16,10 +16,10 @@
 
 namespace {
 
-constexpr int64_t kTen = 1042624800;  // 15 January 2003, 10:00:00 UTC
+constexpr int64_t kMorning = 1042624800;  // 15 January 2003, 10:00:00 UTC
 
 TEST(StopwatchText, KeptFilesReadBackWholeOrNotAtAll) {
-  const std::string state = FormatStopwatchState({true, false, kTen, kTen + 30, kTen + 20, -15});
+  const std::string state = FormatStopwatchState({true, false, kMorning, kMorning + 30, kMorning + 20, -15});
   StopwatchState read;
   ASSERT_TRUE(ParseStopwatchState(state, read));
   EXPECT_EQ(FormatStopwatchState(read), state);
@@ -31,7 +31,7 @@ TEST(StopwatchText, KeptFilesReadBackWholeOrNotAtAll) {
 
   // The log: its newest runs only, and none from a file cut mid-line.
   StopwatchLog log, logRead;
-  for (int64_t i = 0; i <= static_cast<int64_t>(StopwatchLog::kMaxRuns); ++i) log.Add({i, kTen + i, kTen + i});
+  for (int64_t i = 0; i <= static_cast<int64_t>(StopwatchLog::kMaxRuns); ++i) log.Add({i, kMorning + i, kMorning + i});
   const std::string logText = FormatStopwatchLog(log);
   ASSERT_TRUE(ParseStopwatchLog(logText, logRead));
   EXPECT_EQ(logRead.Size(), StopwatchLog::kMaxRuns);
@@ -50,8 +50,8 @@ TEST(StopwatchText, CsvReadsBackInPython) {
   setenv("TZ", "UTC", 1);
   tzset();
   StopwatchLog log;
-  for (const StopwatchRun& run : {StopwatchRun{7, kTen, kTen + 7}, StopwatchRun{3723, kTen + 60, kTen + 3783},
-                                  StopwatchRun{90061, kTen + 86400, kTen + 176461}})
+  for (const StopwatchRun& run : {StopwatchRun{7, kMorning, kMorning + 7}, StopwatchRun{3723, kMorning + 60, kMorning + 3783},
+                                  StopwatchRun{90061, kMorning + 86400, kMorning + 176461}})
     log.Add(run);
   const std::string path = "/tmp/tv-stopwatch-" + std::to_string(getpid()) + ".csv";
   std::ofstream(path, std::ios::binary) << FormatStopwatchCsv(log);
