@@ -11,7 +11,9 @@
 #include "app/CRegistrySettings.h"
 #include "app/SettingsDefaults.h"
 #include "base/ProgramNames.h"
+#include "ical/ICalendarFormat.h"
 #include "lists/ListKindInfo.h"
+#include "lists/ListTextFormat.h"
 #include "pages/CPPAbout.h"
 #include "pages/CPPCountDown.h"
 #include "pages/CPPEvents.h"
@@ -114,6 +116,8 @@ BOOL CMainApp::InitInstance() {
   if (CheckSingleInstance()) return FALSE;
 
   const ComApartment apartment;
+  // Every list page loads and saves calendar files as well as list files.
+  RegisterListTextFormat(kICalendarFormat);
   CRegistrySettings settings;
   settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
   settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
