@@ -116,9 +116,11 @@ function(tv_wine_test name)
   endforeach()
 endfunction()
 
-# What the Windows tests share (tests/support), built once for all of them.
+# What the Windows tests share (tests/support), built once for all of them;
+# objects rather than an archive, so that each program takes the ones that
+# only register something at start-up too.
 file(GLOB _support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
-add_library(tv_test_support STATIC ${_support})
+add_library(tv_test_support OBJECT ${_support})
 target_include_directories(tv_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(tv_test_support PUBLIC tv_win)
 
