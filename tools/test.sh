@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test of Tempovista:
+#   0. the include checks (tools/check-includes.sh);
 #   1. the native tests (portable code under AddressSanitizer and
 #      UndefinedBehaviorSanitizer);
 #   2. every Windows test against the x64 build (build/win64), under 64-bit
@@ -85,6 +86,13 @@ run_ctest() {  # name folder ctest-args...
 }
 
 rc=0
+# The folders' includes point one way (tools/check-includes.sh).
+if tools/check-includes.sh >$logs/includes.log; then
+  includes="no include breaks the folders' order"
+else
+  includes="includes that break the folders' order:"
+  rc=1
+fi
 run_ctest native build/native || rc=1
 # Without the lock: should the x64 lanes' prefix still need making, it
 # pauses the emulation, once this run's 32-bit programs let it.
@@ -118,6 +126,8 @@ echo "== summary ($(( $(date +%s) - start )) s in all)"
 echo "native: the portable tests, natively with sanitizers"
 echo "win64: every Windows test of the x64 build under 64-bit Wine"
 echo "win-i686: $why"
+echo "includes: $includes"
+cat $logs/includes.log
 for name in native win64 win-i686; do
   echo "-- $name"
   sed -n '/tests passed, /,$p' $logs/$name.log
