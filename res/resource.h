@@ -72,6 +72,7 @@
 
 // The ready-made lists' chooser.
 #define IDC_READY_LIST        1037
+#define IDC_READY_NAMES       1038
 
 // Events page controls.
 #define IDC_EVT_CALENDAR      1044

@@ -6,11 +6,21 @@
 #include "framework/LocaleText.h"
 #include "framework/Prompt.h"
 #include "lists/ListSource.h"
+#include "lists/PlatformText.h"
 #include "resource.h"
 
 namespace {
 
 const char kCaption[] = "Ready-made holiday lists";
+
+// The user's own language (of the Windows user interface), as the index
+// names languages: "el", "ja".
+std::string UserLanguage() {
+  char name[16] = {};
+  GetLocaleInfoA(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), LOCALE_SISO639LANGNAME, name,
+                 sizeof name);
+  return name;
+}
 
 }  // namespace
 
@@ -18,7 +28,8 @@ ReadyMadeChoice CReadyMadeDlg::ChooseCopy(HWND owner) {
   const std::string folder = ExecutableFolder() + "\\holidays";
   std::string index;
   ReadLocalFileBytes(folder + "\\index.txt", index);  // none: no lists
-  const std::vector<ReadyMadeList> lists = ParseReadyMadeIndex(index);
+  // The index is UTF-8, the program's texts are in its code page.
+  const std::vector<ReadyMadeList> lists = ParseReadyMadeIndex(Utf8ToAnsi(index));
   if (lists.empty()) {
     ShowMessageBox(owner,
                    "The ready-made holiday lists come with the installed program, in the folder\n\n" +
@@ -29,7 +40,7 @@ ReadyMadeChoice CReadyMadeDlg::ChooseCopy(HWND owner) {
     return {};
   }
 
-  CReadyMadeDlg dlg(lists);
+  CReadyMadeDlg dlg(lists, folder);
   if (dlg.DoModal(owner) != IDOK || dlg.m_chosen < 0) return {};
 
   const ReadyMadeList& list = lists[static_cast<size_t>(dlg.m_chosen)];
@@ -39,7 +50,7 @@ ReadyMadeChoice CReadyMadeDlg::ChooseCopy(HWND owner) {
                    MB_OK | MB_ICONERROR);
     return {};
   }
-  const std::string copy = std::string(documents) + "\\" + ReadyMadeCopyName(list);
+  const std::string copy = std::string(documents) + "\\" + ReadyMadeCopyName(list, dlg.m_inLanguage);
   bool replace = true;
   if (GetFileAttributesA(copy.c_str()) != INVALID_FILE_ATTRIBUTES) {
     // It may hold the user's own changes to the list.
@@ -51,7 +62,8 @@ ReadyMadeChoice CReadyMadeDlg::ChooseCopy(HWND owner) {
     if (answer == IDCANCEL) return {};
     replace = answer == IDYES;
   }
-  if (replace && !CopyFileA((folder + "\\" + list.file).c_str(), copy.c_str(), FALSE)) {
+  const std::string ready = folder + "\\" + ReadyMadeFile(list, dlg.m_inLanguage);
+  if (replace && !CopyFileA(ready.c_str(), copy.c_str(), FALSE)) {
     ShowMessageBox(owner, "Unable to copy the holiday list to\n\n" + copy, kCaption,
                    MB_OK | MB_ICONERROR);
     return {};
@@ -59,8 +71,8 @@ ReadyMadeChoice CReadyMadeDlg::ChooseCopy(HWND owner) {
   return {copy, list.country, list.week};
 }
 
-CReadyMadeDlg::CReadyMadeDlg(const std::vector<ReadyMadeList>& lists)
-    : CDialog(IDD_READYMADE), m_lists(lists) {}
+CReadyMadeDlg::CReadyMadeDlg(const std::vector<ReadyMadeList>& lists, const std::string& folder)
+    : CDialog(IDD_READYMADE), m_lists(lists), m_folder(folder), m_userLanguage(UserLanguage()) {}
 
 BOOL CReadyMadeDlg::OnInitDialog() {
   // The years and the work weeks line up in columns after the longest names.
@@ -71,6 +83,7 @@ BOOL CReadyMadeDlg::OnInitDialog() {
     SendDlgItemMessage(IDC_READY_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
   }
   SendDlgItemMessage(IDC_READY_LIST, LB_SETCURSEL, 0);
+  ShowLanguages();
   return TRUE;
 }
 
@@ -80,10 +93,41 @@ bool CReadyMadeDlg::OnCommand(WORD id, WORD code, HWND control) {
     OnOK();
     return true;
   }
+  if (id == IDC_READY_LIST && code == LBN_SELCHANGE) {
+    ShowLanguages();
+    return true;
+  }
   return CDialog::OnCommand(id, code, control);
 }
 
 void CReadyMadeDlg::OnOK() {
   m_chosen = static_cast<int>(SendDlgItemMessage(IDC_READY_LIST, LB_GETCURSEL));
+  m_inLanguage = SendDlgItemMessage(IDC_READY_NAMES, CB_GETCURSEL) == 1;
   if (m_chosen >= 0) EndDialog(IDOK);
+}
+
+// English always; the country's language after it, and chosen, where it is
+// the user's own.
+void CReadyMadeDlg::ShowLanguages() {
+  const LRESULT chosen = SendDlgItemMessage(IDC_READY_LIST, LB_GETCURSEL);
+  SendDlgItemMessage(IDC_READY_NAMES, CB_RESETCONTENT);
+  SendDlgItemMessage(IDC_READY_NAMES, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("English"));
+  bool own = false;
+  if (chosen >= 0 && static_cast<size_t>(chosen) < m_lists.size()) {
+    const ReadyMadeList& list = m_lists[static_cast<size_t>(chosen)];
+    if (!list.language.empty() && CanHoldLanguage(list)) {
+      SendDlgItemMessage(IDC_READY_NAMES, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list.languageName.c_str()));
+      own = list.language == m_userLanguage;
+    }
+  }
+  SendDlgItemMessage(IDC_READY_NAMES, CB_SETCURSEL, own ? 1 : 0);
+}
+
+// A UTF-8 code page holds every name; another one (before Windows 10 1903)
+// only those that come back from it unchanged.
+bool CReadyMadeDlg::CanHoldLanguage(const ReadyMadeList& list) const {
+  if (GetACP() == CP_UTF8) return true;
+  std::string names;
+  if (!ReadLocalFileBytes(m_folder + "\\" + ReadyMadeFile(list, true), names)) return false;
+  return AnsiToUtf8(Utf8ToAnsi(names)) == names;
 }

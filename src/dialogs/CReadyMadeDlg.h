@@ -19,6 +19,9 @@ struct ReadyMadeChoice {
 // The chooser of the ready-made holiday lists that come with the program in
 // the holidays folder beside it. The chosen list is copied into the user's
 // Documents folder, so that edits and saves never land in the program's.
+// A list may come with names in its country's language as well as in
+// English: the chooser offers both where the program's code page can hold
+// them, and takes the user's own language first.
 class CReadyMadeDlg : public CDialog {
  public:
   // Runs the chooser over the lists of the program's holidays folder and
@@ -27,11 +30,17 @@ class CReadyMadeDlg : public CDialog {
   static ReadyMadeChoice ChooseCopy(HWND owner);
 
  private:
-  explicit CReadyMadeDlg(const std::vector<ReadyMadeList>& lists);
+  CReadyMadeDlg(const std::vector<ReadyMadeList>& lists, const std::string& folder);
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   void OnOK() override;
+  // Fills "Names in" for the list the user is on.
+  void ShowLanguages();
+  bool CanHoldLanguage(const ReadyMadeList& list) const;
 
   const std::vector<ReadyMadeList>& m_lists;
+  const std::string m_folder;
+  const std::string m_userLanguage;
   int m_chosen = -1;
+  bool m_inLanguage = false;
 };

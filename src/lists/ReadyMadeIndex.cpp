@@ -26,14 +26,35 @@ bool ReadWeek(const std::string& text, WorkWeek& week) {
   return bits != 0;
 }
 
-// The line's fields between bars; a trailing bar ends the last field.
+// "el:Ελληνικά": a language name of letters and hyphens, then its own
+// name; or nothing at all.
+bool ReadLanguage(const std::string& text, ReadyMadeList& list) {
+  if (text.empty()) return true;
+  const size_t colon = text.find(':');
+  if (colon == 0 || colon == std::string::npos || colon + 1 == text.size()) return false;
+  for (size_t i = 0; i < colon; ++i) {
+    const char c = text[i];
+    if (!((c >= 'a' && c <= 'z') || c == '-')) return false;
+  }
+  list.language = text.substr(0, colon);
+  list.languageName = text.substr(colon + 1);
+  return true;
+}
+
+// The file name without its extension.
+std::string WithoutExtension(const std::string& file) {
+  const size_t dot = file.rfind('.');
+  return dot == std::string::npos ? file : file.substr(0, dot);
+}
+
+// The line's fields between bars; after a trailing bar, an empty one.
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
   size_t start = 0;
   for (size_t bar; (bar = line.find('|', start)) != std::string::npos; start = bar + 1) {
     fields.push_back(line.substr(start, bar - start));
   }
-  if (start < line.size()) fields.push_back(line.substr(start));
+  fields.push_back(line.substr(start));
   return fields;
 }
 
@@ -50,8 +71,8 @@ std::vector<ReadyMadeList> ParseReadyMadeIndex(std::string text) {
     if (line.empty() || line[0] == '!') continue;
     const std::vector<std::string> f = Fields(line);
     ReadyMadeList list;
-    if (f.size() != 6 || f[0].empty() || f[1].empty() || !ReadYear(f[3], list.firstYear) ||
-        !ReadYear(f[4], list.lastYear) || !ReadWeek(f[5], list.week)) {
+    if (f.size() != 7 || f[0].empty() || f[1].empty() || !ReadYear(f[3], list.firstYear) ||
+        !ReadYear(f[4], list.lastYear) || !ReadWeek(f[5], list.week) || !ReadLanguage(f[6], list)) {
       continue;
     }
     list.file = f[0];
@@ -69,9 +90,13 @@ std::string ReadyMadeLabel(const ReadyMadeList& list, const std::string& weekTex
          weekText;
 }
 
-std::string ReadyMadeCopyName(const ReadyMadeList& list) {
-  std::string name = list.file;
-  const size_t dot = name.rfind('.');
-  if (dot != std::string::npos) name.erase(dot);
-  return name + " holidays.tvh";
+std::string ReadyMadeFile(const ReadyMadeList& list, bool inLanguage) {
+  if (!inLanguage || list.language.empty()) return list.file;
+  return WithoutExtension(list.file) + "." + list.language + ".tvh";
+}
+
+std::string ReadyMadeCopyName(const ReadyMadeList& list, bool inLanguage) {
+  const std::string name = WithoutExtension(list.file) + " holidays";
+  if (!inLanguage || list.language.empty()) return name + ".tvh";
+  return name + " (" + list.languageName + ").tvh";
 }

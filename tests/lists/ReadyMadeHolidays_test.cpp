@@ -58,28 +58,28 @@ const DateRecordList& List(const std::string& file) {
 
 TEST(ReadyMadeHolidays, EveryListOfTheIndexReadsBackWhole) {
   std::set<std::string> listed;
-  for (const std::string& entry : DataLines(ReadText("index.txt"))) {
-    // file|country|region|first year|last year|work week
-    const std::vector<std::string> f = Split(entry, '|');
-    ASSERT_EQ(f.size(), 6u) << entry;
-    EXPECT_EQ(f[3], std::to_string(kFirstYear)) << entry;
-    EXPECT_EQ(f[4], std::to_string(kLastYear)) << entry;
-    listed.insert(f[0]);
-
-    const std::string text = ReadText(f[0]);
-    // The header, then the credit the data's licence asks for.
-    EXPECT_EQ(text.rfind("!Version: 1.0\n! Source: date-holidays ", 0), 0u) << f[0];
-    EXPECT_NE(text.find("licence CC BY-SA 3.0"), std::string::npos) << f[0];
-    const size_t lines = DataLines(text).size();
-    const DateRecordList& records = List(f[0]);
-    EXPECT_GT(lines, 0u) << f[0];
-    // A line that did not read as one record of its own would show as a
-    // missing record or an invalid date.
-    EXPECT_EQ(records.size(), lines) << f[0];
-    for (const DateRecord& r : records) {
-      EXPECT_TRUE(r.date.IsValid()) << f[0] << ": " << r.name;
-      EXPECT_GE(r.date.GetYear(), kFirstYear) << f[0] << ": " << r.name;
-      EXPECT_LE(r.date.GetYear(), kLastYear) << f[0] << ": " << r.name;
+  const std::vector<ReadyMadeList> lists = ParseReadyMadeIndex(ReadText("index.txt"));
+  for (const ReadyMadeList& list : lists) {
+    EXPECT_EQ(list.firstYear, kFirstYear) << list.file;
+    EXPECT_EQ(list.lastYear, kLastYear) << list.file;
+    for (bool inLanguage : {false, true}) {
+      const std::string file = ReadyMadeFile(list, inLanguage);
+      listed.insert(file);
+      const std::string text = ReadText(file);
+      // The header, then the credit the data's licence asks for.
+      EXPECT_EQ(text.rfind("!Version: 1.0\n! Source: date-holidays ", 0), 0u) << file;
+      EXPECT_NE(text.find("licence CC BY-SA 3.0"), std::string::npos) << file;
+      const size_t lines = DataLines(text).size();
+      const DateRecordList& records = List(file);
+      EXPECT_GT(lines, 0u) << file;
+      // A line that did not read as one record of its own would show as a
+      // missing record or an invalid date.
+      EXPECT_EQ(records.size(), lines) << file;
+      for (const DateRecord& r : records) {
+        EXPECT_TRUE(r.date.IsValid()) << file << ": " << r.name;
+        EXPECT_GE(r.date.GetYear(), kFirstYear) << file << ": " << r.name;
+        EXPECT_LE(r.date.GetYear(), kLastYear) << file << ": " << r.name;
+      }
     }
   }
   size_t files = 0;
@@ -90,9 +90,10 @@ TEST(ReadyMadeHolidays, EveryListOfTheIndexReadsBackWhole) {
     }
   }
   EXPECT_EQ(files, listed.size());
-  EXPECT_GE(files, 200u);
-  // The program's reader takes every entry the script wrote.
-  EXPECT_EQ(ParseReadyMadeIndex(ReadText("index.txt")).size(), listed.size());
+  // The program's reader takes every entry the script wrote, the language
+  // field included.
+  EXPECT_EQ(lists.size(), DataLines(ReadText("index.txt")).size());
+  EXPECT_GE(lists.size(), 200u);
 }
 
 // Weekends from CLDR (Friday and Saturday, Friday alone); a region has its
@@ -124,8 +125,14 @@ TEST(ReadyMadeHolidays, KnownDays) {
       {"Germany - Bayern.tvh", "Epiphany", 2027, 1, 6, true},
       {"Japan.tvh", "Coming of Age Day", 2027, 1, 11, true},
       {"Japan.tvh", "January 2nd", 2027, 1, 2, false},  // bank
-      // No English name: French rather than Arabic, in Windows-1252.
-      {"Tunisia.tvh", "F\xeate de la R\xe9publique", 2027, 7, 25, true},
+      // No English name: French rather than Arabic, which Windows-1252 holds.
+      {"Tunisia.tvh", "Fête de la République", 2027, 7, 25, true},
+      // In the country's language.
+      {"Greece.el.tvh", "Καθαρά Δευτέρα", 2027, 3, 15, true},
+      {"Greece.el.tvh", "Ευαγγελισμός, Εθνική Εορτή", 2027, 3, 25, true},
+      {"Japan.ja.tvh", "成人の日", 2027, 1, 11, true},
+      {"Japan.ja.tvh", "春分の日 (振替休日)", 2027, 3, 22, true},
+      {"Japan.ja.tvh", "銀行休業日", 2027, 1, 2, false},  // bank
   };
   for (const Case& c : cases) {
     const COleDateTime day(c.year, c.month, c.day, 0, 0, 0);

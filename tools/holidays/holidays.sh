@@ -10,7 +10,11 @@ set -euo pipefail
 dir=$1 first=$2 last=$3
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${TV_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/tempovista}
-key=$(cat "$here/package-lock.json" "$here/make_holidays.js" <(echo "$first $last") | sha256sum | cut -c1-16)
+# The key: everything the lists depend on, Node's ICU (the languages' own
+# names) included, so that a changed script never takes an older cache.
+key=$(cat "$here/package-lock.json" "$here/make_holidays.js" "$0" \
+        <(echo "$first $last"; node -p 'process.versions.icu + " " + process.versions.unicode') |
+      sha256sum | cut -c1-16)
 lists=$cache/holidays-$key
 mkdir -p "$cache"
 (
