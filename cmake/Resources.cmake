@@ -18,8 +18,14 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
 else()
   set(TV_MANIFEST_ARCH x86)
 endif()
+set(TV_ACTIVE_CODE_PAGE UTF-8)
 configure_file(${CMAKE_SOURCE_DIR}/res/Tempovista.manifest.in
                ${CMAKE_BINARY_DIR}/res/Tempovista.manifest @ONLY)
+# Older systems ignore activeCodePage: a test program asks for the system's
+# code page ("Legacy") to run as the program runs there.
+set(TV_ACTIVE_CODE_PAGE Legacy)
+configure_file(${CMAKE_SOURCE_DIR}/res/Tempovista.manifest.in
+               ${CMAKE_BINARY_DIR}/res/legacy/Tempovista.manifest @ONLY)
 
 # windres does not report what the script includes: name it here, so that a
 # changed page template, manifest, version or picture rebuilds the resources.

@@ -166,6 +166,23 @@ add_dependencies(framework_win_tests two_translations)
 # installed one.
 add_dependencies(pages_win_tests tv_holidays)
 
+# The program as older systems run it, without UTF-8 for its code page: Wine
+# takes the code page from LANG, a Western and a Japanese one
+# (tools/setup.sh makes the locales).
+add_executable(legacy_code_page_tests ${CMAKE_SOURCE_DIR}/tests/legacy/CodePage_win_test.cpp
+  ${CMAKE_SOURCE_DIR}/tests/legacy/LegacyManifest.rc)
+target_include_directories(legacy_code_page_tests BEFORE PRIVATE ${CMAKE_BINARY_DIR}/res/legacy)
+target_link_libraries(legacy_code_page_tests PRIVATE tv_win gtest_main gtest)
+foreach(_run en_US.UTF-8=1252 ja_JP.UTF-8=932)
+  string(REPLACE "=" ";" _run ${_run})
+  list(GET _run 0 _locale)
+  list(GET _run 1 _cp)
+  add_test(NAME legacy_code_page_${_cp} COMMAND ${TV_IN_LANE} ${TV_WINE} $<TARGET_FILE:legacy_code_page_tests>)
+  set_tests_properties(legacy_code_page_${_cp} PROPERTIES
+    ENVIRONMENT "${TV_WINE_ENV};LANG=${_locale};LC_ALL=${_locale};TV_EXPECT_ACP=${_cp}"
+    FIXTURES_REQUIRED wine_lanes TIMEOUT 600)
+endforeach()
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/Windows.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/Windows.cmake)
 endif()

@@ -50,6 +50,18 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
+# Wine takes its code page from the locale where the manifest does not set
+# it, and the tests run programs under these: Western and Japanese for the
+# older systems' code pages, and the scripts of the names.
+for l in en_US ja_JP el_GR ru_RU he_IL; do
+  locale -a 2>/dev/null | grep -qix "$l.utf-\?8" && continue
+  if [ "$(id -u)" != 0 ]; then
+    echo "Missing locale $l.UTF-8; run this script as root to make it." >&2
+    exit 1
+  fi
+  localedef -i "$l" -f UTF-8 "$l.UTF-8"
+done
+
 [ "${1:-}" = i386 ] || exit 0
 
 # Wine runs the i686 build with its 32-bit half. Some kernels are built or

@@ -57,7 +57,7 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   // The stored state; minimised, too, when the program was started so.
   void RestoreWindowState() override;
 
-  NOTIFYICONDATAA m_nid{};  // 88-byte form (NOTIFYICONDATAA_V1_SIZE)
+  NOTIFYICONDATAW m_nid{};  // first form (NOTIFYICONDATAW_V1_SIZE)
   DateRecordList m_holidays;
   DateRecordList m_events;
   DateRecordList m_counters;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/CMainDlg.h"
+#include "base/NarrowText_win.h"
 #include "base/ProgramNames.h"
 #include "framework/Dpi.h"
 #include "framework/ResourceModule.h"
@@ -27,13 +28,14 @@ const PageCommand kPageCommands[] = {
     {ID_TRAY_EVENTS, 3},       {ID_TRAY_COUNTDOWN, 4}, {ID_TRAY_ABOUT, 5},
 };
 
-// The 88-byte record carries the first 64 bytes of the tooltip field.
+// The first form of the record carries the first 64 characters of the
+// tooltip field: 63 and the terminator, whatever the script.
 const size_t kTipSize = 64;
 }  // namespace
 
 void CMainDlg::AddTrayIcon() {
-  m_nid = NOTIFYICONDATAA{};
-  m_nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  m_nid = NOTIFYICONDATAW{};
+  m_nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
   m_nid.hWnd = m_hWnd;
   m_nid.uID = 1;
   m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

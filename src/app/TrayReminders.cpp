@@ -4,13 +4,14 @@
 
 #include "app/CMainDlg.h"
 #include "base/Clock.h"
+#include "base/NarrowText_win.h"
 #include "base/ProgramNames.h"
 #include "framework/ShellNotify.h"
 #include "lists/ListEditor.h"
 #include "lists/ReminderText.h"
 
 namespace {
-// The balloon's text field holds 255 bytes and its terminator.
+// The balloon's text field holds 255 characters and its terminator.
 const size_t kBalloonTextRoom = 255;
 
 LONG DayNumber(const COleDateTime& day) { return day.GetYear() * 10000L + day.GetMonth() * 100L + day.GetDay(); }
@@ -58,19 +59,19 @@ void TrayReminders::ArmWakeUp() {
   SetTimer(window, kWakeUpTimer, delay, nullptr);
 }
 
-// A second record of the same icon: the 88-byte one cannot carry a balloon,
+// A second record of the same icon: the first form cannot carry a balloon,
 // and the icon re-added for a new task bar must not show this one again.
 bool TrayReminders::ShowBalloon(const std::string& title, const std::string& text) {
   if (!m_owner.TrayIconAdded()) return false;
-  NOTIFYICONDATAA balloon{};
-  balloon.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  NOTIFYICONDATAW balloon{};
+  balloon.cbSize = NOTIFYICONDATAW_V2_SIZE;
   balloon.hWnd = m_owner.m_nid.hWnd;
   balloon.uID = m_owner.m_nid.uID;
   balloon.uFlags = NIF_INFO;
   balloon.uTimeout = 10000;  // the shortest that systems before Vista take
   balloon.dwInfoFlags = NIIF_INFO;
-  CopyTextField(balloon.szInfoTitle, sizeof balloon.szInfoTitle, title);
-  CopyTextField(balloon.szInfo, sizeof balloon.szInfo, text);
+  CopyTextField(balloon.szInfoTitle, ARRAYSIZE(balloon.szInfoTitle), title);
+  CopyTextField(balloon.szInfo, ARRAYSIZE(balloon.szInfo), text);
   return ShellNotifyIcon(NIM_MODIFY, &balloon) != FALSE;
 }
 

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "base/CodePageText.h"
+
 bool NarrowText(const wchar_t* text, size_t length, std::string& out, UINT codePage) {
   out.clear();
   if (length == 0) return true;
@@ -20,4 +22,30 @@ bool NarrowText(const wchar_t* text, size_t length, std::string& out, UINT codeP
     return false;
   }
   return true;
+}
+
+std::wstring WideText(const std::string& text, UINT codePage) {
+  if (text.empty() || text.size() > INT_MAX) return std::wstring();
+  const int bytes = static_cast<int>(text.size());
+  const int n = MultiByteToWideChar(codePage, 0, text.data(), bytes, nullptr, 0);
+  if (n <= 0) return std::wstring();
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  if (MultiByteToWideChar(codePage, 0, text.data(), bytes, &wide[0], n) != n) return std::wstring();
+  return wide;
+}
+
+void CopyTextField(wchar_t* field, size_t size, const std::string& text) {
+  if (size == 0) return;
+  const std::wstring wide = WideText(text.substr(0, CodePageText().FitWide(text, size - 1)));
+  // The cut counted as the conversion does; a shorter field is never overrun.
+  const size_t length = wide.size() < size ? wide.size() : size - 1;
+  wide.copy(field, length);
+  field[length] = L'\0';
+}
+
+void CopyTextField(char* field, size_t size, const std::string& text) {
+  if (size == 0) return;
+  const size_t length = CodePageText().FitBytes(text, size - 1);
+  text.copy(field, length);
+  field[length] = '\0';
 }

@@ -2,17 +2,14 @@
 
 #include <string>
 
+#include "base/NarrowText_win.h"
 #include "controls/CLinkStatic.h"
 
 namespace {
 // A BSTR of the program's 8-bit text; nullptr when out of memory.
 BSTR TextBstr(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(length > 0 ? length : 0));
-  if (out != nullptr && length > 0) {
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, length);
-  }
-  return out;
+  const std::wstring wide = WideText(text);
+  return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 HRESULT AnswerText(const std::string& text, BSTR* out) {

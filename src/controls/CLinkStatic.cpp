@@ -7,6 +7,7 @@
 #include <climits>
 #include <utility>
 
+#include "base/NarrowText_win.h"
 #include "controls/CLinkAccessible.h"
 #include "controls/LinkOpen.h"
 #include "framework/Dpi.h"
@@ -157,11 +158,12 @@ void CLinkStatic::FitToText() {
   GetWindowRect(m_hWnd, &r);
   MapWindowPoints(nullptr, GetParent(m_hWnd), reinterpret_cast<POINT*>(&r), 2);
 
-  const std::string text = GetWindowText();
+  // GDI's 8-bit calls read the system's code page, not the program's.
+  const std::wstring text = WideText(GetWindowText());
   SIZE size{};
   HDC dc = GetDC(m_hWnd);
   HGDIOBJ old = SelectObject(dc, m_font ? m_font.get() : GetStockObject(SYSTEM_FONT));
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(m_hWnd, dc);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/NarrowText_win.h"
 #include "framework/Dpi.h"
 
 void CListView::SetExtendedStyle(DWORD style) const {
@@ -89,13 +90,11 @@ void CListView::CopyDispInfoText(NMHDR* header, const std::string& text) {
   if (header->code == LVN_GETDISPINFOA) {
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
     if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0)
-      ::lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+      CopyTextField(item.pszText, static_cast<size_t>(item.cchTextMax), text);
   } else if (header->code == LVN_GETDISPINFOW) {
     LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
-    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
-      const int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax);
-      if (n == 0) item.pszText[item.cchTextMax - 1] = L'\0';
-    }
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0)
+      CopyTextField(item.pszText, static_cast<size_t>(item.cchTextMax), text);
   }
 }
 

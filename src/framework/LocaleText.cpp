@@ -41,9 +41,11 @@ std::string DateText(const COleDateTime& value, DateTextForm form) {
 
 namespace {
 
+// Without LOCALE_USE_CP_ACP the text comes in the locale's own legacy code
+// page (Cyrillic day names in 1251), not the program's.
 std::string LocaleInfo(LCTYPE type) {
   char text[80] = {};
-  return GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text) > 0 ? text : "";
+  return GetLocaleInfoA(LOCALE_USER_DEFAULT, type | LOCALE_USE_CP_ACP, text, sizeof text) > 0 ? text : "";
 }
 
 }  // namespace

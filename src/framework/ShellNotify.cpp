@@ -9,10 +9,10 @@ ShellNotifyHook& HookSlot() {
 }
 }  // namespace
 
-BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAW* data) {
   if (data == nullptr) return FALSE;
   if (HookSlot()) return HookSlot()(message, *data) ? TRUE : FALSE;
-  return ::Shell_NotifyIconA(message, data) ? TRUE : FALSE;
+  return ::Shell_NotifyIconW(message, data) ? TRUE : FALSE;
 }
 
 void SetShellNotifyHook(ShellNotifyHook hook) { HookSlot() = std::move(hook); }

@@ -6,7 +6,7 @@
 
 // Lists as iCalendar (RFC 5545) text: the form calendar programs publish
 // holidays in. Text is UTF-8 there; names are converted to and from the
-// system's ANSI code page (Utf8ToAnsi, AnsiToUtf8 in PlatformText.h).
+// program's code page (Utf8ToAnsi, AnsiToUtf8 in PlatformText.h).
 
 // Our PRODID; ICalendarMadeByUs recognises it whatever the version in it.
 extern const char kICalendarProdId[];  // "-//QRV//Tempovista <version>//EN"

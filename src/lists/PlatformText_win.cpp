@@ -3,14 +3,13 @@
 
 #include <string>
 
+#include "base/CodePageText.h"
 #include "base/NarrowText_win.h"
 #include "lists/PlatformText.h"
 
 COleDateTime ParsePlatformDate(const std::string& text) {
-  const int wide = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (wide <= 0) return COleDateTime(-1.0, COleDateTime::invalid);
-  std::wstring buffer(static_cast<size_t>(wide), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &buffer[0], wide);
+  std::wstring buffer = WideText(text);
+  if (buffer.empty() && !text.empty()) return COleDateTime(-1.0, COleDateTime::invalid);
   DATE value = 0.0;
   const HRESULT hr = VarDateFromStr(&buffer[0], LOCALE_USER_DEFAULT, 0, &value);
   if (SUCCEEDED(hr)) return COleDateTime(value);
@@ -22,8 +21,9 @@ COleDateTime ParsePlatformDate(const std::string& text) {
 const LeadByteTable& AnsiLeadBytes() {
   static const LeadByteTable table = [] {
     LeadByteTable t;
+    const CodePageText codePage;
     for (int c = 0x80; c < 0x100; ++c) {
-      if (IsDBCSLeadByte(static_cast<BYTE>(c))) t.lead[c] = t.any = true;
+      if (codePage.IsLeadByte(static_cast<unsigned char>(c))) t.lead[c] = t.any = true;
     }
     return t;
   }();
@@ -31,16 +31,6 @@ const LeadByteTable& AnsiLeadBytes() {
 }
 
 namespace {
-
-std::wstring ToWide(UINT codePage, const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                    nullptr, 0);
-  if (n <= 0) return std::wstring();
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-  return wide;
-}
 
 // Nothing is dropped: text that cannot be converted at all reads as "?"s.
 std::string FromWide(UINT codePage, const std::wstring& wide) {
@@ -51,7 +41,14 @@ std::string FromWide(UINT codePage, const std::wstring& wide) {
 
 }  // namespace
 
-std::string Utf8ToAnsi(const std::string& utf8) { return FromWide(CP_ACP, ToWide(CP_UTF8, utf8)); }
+// Between UTF-8 and UTF-8 the conversion would make broken bytes U+FFFD.
+std::string Utf8ToAnsi(const std::string& utf8) {
+  if (ProgramCodePage() == kUtf8CodePage) return CodePageText(kUtf8CodePage).Repaired(utf8);
+  return FromWide(CP_ACP, WideText(utf8, CP_UTF8));
+}
 
-std::string AnsiToUtf8(const std::string& ansi) { return FromWide(CP_UTF8, ToWide(CP_ACP, ansi)); }
+std::string AnsiToUtf8(const std::string& ansi) {
+  if (ProgramCodePage() == kUtf8CodePage) return CodePageText(kUtf8CodePage).Repaired(ansi);
+  return FromWide(CP_UTF8, WideText(ansi, CP_ACP));
+}
 

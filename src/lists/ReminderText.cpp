@@ -1,6 +1,6 @@
 #include "lists/ReminderText.h"
 
-#include "lists/PlatformText.h"
+#include "base/CodePageText.h"
 
 namespace {
 const char kEllipsis[] = "...";
@@ -8,30 +8,13 @@ const size_t kEllipsisSize = sizeof kEllipsis - 1;
 // Wider lines wrap in the balloon, which then shows few of them.
 const size_t kLineRoom = 63;
 
-// The longest start of `text` of at most `room` bytes that ends on a whole
-// character.
-size_t WholeCharacters(const std::string& text, size_t room) {
-  const LeadByteTable& lead = AnsiLeadBytes();
-  size_t end = 0;
-  while (end < text.size()) {
-    const size_t width = lead.lead[static_cast<unsigned char>(text[end])] ? 2 : 1;
-    if (end + width > room || end + width > text.size()) break;
-    end += width;
-  }
-  return end;
-}
+size_t ShellTextWidth(const std::string& text) { return CodePageText().WideLength(text); }
 }  // namespace
 
-std::string CutToFit(const std::string& text, size_t room) { return text.substr(0, WholeCharacters(text, room)); }
-
-void CopyTextField(char* field, size_t size, const std::string& text) {
-  const std::string fitted = CutToFit(text, size - 1);
-  fitted.copy(field, fitted.size());
-  field[fitted.size()] = '\0';
-}
+std::string CutToFit(const std::string& text, size_t room) { return text.substr(0, CodePageText().FitWide(text, room)); }
 
 std::string FitWithEllipsis(const std::string& text, size_t room) {
-  if (text.size() <= room) return text;
+  if (ShellTextWidth(text) <= room) return text;
   if (room < kEllipsisSize) return std::string();
   return CutToFit(text, room - kEllipsisSize) + kEllipsis;
 }
@@ -41,8 +24,9 @@ std::string TooltipText(const std::string& title, const std::string& dateText,
   const std::string tip = CutToFit(title.empty() ? dateText : title + "\n" + dateText, room);
   std::string joined;
   for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
-  if (joined.empty() || tip.size() + 1 >= room) return tip;
-  joined = FitWithEllipsis(joined, room - tip.size() - 1);
+  const size_t tipWidth = ShellTextWidth(tip);
+  if (joined.empty() || tipWidth + 1 >= room) return tip;
+  joined = FitWithEllipsis(joined, room - tipWidth - 1);
   return joined.empty() ? tip : tip + "\n" + joined;
 }
 
@@ -53,7 +37,7 @@ std::string LinesThatFit(const std::vector<std::string>& lines, size_t room) {
     const std::string line = (shown > 0 ? "\n" : "") + FitWithEllipsis(lines[shown], kLineRoom);
     const size_t rest = lines.size() - shown - 1;
     const size_t tail = rest > 0 ? std::string("\nand " + std::to_string(rest) + " more").size() : 0;
-    if (text.size() + line.size() + tail > room) break;
+    if (ShellTextWidth(text) + ShellTextWidth(line) + tail > room) break;
     text += line;
   }
   if (shown < lines.size()) {

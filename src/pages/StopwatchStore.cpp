@@ -1,5 +1,6 @@
 #include "pages/StopwatchStore.h"
 
+#include "base/CodePageText.h"
 #include "base/StopwatchText.h"
 #include "lists/ListFileWriter.h"
 #include "lists/ListSource.h"
@@ -8,7 +9,7 @@ void StopwatchStore::SetFolderOf(const std::string& cachePath) {
   m_statePath.clear();
   m_logPath.clear();
   if (cachePath.empty()) return;
-  const size_t slash = cachePath.find_last_of("\\/");
+  const size_t slash = CodePageText().FindLastOf(cachePath, "\\/");
   const std::string folder = slash == std::string::npos ? "" : cachePath.substr(0, slash + 1);
   m_statePath = folder + "TVstopwatch.txt";
   m_logPath = folder + "TVstopwatch log.txt";

@@ -59,12 +59,12 @@ TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
   ASSERT_GE(shell.size(), 2u);
   const ShellCall& add = shell.front();
   EXPECT_EQ(add.message, DWORD(NIM_ADD));
-  EXPECT_EQ(add.data.cbSize, DWORD(NOTIFYICONDATAA_V1_SIZE));
+  EXPECT_EQ(add.data.cbSize, DWORD(NOTIFYICONDATAW_V1_SIZE));
   EXPECT_EQ(add.data.uID, 1u);
   EXPECT_EQ(add.data.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
   EXPECT_EQ(add.data.uCallbackMessage, 0x046Au);
   EXPECT_EQ(probe::IconPixels(add.data.hIcon).cx, GetSystemMetrics(SM_CXSMICON));
-  EXPECT_STREQ(add.data.szTip, kProgramTitle);
+  EXPECT_STREQ(add.data.szTip, L"Tempovista");
   // The window's destruction takes the icon away.
   EXPECT_EQ(shell.back().message, DWORD(NIM_DELETE));
   EXPECT_EQ(shell.back().data.uFlags, 0u);
@@ -249,7 +249,7 @@ TEST_F(MainDlgTest, NewTaskBarGetsTheIconBackWithTheDaysPictureAndTooltip) {
     EXPECT_EQ(afterRestart[0].data.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
     EXPECT_EQ(afterRestart[0].data.uCallbackMessage, UINT(WM_TRAYICON_NOTIFY));
     EXPECT_EQ(afterRestart[0].data.hIcon, day);
-    EXPECT_STREQ(afterRestart[0].data.szTip, "Tempovista\n07/12/2026");
+    EXPECT_STREQ(afterRestart[0].data.szTip, L"Tempovista\n07/12/2026");
   }
 }
 
@@ -300,6 +300,10 @@ struct TipCase {
 
 TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
   const std::string longDate(80, '7');
+  // The wide record holds 63 characters, whatever their bytes: Greek takes
+  // two, Japanese three.
+  std::string greek, japanese;
+  for (int i = 0; i < 40; ++i) greek += "\xCE\xB1", japanese += "\xE6\x97\xA5";
   const TipCase cases[] = {
       {true, "07/12/2026", "Tempovista\n07/12/2026"},
       {false, "07/12/2026", "07/12/2026"},
@@ -307,17 +311,18 @@ TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
       {false, std::string(63, 'x'), std::string(63, 'x')},
       {false, std::string(64, 'x'), std::string(63, 'x')},
       {true, "", "Tempovista\n"},
+      {false, greek + japanese, greek + japanese.substr(0, 23 * 3)},
   };
   for (const TipCase& c : cases) {
     SCOPED_TRACE(c.tip);
     int calls = 0;
-    SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAA&) { return ++calls, TRUE; });
+    SetShellNotifyHook([&](DWORD, const NOTIFYICONDATAW&) { return ++calls, TRUE; });
     {
       CMainDlg dlg;
       dlg.m_bModernOs = c.modernOs;
       dlg.ModifyTrayIcon(c.date, kSeventh);
       EXPECT_EQ(dlg.m_nid.hIcon, SeventhIcon());
-      EXPECT_EQ(std::string(dlg.m_nid.szTip, strnlen(dlg.m_nid.szTip, 64)), c.tip);
+      EXPECT_EQ(FieldText(dlg.m_nid.szTip, 64), c.tip);
     }
     EXPECT_EQ(calls, 0) << "no icon to update or remove";
     SetShellNotifyHook(nullptr);

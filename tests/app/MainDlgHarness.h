@@ -22,6 +22,7 @@
 #include "pages/CPPHolidays.h"
 #include "pages/CPPStopWatch.h"
 #include "resource.h"
+#include "support/ShellSeamFromEnv_win.h"
 #include "support/StepRunner_win.h"
 #include "support/TestSettings_win.h"
 
@@ -32,7 +33,7 @@ constexpr LONG kUntouched = 7;  // a stored state no handler ever writes
 
 struct ShellCall {
   DWORD message;
-  NOTIFYICONDATAA data;
+  NOTIFYICONDATAW data;
   DWORD tick;
 };
 
@@ -61,7 +62,7 @@ class MainDlgTest : public ::testing::Test {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&icc);
     theApp.m_hInstance = GetModuleHandleA(nullptr);
-    SetShellNotifyHook([this](DWORD message, const NOTIFYICONDATAA& data) {
+    SetShellNotifyHook([this](DWORD message, const NOTIFYICONDATAW& data) {
       shell.push_back(ShellCall{message, data, GetTickCount()});
       if (failShell > 0) {
         --failShell;

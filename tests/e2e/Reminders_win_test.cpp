@@ -27,10 +27,18 @@ std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
   return balloons;
 }
 
+// Names in UTF-8, the program's code page: Greek, and a Japanese one long
+// enough that the tooltip cuts it.
+const std::string kGreek = "\xCE\xA7\xCF\x81\xCE\xB9\xCF\x83\xCF\x84\xCE\xBF\xCF\x8D\xCE\xB3\xCE\xB5\xCE\xBD\xCE\xBD\xCE\xB1";
+const std::string kJapanese = std::string("\xE5\xA4\xA9\xE7\x9A\x87\xE8\xAA\x95\xE7\x94\x9F\xE6\x97\xA5") + "\xE3\x81\xAE" +
+                              "\xE3\x81\x8A\xE7\xA5\x9D\xE3\x81\x84\xE3\x81\xA8\xE5\xAE\xB6\xE6\x97\x8F\xE3\x81\xAE" +
+                              "\xE9\x9B\x86\xE3\x81\xBE\xE3\x82\x8A\xE3\x81\xA8\xE5\xA4\x95\xE9\xA3\x9F\xE4\xBC\x9A" +
+                              "\xE3\x81\xAE\xE8\xA8\x98\xE5\xBF\xB5\xE6\x97\xA5";
+
 TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
   app::ClearSettings();
-  app::WriteText(setting::kHolidayFile, listfile::WriteListFile("e2e-remind.tvh", TodayLine("Hol One") + TodayLine("Hol Two")));
-  app::WriteText(setting::kEventFile, listfile::WriteListFile("e2e-remind.tve", TodayLine("Mum")));
+  app::WriteText(setting::kHolidayFile, listfile::WriteListFile("e2e-remind.tvh", TodayLine("Hol One") + TodayLine(kGreek.c_str())));
+  app::WriteText(setting::kEventFile, listfile::WriteListFile("e2e-remind.tve", TodayLine(kJapanese.c_str())));
   {
     app::AppProcess process;
     HWND page = process.StartOnPage(app::kCountdownsPage);
@@ -51,13 +59,22 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
     EXPECT_FALSE(IsWindowVisible(window));
     const std::vector<app::ShellCall> balloons = Balloons(process);
     ASSERT_EQ(balloons.size(), 3u) << "nothing for the counter that had ended before the load";
-    EXPECT_EQ(balloons[0].title + ": " + balloons[0].text, "Today: Holiday: Hol One\\nHoliday: Hol Two\\nEvent: Mum");
+    EXPECT_EQ(balloons[0].title + ": " + balloons[0].text,
+              "Today: Holiday: Hol One\\nHoliday: " + kGreek + "\\nEvent: " + kJapanese);
     EXPECT_EQ(balloons[1].title, "Soon");
     EXPECT_EQ(balloons[1].text.rfind("Countdown ended at ", 0), 0u) << balloons[1].text;
     const LONG late = LONG(balloons[1].tick - written) - LONG(soonMs);
     EXPECT_TRUE(late >= 0 && late <= 1000) << late;
     EXPECT_EQ(balloons[2].title + ": " + balloons[2].text, "Countdowns ended: A\\nB\\nC");
-    EXPECT_NE(process.ShellLog()[1].tip.find("\\nHol One, Hol Two, Mum"), std::string::npos) << "holidays, then the event";
+    // Holidays, then the event, cut with "..." between two characters.
+    const std::string tip = process.ShellLog()[1].tip;
+    const size_t names = tip.find("\\nHol One, " + kGreek + ", ");
+    ASSERT_NE(names, std::string::npos) << tip;
+    ASSERT_GT(tip.size(), names + 3);
+    const std::string cut = tip.substr(names + 2 + 9 + kGreek.size() + 2);
+    EXPECT_EQ(cut.substr(cut.size() - 3), "...");
+    EXPECT_EQ(kJapanese.rfind(cut.substr(0, cut.size() - 3), 0), 0u) << "a start of the name";
+    EXPECT_EQ((cut.size() - 3) % 3, 0u) << "whole characters";
     // Wine's tray never sends the click: the window comes back on the first
     // counter of the balloon.
     PostMessageA(window, WM_TRAYICON_NOTIFY, 1, NIN_BALLOONUSERCLICK);

@@ -34,7 +34,9 @@ struct Controls : ::testing::Test {
 };
 
 TEST_F(Controls, TextRoundTrips) {
-  for (const std::string& text : {std::string(), std::string("Tempovista"), std::string("a|b \"c\" \xE9t\xE9"),
+  // UTF-8, the program's code page: a Latin accent, Greek, Japanese, an emoji.
+  for (const std::string& text : {std::string(), std::string("Tempovista"),
+                                  std::string("a|b \"c\" \xC3\xA9t\xC3\xA9 \xCE\xB1 \xE6\x97\xA5 \xF0\x9F\x98\x80"),
                                   std::string(3000, 'x')}) {
     std::string member = text, back = "not read";
     CDataExchange write = Write(), read = Read();

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -59,12 +61,12 @@ TEST(PromptSeam, WithoutHookTheRealBoxIsShown) {
   KillTimer(nullptr, timer);
 }
 
-NOTIFYICONDATAA Record(UINT flags, const char* tip) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+NOTIFYICONDATAW Record(UINT flags, const wchar_t* tip) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
   data.uID = 1;
   data.uFlags = flags;
-  lstrcpynA(data.szTip, tip, sizeof(data.szTip));
+  lstrcpynW(data.szTip, tip, ARRAYSIZE(data.szTip));
   return data;
 }
 
@@ -85,12 +87,12 @@ std::string TempPath(const char* name) {
 TEST(ShellSeam, HookAnswersInPlaceOfTheShell) {
   std::vector<std::pair<DWORD, std::string>> seen;
   int calls = 0;
-  SetShellNotifyHook([&](DWORD message, const NOTIFYICONDATAA& data) {
-    seen.emplace_back(message, std::string(data.szTip, strnlen(data.szTip, 64)));
+  SetShellNotifyHook([&](DWORD message, const NOTIFYICONDATAW& data) {
+    seen.emplace_back(message, FieldText(data.szTip, 64));
     return ++calls != 2;  // the second call fails
   });
-  NOTIFYICONDATAA add = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista");
-  NOTIFYICONDATAA modify = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista\n12/7/2026");
+  NOTIFYICONDATAW add = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, L"Tempovista");
+  NOTIFYICONDATAW modify = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, L"Tempovista\n12/7/2026");
   EXPECT_TRUE(ShellNotifyIcon(NIM_ADD, &add));
   EXPECT_FALSE(ShellNotifyIcon(NIM_MODIFY, &modify));
   EXPECT_FALSE(ShellNotifyIcon(NIM_ADD, nullptr));
@@ -109,15 +111,15 @@ TEST(ShellSeam, EnvironmentFailsTheFirstCallsAndLogsEveryCall) {
   _putenv_s("TEMPOVISTA_SHELL_LOG", log.c_str());
   _putenv_s("TEMPOVISTA_SHELL_FAIL", "2");
   int reached = 0;
-  ShellNotifyHook hook = ShellHookFromEnvironment([&](DWORD, const NOTIFYICONDATAA&) { return ++reached, TRUE; });
+  ShellNotifyHook hook = ShellHookFromEnvironment([&](DWORD, const NOTIFYICONDATAW&) { return ++reached, TRUE; });
   _putenv_s("TEMPOVISTA_SHELL_LOG", "");
   _putenv_s("TEMPOVISTA_SHELL_FAIL", "");
   ASSERT_TRUE(hook);
 
-  NOTIFYICONDATAA add = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista");
-  NOTIFYICONDATAA modify = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, "Tempovista\n12/7/2026 a\\b");
-  NOTIFYICONDATAA full = Record(0, "");
-  memset(full.szTip, 'y', sizeof(full.szTip));  // no terminator within the 64 bytes of the 88-byte form
+  NOTIFYICONDATAW add = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, L"Tempovista");
+  NOTIFYICONDATAW modify = Record(NIF_MESSAGE | NIF_ICON | NIF_TIP, L"Tempovista\n12/7/2026 a\\b");
+  NOTIFYICONDATAW full = Record(0, L"");
+  std::fill(std::begin(full.szTip), std::end(full.szTip), L'y');  // no terminator within the first form's 64
   const BOOL results[] = {hook(NIM_ADD, add), hook(NIM_ADD, add), hook(NIM_MODIFY, modify), hook(NIM_DELETE, full)};
   EXPECT_EQ(std::vector<BOOL>(results, results + 4), (std::vector<BOOL>{FALSE, FALSE, TRUE, TRUE}));
   EXPECT_EQ(reached, 2);

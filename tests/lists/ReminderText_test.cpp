@@ -7,6 +7,11 @@
 
 TEST(ReminderText, TooltipNamesTodayCutToFit) {
   const std::string h(30, 'h'), e(30, 'e'), date(61, 'd');
+  // The room is in UTF-16 characters: 40 three-byte "日" fit whole; an emoji
+  // takes two.
+  std::string days, smiles;
+  for (int i = 0; i < 40; ++i) days += "\xE6\x97\xA5";
+  for (int i = 0; i < 25; ++i) smiles += "\xF0\x9F\x98\x80";
   const struct {
     const char* title;
     std::string date;
@@ -17,6 +22,8 @@ TEST(ReminderText, TooltipNamesTodayCutToFit) {
       {"", "07/12/2026", {"Mum"}, "07/12/2026\nMum"},  // old systems
       {"Tempovista", "07/12/2026", {h, e}, "Tempovista\n07/12/2026\n" + h + ", eeeeee..."},
       {"", date, {"Mum"}, date},  // no room for a name
+      {"Tempovista", "07/12/2026", {days}, "Tempovista\n07/12/2026\n" + days},
+      {"Tempovista", "07/12/2026", {smiles}, "Tempovista\n07/12/2026\n" + smiles.substr(0, 19 * 4) + "..."},
   };
   for (const auto& c : cases) EXPECT_EQ(TooltipText(c.title, c.date, c.names, 63), c.tip);
 }

@@ -21,6 +21,7 @@
 #include "pages/CListFilePage.h"
 #include "pages/CPPMonthByMonth.h"
 #include "resource.h"
+#include "support/ShellSeamFromEnv_win.h"
 #include "support/StepRunner_win.h"
 #include "support/TestSettings_win.h"
 
@@ -54,8 +55,8 @@ class MonthByMonthTest : public ::testing::Test {
     theApp.m_nCmdShow = SW_SHOWNORMAL;
     theApp.m_hInstance = GetModuleHandleA(nullptr);
     SetClockSource(&FixedClock);
-    SetShellNotifyHook([this](DWORD message, const NOTIFYICONDATAA& data) {
-      shell.push_back(ShellCall{message, data.hIcon, data.szTip});
+    SetShellNotifyHook([this](DWORD message, const NOTIFYICONDATAW& data) {
+      shell.push_back(ShellCall{message, data.hIcon, FieldText(data.szTip, ARRAYSIZE(data.szTip))});
       return TRUE;
     });
     SetMessageBoxHook([this](const MessageBoxCall& call) {

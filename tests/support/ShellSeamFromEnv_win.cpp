@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "base/NarrowText_win.h"
+
 namespace {
 const char* MessageName(DWORD message) {
   switch (message) {
@@ -16,11 +18,9 @@ const char* MessageName(DWORD message) {
   }
 }
 
-// A text field may arrive without a terminator: never read past `size`.
-std::string Escaped(const char* text, size_t size) {
+std::string Escaped(const std::string& text) {
   std::string out;
-  for (size_t i = 0; i < size && text[i] != '\0'; ++i) {
-    const char c = text[i];
+  for (const char c : text) {
     if (c == '\n') {
       out += "\\n";
     } else if (c == '\r') {
@@ -36,19 +36,19 @@ std::string Escaped(const char* text, size_t size) {
   return out;
 }
 
-// The 88-byte form of the record cuts the tooltip to 64 bytes and carries
-// no balloon.
-std::string RecordTexts(const NOTIFYICONDATAA& data) {
-  const bool firstForm = data.cbSize <= NOTIFYICONDATAA_V1_SIZE;
-  std::string texts = "tip=" + Escaped(data.szTip, firstForm ? 64 : sizeof(data.szTip));
-  if (data.cbSize >= NOTIFYICONDATAA_V2_SIZE && (data.uFlags & NIF_INFO) != 0) {
-    texts += "\ttitle=" + Escaped(data.szInfoTitle, sizeof(data.szInfoTitle));
-    texts += "\ttext=" + Escaped(data.szInfo, sizeof(data.szInfo));
+// The first form of the record cuts the tooltip to 64 characters and
+// carries no balloon.
+std::string RecordTexts(const NOTIFYICONDATAW& data) {
+  const bool firstForm = data.cbSize <= NOTIFYICONDATAW_V1_SIZE;
+  std::string texts = "tip=" + Escaped(FieldText(data.szTip, firstForm ? 64 : ARRAYSIZE(data.szTip)));
+  if (data.cbSize >= NOTIFYICONDATAW_V2_SIZE && (data.uFlags & NIF_INFO) != 0) {
+    texts += "\ttitle=" + Escaped(FieldText(data.szInfoTitle, ARRAYSIZE(data.szInfoTitle)));
+    texts += "\ttext=" + Escaped(FieldText(data.szInfo, ARRAYSIZE(data.szInfo)));
   }
   return texts;
 }
 
-void LogCall(const std::string& path, DWORD message, const NOTIFYICONDATAA& data, BOOL result) {
+void LogCall(const std::string& path, DWORD message, const NOTIFYICONDATAW& data, BOOL result) {
   FILE* file = std::fopen(path.c_str(), "ab");
   if (file == nullptr) return;
   std::fprintf(file, "%s flags=%lu result=%d tick=%lu %s\n", MessageName(message),
@@ -63,9 +63,17 @@ std::string Variable(const char* name) {
 }
 }  // namespace
 
-BOOL RealShellNotifyIcon(DWORD message, const NOTIFYICONDATAA& data) {
-  NOTIFYICONDATAA copy = data;
-  return ::Shell_NotifyIconA(message, &copy);
+std::string FieldText(const WCHAR* field, size_t size) {
+  size_t length = 0;
+  while (length < size && field[length] != L'\0') ++length;
+  std::string text;
+  NarrowText(field, length, text, CP_UTF8);
+  return text;
+}
+
+BOOL RealShellNotifyIcon(DWORD message, const NOTIFYICONDATAW& data) {
+  NOTIFYICONDATAW copy = data;
+  return ::Shell_NotifyIconW(message, &copy);
 }
 
 ShellNotifyHook ShellHookFromEnvironment(ShellNotifyHook answer) {
@@ -73,7 +81,7 @@ ShellNotifyHook ShellHookFromEnvironment(ShellNotifyHook answer) {
   const std::string fail = Variable("TEMPOVISTA_SHELL_FAIL");
   if (log.empty() && fail.empty()) return nullptr;
   auto failLeft = std::make_shared<long>(std::strtol(fail.c_str(), nullptr, 10));
-  return [log, failLeft, answer = std::move(answer)](DWORD message, const NOTIFYICONDATAA& data) {
+  return [log, failLeft, answer = std::move(answer)](DWORD message, const NOTIFYICONDATAW& data) {
     BOOL result = FALSE;
     if (*failLeft > 0) {
       --*failLeft;
