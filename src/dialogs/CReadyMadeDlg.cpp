@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "base/CodePageText.h"
 #include "framework/ExecutableName.h"
 #include "framework/LocaleText.h"
 #include "framework/Prompt.h"
@@ -126,7 +127,7 @@ void CReadyMadeDlg::ShowLanguages() {
 // A UTF-8 code page holds every name; another one (before Windows 10 1903)
 // only those that come back from it unchanged.
 bool CReadyMadeDlg::CanHoldLanguage(const ReadyMadeList& list) const {
-  if (GetACP() == CP_UTF8) return true;
+  if (ProgramCodePage() == kUtf8CodePage) return true;
   std::string names;
   if (!ReadLocalFileBytes(m_folder + "\\" + ReadyMadeFile(list, true), names)) return false;
   return AnsiToUtf8(Utf8ToAnsi(names)) == names;
