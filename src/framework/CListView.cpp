@@ -11,8 +11,10 @@ void CListView::SetExtendedStyle(DWORD style) const {
 
 int CListView::HeadingWidth(const std::string& heading) const {
   if (heading.empty()) return 0;
+  // Measured as the list draws it, wide.
+  const std::wstring wide = WideText(heading);
   const int text = static_cast<int>(
-      ::SendMessageA(m_hWnd, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(heading.c_str())));
+      ::SendMessageW(m_hWnd, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(wide.c_str())));
   // The header keeps a margin either side of the text, and the item's frame
   // takes its edges.
   HWND header = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));

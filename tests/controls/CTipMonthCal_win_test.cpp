@@ -146,10 +146,13 @@ TEST_F(TipMonthCalTest, ClearedEntriesShowNothing) {
   EXPECT_EQ(HoverFresh(At(2003, 1, 8)), "A0 ");
 }
 
+// Every character of a name, in UTF-8: Greek, Japanese, an emoji.
 TEST_F(TipMonthCalTest, MultiLineTextIsKeptWhole) {
-  m_tips.AddTip(Day(2003, 1, 8), "First line\r\nSecond line");
+  const std::string text = "\xCE\x98\xCE\xB5\xCE\xBF\xCF\x86\xCE\xAC\xCE\xBD\xCE\xB5\xCE\xB9\xCE\xB1\r\n"
+                           "\xE6\x88\x90\xE4\xBA\xBA\xE3\x81\xAE\xE6\x97\xA5 \xF0\x9F\x8E\x89";
+  m_tips.AddTip(Day(2003, 1, 8), text);
   HoverFresh(At(2003, 1, 8));
-  EXPECT_EQ(Text(), "First line\r\nSecond line");
+  EXPECT_EQ(Text(), text);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/NarrowText_win.h"
+
 namespace probe {
 
 inline LRESULT HitTest(HWND cal, POINT pt, SYSTEMTIME* day = nullptr) {
@@ -58,16 +60,19 @@ inline void MouseMove(HWND cal, POINT pt) {
   SendMessageA(cal, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
 }
 
-// The tooltip's text for the calendar's one tool.
+// The tooltip's text for the calendar's one tool, in UTF-8: read as the
+// tooltip holds it, wide.
 inline std::string TipText(HWND tip, HWND cal) {
-  char text[512] = {};
-  TOOLINFOA ti{};
-  ti.cbSize = TTTOOLINFOA_V1_SIZE;
+  wchar_t text[512] = {};
+  TOOLINFOW ti{};
+  ti.cbSize = TTTOOLINFOW_V1_SIZE;
   ti.hwnd = cal;
   ti.uId = reinterpret_cast<UINT_PTR>(cal);
   ti.lpszText = text;
-  SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
-  return text;
+  SendMessageW(tip, TTM_GETTEXTW, ARRAYSIZE(text), reinterpret_cast<LPARAM>(&ti));
+  std::string utf8;
+  NarrowText(text, wcslen(text), utf8, CP_UTF8);
+  return utf8;
 }
 
 inline void Pump(DWORD ms) {

@@ -1,4 +1,7 @@
 // Locale date texts, held against the platform's own date and time formats.
+// The 8-bit calls with a locale id answer in that locale's legacy code page
+// unless asked for the program's (LOCALE_USE_CP_ACP): Greek "pm", Cyrillic
+// day names.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,13 +11,13 @@ namespace {
 
 std::string PlatformDate(const SYSTEMTIME& st) {
   char text[128] = {};
-  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, text, sizeof(text));
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE | LOCALE_USE_CP_ACP, &st, nullptr, text, sizeof(text));
   return text;
 }
 
 std::string PlatformTime(const SYSTEMTIME& st) {
   char text[128] = {};
-  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, text, sizeof(text));
+  GetTimeFormatA(LOCALE_USER_DEFAULT, LOCALE_USE_CP_ACP, &st, nullptr, text, sizeof(text));
   return text;
 }
 
@@ -28,6 +31,16 @@ TEST(LocaleText, FormsFollowTheUserLocale) {
     EXPECT_EQ(DateText(date), PlatformDate(st));
     EXPECT_EQ(DateText(date, DateTextForm::ShortDate), PlatformDate(st));
     EXPECT_EQ(DateText(date, DateTextForm::TimeOnly), PlatformTime(st));
+  }
+}
+
+TEST(LocaleText, DayNamesAsTheWideCallGivesThem) {
+  for (int day = 1; day <= 7; ++day) {
+    wchar_t wide[80] = {};
+    ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDAYNAME1 + static_cast<LCTYPE>(day - 1), wide, 80), 0);
+    char utf8[240] = {};
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+    EXPECT_EQ(DayName(day), utf8) << day;
   }
 }
 
