@@ -129,10 +129,8 @@ TEST(ReadyMadeHolidays, KnownDays) {
       {"Tunisia.tvh", "Fête de la République", 2027, 7, 25, true},
       // In the country's language.
       {"Greece.el.tvh", "Καθαρά Δευτέρα", 2027, 3, 15, true},
-      {"Greece.el.tvh", "Ευαγγελισμός, Εθνική Εορτή", 2027, 3, 25, true},
       {"Japan.ja.tvh", "成人の日", 2027, 1, 11, true},
       {"Japan.ja.tvh", "春分の日 (振替休日)", 2027, 3, 22, true},
-      {"Japan.ja.tvh", "銀行休業日", 2027, 1, 2, false},  // bank
   };
   for (const Case& c : cases) {
     const COleDateTime day(c.year, c.month, c.day, 0, 0, 0);
