@@ -12,7 +12,7 @@ int64_t g_now = kTen;
 
 class StopwatchTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetClockSource([] { return g_now; }); }
+  void SetUp() override { SetClockSource([] { return g_now * 1000; }); }
   void TearDown() override { SetClockSource(nullptr); }
   // Sets the clock to `seconds` after ten o'clock; answers that moment.
   static int64_t At(int64_t seconds) { return g_now = kTen + seconds; }

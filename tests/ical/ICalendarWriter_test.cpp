@@ -76,7 +76,7 @@ TEST(FormatICalendarText, RoundTrip) {
     EXPECT_EQ(std::unique(uids.begin(), uids.end()), uids.end());
     SetClockSource([]() -> int64_t { return 0; });
     const std::string later = FormatICalendarText(c.list, c.kind);
-    SetClockSource([]() -> int64_t { return FixedClock::kSeconds; });
+    SetClockSource([]() -> int64_t { return FixedClock::kSeconds * 1000; });
     EXPECT_NE(later, text);
     EXPECT_EQ(Uids(later), Uids(text));
   }
