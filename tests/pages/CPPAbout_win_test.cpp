@@ -155,6 +155,9 @@ TEST_F(AboutLinkTest, ScreenReadersFindALinkNamedByItsTextWhoseActionOpensIt) {
                       link->get_accName(self, &name);
                       link->get_accValue(self, &value);
                       action = link->accDoDefaultAction(self);
+                      HWND window = nullptr;
+                      WindowFromAccessibleObject(link, &window);
+                      EXPECT_EQ(window, Item(IDC_ABOUT_UPDATE)) << "the link's own window, not the page's";
                       link->Release();
                     }),
                     WaitForOpens(1)}));
