@@ -25,7 +25,8 @@ void Stopwatch::Stop() {
 // Held within what a kept file may say, so that what is kept reads back.
 void Stopwatch::EndSegment() {
   m_state.lastStop = ClockSeconds();
-  m_state.accumulated = std::clamp(m_state.accumulated + (m_state.lastStop - m_state.lastStart), -kLongest, kLongest);
+  const int64_t sum = m_state.accumulated + (m_state.lastStop - m_state.lastStart);
+  m_state.accumulated = std::clamp(sum, -kLongest, kLongest);
 }
 
 bool Stopwatch::Reset(StopwatchRun& finished) {
