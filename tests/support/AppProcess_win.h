@@ -21,7 +21,6 @@ struct ShellCall {
   std::string op;  // ADD, MODIFY or DELETE
   unsigned flags = 0;
   int result = 0;
-  DWORD tick = 0;
   long long clockMs = 0;  // the program's clock, milliseconds since 1970
   std::string tip;
   std::string title;  // a balloon's, where the call carried one

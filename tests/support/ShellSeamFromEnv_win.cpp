@@ -53,9 +53,8 @@ std::string RecordTexts(const NOTIFYICONDATAA& data) {
 void LogCall(const std::string& path, DWORD message, const NOTIFYICONDATAA& data, BOOL result) {
   FILE* file = std::fopen(path.c_str(), "ab");
   if (file == nullptr) return;
-  std::fprintf(file, "%s flags=%lu result=%d tick=%lu clock=%lld %s\n", MessageName(message),
-               static_cast<unsigned long>(data.uFlags), result ? 1 : 0,
-               static_cast<unsigned long>(GetTickCount()), static_cast<long long>(ClockMilliseconds()),
+  std::fprintf(file, "%s flags=%lu result=%d clock=%lld %s\n", MessageName(message),
+               static_cast<unsigned long>(data.uFlags), result ? 1 : 0, static_cast<long long>(ClockMilliseconds()),
                RecordTexts(data).c_str());
   std::fclose(file);
 }
