@@ -7,7 +7,7 @@
 
 #include "app/CMainApp.h"
 #include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
+#include "base/SettingsDefaults.h"
 
 class BenchHost {
  public:

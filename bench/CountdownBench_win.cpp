@@ -119,7 +119,7 @@ void CALLBACK Driver(HWND, UINT, UINT_PTR id, DWORD) {
 int main() {
   BenchHost host;
   CMainDlg dlg;
-  CPPCountDown page;
+  CPPCountDown page(&dlg);
   dlg.AddPage(&page);
   theApp.m_pMainWnd = &dlg;
   g_dlg = &dlg;

@@ -66,7 +66,7 @@ int main() {
   InitCommonControlsEx(&icc);
   BenchHost host;
   CMainDlg dlg;
-  CPPHolidays page;
+  CPPHolidays page(&dlg);
   dlg.AddPage(&page);
   // One holiday a day, from 1850 on: the list spans some 274 years, sorted.
   for (int i = 0; i < kHolidays; ++i) {

@@ -6,12 +6,16 @@ include(GoogleTest)
 set(TV_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 # *_native.cpp files stand in for the Win32 halves here.
-add_library(tv_core STATIC ${TV_CORE_SOURCES})
+tv_unity_sources(_tv_core_sources tv_core 10 ${TV_CORE_SOURCES})
+add_library(tv_core STATIC ${_tv_core_sources})
 target_include_directories(tv_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+tv_unity_target(tv_core)
 target_compile_options(tv_core PRIVATE ${TV_SANITIZE})
 
-add_executable(tv_tests ${TV_PORTABLE_TESTS})
+tv_unity_sources(_tv_tests_sources tv_tests 6 ${TV_PORTABLE_TESTS})
+add_executable(tv_tests ${_tv_tests_sources})
 target_include_directories(tv_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+tv_unity_target(tv_tests)
 target_compile_options(tv_tests PRIVATE ${TV_SANITIZE})
 target_link_options(tv_tests PRIVATE ${TV_SANITIZE})
 target_link_libraries(tv_tests PRIVATE tv_core GTest::gtest_main)
@@ -31,7 +35,7 @@ gtest_discover_tests(tv_tests DISCOVERY_TIMEOUT 60)
 
 # Benchmarks and fuzzing: optional extras, see bench/ and fuzz/.
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)
-  add_subdirectory(bench)
+  add_subdirectory(bench EXCLUDE_FROM_ALL)
 endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/fuzz/CMakeLists.txt)
   add_subdirectory(fuzz)

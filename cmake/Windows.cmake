@@ -22,8 +22,10 @@ file(GLOB TV_WIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/pages/*.cpp
   ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 list(FILTER TV_WIN_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
-add_library(tv_win STATIC ${TV_CORE_SOURCES} ${TV_CORE_WIN_SOURCES} ${TV_WIN_SOURCES})
+tv_unity_sources(_tv_win_sources tv_win 10 ${TV_CORE_SOURCES} ${TV_CORE_WIN_SOURCES} ${TV_WIN_SOURCES})
+add_library(tv_win STATIC ${_tv_win_sources})
 target_include_directories(tv_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+tv_unity_target(tv_win)
 target_link_libraries(tv_win PUBLIC ${TV_WIN_LIBS})
 
 include(cmake/Resources.cmake)
@@ -83,10 +85,12 @@ set_tests_properties(wine_lanes_stop PROPERTIES FIXTURES_CLEANUP wine_lanes)
 # DRIVER, the tests run that x64 build of the same test program instead.
 function(tv_wine_test name)
   cmake_parse_arguments(T "" "SHARDS;DRIVER" "SOURCES" ${ARGN})
-  add_executable(${name} ${T_SOURCES} ${TV_RESOURCE_RC})
+  tv_unity_sources(_sources ${name} 5 ${T_SOURCES})
+  add_executable(${name} ${_sources} ${TV_RESOURCE_RC})
   add_dependencies(${name} tv_resources)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE tv_win gtest_main gtest)
+  tv_unity_target(${name})
+  target_link_libraries(${name} PRIVATE tv_test_support tv_win gtest_main gtest)
   if(NOT T_SHARDS)
     set(T_SHARDS 1)
   endif()
@@ -112,6 +116,14 @@ function(tv_wine_test name)
   endforeach()
 endfunction()
 
+# What the Windows tests share (tests/support), built once for all of them;
+# objects rather than an archive, so that each program takes the ones that
+# only register something at start-up too.
+file(GLOB _support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
+add_library(tv_test_support OBJECT ${_support})
+target_include_directories(tv_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(tv_test_support PUBLIC tv_win)
+
 # The portable tests, again, under Wine.
 tv_wine_test(core_tests SOURCES ${TV_PORTABLE_TESTS})
 
@@ -130,8 +142,7 @@ set(_shards_e2e 3)
 foreach(area base lists ical framework controls pages app e2e)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${area}/*_win_test.cpp)
   if(_srcs)
-    file(GLOB _support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
-    tv_wine_test(${area}_win_tests SOURCES ${_srcs} ${_support} SHARDS "${_shards_${area}}"
+    tv_wine_test(${area}_win_tests SOURCES ${_srcs} SHARDS "${_shards_${area}}"
                  DRIVER "${_driver_${area}}")
   endif()
 endforeach()

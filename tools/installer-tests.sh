@@ -35,6 +35,10 @@ reg=/usr/lib/wine/wine64
 # running for the whole test: every Wine start would start the services
 # again otherwise.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The installer is a 32-bit program: no other run may pause the emulation
+# under it.
+exec 7>"$("$tools/wineprefix.sh" lock-file)"
+flock -s 7
 "$tools/wineprefix.sh" stop "$prefix" "$wine"
 rm -rf "$prefix"
 "$tools/wineprefix.sh" start "$prefix" "$wine" || exit 1

@@ -30,6 +30,9 @@ cmake --build "$build" -j"$(nproc)" --target Tempovista
 exe=$(cd "$build" && pwd)/Tempovista.exe
 
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# While it runs, no test run may pause the 32-bit emulation under it.
+exec 7>"$(tools/wineprefix.sh lock-file)"
+flock -s 7
 if [ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]; then
   echo "Making the Wine prefix ${WINEPREFIX:-$HOME/.wine} (once; this takes a while)"
   tools/wineprefix.sh make "${WINEPREFIX:-$HOME/.wine}" "$wine"

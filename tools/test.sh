@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test of Tempovista:
+#   0. the include checks (tools/check-includes.sh);
 #   1. the native tests (portable code under AddressSanitizer and
 #      UndefinedBehaviorSanitizer);
 #   2. every Windows test against the x64 build (build/win64), under 64-bit
@@ -36,6 +37,10 @@ export WINEDEBUG=-all
 # The x64 build's Wine prefix first, before any 32-bit emulation is
 # registered: its 32-bit set-up steps then fail at once.
 tools/wineprefix.sh make "$PWD/build/win64/lanes/0/wineprefix" /usr/lib/wine/wine64
+# Held from here on: no other run on the machine may pause the 32-bit
+# emulation while this one starts 32-bit programs (tools/wineprefix.sh).
+exec 7>"$(tools/wineprefix.sh lock-file)"
+flock -s 7
 if [ -z "$native32" ]; then
   # The i686 build's Wine prefix is made under emulation, which takes
   # minutes the first time on a machine (then it is cached): meanwhile.
@@ -81,8 +86,17 @@ run_ctest() {  # name folder ctest-args...
 }
 
 rc=0
+# The folders' includes point one way (tools/check-includes.sh).
+if tools/check-includes.sh >$logs/includes.log; then
+  includes="no include breaks the folders' order"
+else
+  includes="includes that break the folders' order:"
+  rc=1
+fi
 run_ctest native build/native || rc=1
-run_ctest win64 build/win64 || rc=1
+# Without the lock: should the x64 lanes' prefix still need making, it
+# pauses the emulation, once this run's 32-bit programs let it.
+run_ctest win64 build/win64 7>&- || rc=1
 if [ -n "$native32" ]; then
   why="this kernel runs 32-bit programs: every Windows test of the i686 build"
   run_ctest win-i686 build/win || rc=1
@@ -112,6 +126,8 @@ echo "== summary ($(( $(date +%s) - start )) s in all)"
 echo "native: the portable tests, natively with sanitizers"
 echo "win64: every Windows test of the x64 build under 64-bit Wine"
 echo "win-i686: $why"
+echo "includes: $includes"
+cat $logs/includes.log
 for name in native win64 win-i686; do
   echo "-- $name"
   sed -n '/tests passed, /,$p' $logs/$name.log

@@ -6,6 +6,9 @@
 #                                     server and services, detached from the
 #                                     caller
 #   wineprefix.sh stop PREFIX WINE    stops them
+#   wineprefix.sh lock-file           the machine-wide lock that a run
+#                                     holds shared while it starts 32-bit
+#                                     programs (see make_template)
 # WINE is the build's loader: /usr/lib/wine/wine64 for the x64 build, wine
 # for the i686 one. Either way the prefix is a 64-bit one with its 32-bit
 # half, made and served by 64-bit Wine, which runs natively on any x86-64
@@ -21,7 +24,12 @@
 # very last program of the run had ended. Started here, with their output
 # going nowhere, every test takes its own time.
 set -eu
+emulation_lock=/tmp/tempovista-emulation.lock
 action=$1
+if [ "$action" = lock-file ]; then
+  echo "$emulation_lock"
+  exit 0
+fi
 prefix=$2
 wine=$3
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
@@ -46,15 +54,22 @@ make_template() {
     # The prefix's 32-bit set-up steps: where 32-bit programs run only under
     # emulation (tools/setup.sh) they take minutes, and the x64 build needs
     # none of them: for it, switch the emulation off while the prefix is
-    # made, so they fail at once.
+    # made, so they fail at once. The switch is machine-wide: it is made
+    # under the lock that every run takes (shared) before it starts a 32-bit
+    # program, and undone on every way out; should this script be killed
+    # outright, tools/setup.sh i386 switches the emulation on again.
     qemu=/proc/sys/fs/binfmt_misc/qemu-i386
-    paused=
-    if [ $kind = x64 ] && [ -w "$qemu" ] && head -1 "$qemu" | grep -qx enabled; then
-      echo 0 >"$qemu" && paused=1
+    if [ $kind = x64 ] && [ -w "$qemu" ]; then
+      exec 8>"$emulation_lock"
+      flock 8
+      if head -1 "$qemu" | grep -qx enabled; then
+        trap 'echo 1 >"$qemu"' EXIT
+        trap 'exit 143' TERM INT HUP
+        echo 0 >"$qemu"
+      fi
     fi
     WINEPREFIX=$template.new "$wine64" wineboot -i </dev/null >/dev/null 2>&1 || true
     WINEPREFIX=$template.new "$server" -w || true
-    [ -z "$paused" ] || echo 1 >"$qemu"
     [ -f "$template.new/system.reg" ] || { echo "wineboot made no prefix" >&2; exit 1; }
     # Wine links the user's Documents, Desktop and the like to the home
     # folder: the prefix gets folders of its own, so that what the programs
@@ -87,7 +102,13 @@ start)
   # next one, in ctest's sight.
   setsid -w "$server" -p </dev/null >/dev/null 2>&1
   setsid -w "$wine64" wineboot </dev/null >/dev/null 2>&1
+  # A crashing program ends at once, winedbg's backtrace in its output,
+  # instead of waiting in the crash dialog for the test's time-out. The
+  # cached prefixes were made without it.
+  setsid -w "$wine64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    </dev/null >/dev/null 2>&1
   ;;
+
 stop)
   "$server" -k 2>/dev/null || true
   ;;

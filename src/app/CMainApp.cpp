@@ -9,9 +9,11 @@
 
 #include "app/CMainDlg.h"
 #include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
 #include "base/ProgramNames.h"
+#include "base/SettingsDefaults.h"
+#include "ical/ICalendarFormat.h"
 #include "lists/ListKindInfo.h"
+#include "lists/ListTextFormat.h"
 #include "pages/CPPAbout.h"
 #include "pages/CPPCountDown.h"
 #include "pages/CPPEvents.h"
@@ -114,6 +116,8 @@ BOOL CMainApp::InitInstance() {
   if (CheckSingleInstance()) return FALSE;
 
   const ComApartment apartment;
+  // Every list page loads and saves calendar files as well as list files.
+  RegisterListTextFormat(kICalendarFormat);
   CRegistrySettings settings;
   settings.AddNumberDefaults(kNumberDefaults, kNumberDefaultCount);
   settings.AddTextDefaults(kTextDefaults, kTextDefaultCount);
@@ -130,16 +134,15 @@ BOOL CMainApp::InitInstance() {
     // The cache settings keep what the registry held; start-up goes on.
   }
 
-  // Owned here, for the modal run. The window is declared last so that it
-  // goes first: its destructor removes the tray icon while the pages and the
-  // settings still exist.
-  CPPMonthByMonth monthByMonth;
-  CPPStopWatch stopWatch;
-  CPPHolidays holidays;
-  CPPEvents events;
-  CPPCountDown countDown;
-  CPPAbout about;
+  // Owned here, for the modal run. The window comes first, to be each
+  // page's owner; its destructor, which removes the tray icon, needs no page.
   CMainDlg dlg;
+  CPPMonthByMonth monthByMonth(&dlg);
+  CPPStopWatch stopWatch(&dlg);
+  CPPHolidays holidays(&dlg);
+  CPPEvents events(&dlg);
+  CPPCountDown countDown(&dlg);
+  CPPAbout about;
   dlg.m_bModernOs = m_bModernOs;
   // The order fixes the page indices the tray menu selects.
   dlg.AddPage(&monthByMonth);

@@ -5,6 +5,7 @@
 #include "app/CMainApp.h"
 #include "app/CRegistrySettings.h"
 #include "base/ProgramNames.h"
+#include "base/SettingsDefaults.h"
 #include "framework/Dpi.h"
 #include "framework/ResourceModule.h"
 #include "framework/ScopedHandles.h"
@@ -53,11 +54,15 @@ int CMainDlg::ShowListMessage(const std::string& text, const std::string& captio
 }
 
 long CMainDlg::GetNumberSetting(const char* name) {
-  return theApp.m_pSettings != nullptr ? theApp.m_pSettings->GetNumber(name) : 0;
+  return theApp.m_pSettings != nullptr ? theApp.m_pSettings->GetNumber(name) : DefaultNumber(name);
 }
 
 std::string CMainDlg::GetTextSetting(const char* name) {
   return theApp.m_pSettings != nullptr ? theApp.m_pSettings->GetText(name) : std::string();
+}
+
+void CMainDlg::SetNumberSetting(const char* name, long value) {
+  if (theApp.m_pSettings != nullptr) theApp.m_pSettings->SetNumber(name, value);
 }
 
 void CMainDlg::SetTextSetting(const char* name, const std::string& value) {
@@ -141,10 +146,8 @@ void CMainDlg::OnPreCreate() { LoadStoredLists(); }
 // the sheet window exists: quietly, from the cache for web addresses, and
 // without storing the location again.
 void CMainDlg::LoadStoredLists() {
-  CRegistrySettings* settings = theApp.m_pSettings;
-  if (settings == nullptr) return;
   for (DateListKind kind : kListKinds) {
-    const std::string location = settings->GetText(GetListKindInfo(kind).locationSetting);
+    const std::string location = GetTextSetting(GetListKindInfo(kind).locationSetting);
     if (!location.empty()) LoadDateList(kind, *this, location, false, false, true);
   }
 }
@@ -228,10 +231,15 @@ void CMainDlg::ApplyWindowState(bool hide, bool minimise) {
       if (GetForegroundWindow() != m_hWnd) SetForegroundWindow(m_hWnd);
     }
   }
-  if (CRegistrySettings* settings = theApp.m_pSettings) {
-    settings->SetNumber(setting::kWindowHide, hide ? 1 : 0);
-    settings->SetNumber(setting::kWindowMinimised, minimise ? 1 : 0);
-  }
+  SetNumberSetting(setting::kWindowHide, hide ? 1 : 0);
+  SetNumberSetting(setting::kWindowMinimised, minimise ? 1 : 0);
+}
+
+void CMainDlg::RestoreWindowState() {
+  const int show = theApp.m_nCmdShow;
+  const bool startedMinimised = show == SW_SHOWMINIMIZED || show == SW_MINIMIZE || show == SW_SHOWMINNOACTIVE;
+  ApplyWindowState(GetNumberSetting(setting::kWindowHide) != 0,
+                   startedMinimised || GetNumberSetting(setting::kWindowMinimised) != 0);
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -21,7 +21,7 @@ constexpr UINT kSysCommandExit = 1;
 
 // The main window: a tabbed property sheet that owns the three date lists
 // and the tray icon. Closing it only hides it; the Exit commands end the run.
-// It is the lists' owner for loading and saving them.
+// It is the lists' owner for loading and saving them, and the pages' owner.
 class CMainDlg : public CPropertySheet, public ListOwner {
  public:
   CMainDlg();  // caption "Tempovista", no parent, page 0 first; lists empty
@@ -29,12 +29,6 @@ class CMainDlg : public CPropertySheet, public ListOwner {
 
   // Shows, minimises or hides the window and stores the state.
   void ApplyWindowState(bool hide, bool minimise);
-  // New icon and tooltip for the tray ("Tempovista", a line feed and the
-  // date on modern systems, else the date alone; then today's holidays and
-  // events); five attempts, none while the icon was never added. Today's
-  // balloon follows, once a day. `now` is the reading `dateText` was made
-  // from, so that the names are of the day the text shows.
-  void ModifyTrayIcon(HICON icon, const std::string& dateText, const COleDateTime& now);
   // Whether the shell took the tray icon, at start-up or for a new task bar.
   bool TrayIconAdded() const { return m_bTrayIconAdded; }
   // Shows the window on the page that edits the kind's list; that page, or
@@ -51,9 +45,17 @@ class CMainDlg : public CPropertySheet, public ListOwner {
                       unsigned type) override;
   long GetNumberSetting(const char* name) override;
   std::string GetTextSetting(const char* name) override;
+  void SetNumberSetting(const char* name, long value) override;
   void SetTextSetting(const char* name, const std::string& value) override;
   void OnListSaved(DateListKind kind) override;
   void OnListChanged(DateListKind kind) override;
+  // The day's picture and a new tooltip for the tray ("Tempovista", a line
+  // feed and the date on modern systems, else the date alone; then the
+  // day's holidays and events); five attempts, none while the icon was
+  // never added. Today's balloon follows, once a day.
+  void ModifyTrayIcon(const std::string& dateText, const COleDateTime& now) override;
+  // The stored state; minimised, too, when the program was started so.
+  void RestoreWindowState() override;
 
   NOTIFYICONDATAA m_nid{};  // 88-byte form (NOTIFYICONDATAA_V1_SIZE)
   DateRecordList m_holidays;

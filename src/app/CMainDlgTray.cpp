@@ -56,8 +56,10 @@ void CMainDlg::OnTaskbarCreated() {
 }
 
 // Without an icon every update would hold the window for five attempts.
-void CMainDlg::ModifyTrayIcon(HICON icon, const std::string& dateText, const COleDateTime& now) {
-  m_nid.hIcon = icon;
+void CMainDlg::ModifyTrayIcon(const std::string& dateText, const COleDateTime& now) {
+  const int day = now.GetDay();
+  m_nid.hIcon = LoadSharedIcon(ResourceModule(), day >= 1 && day <= 31 ? IDI_DAY_BASE + day : IDI_MAINICON,
+                               IconSize::Small);
   m_trayDate = dateText;
   m_trayDay = COleDateTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
   ComposeTooltip();

@@ -4,15 +4,7 @@
 #include <string>
 #include <vector>
 
-struct NumberDefault {
-  const char* name;
-  LONG value;
-};
-
-struct TextDefault {
-  const char* name;
-  const char* value;
-};
+#include "base/SettingsDefaults.h"
 
 // The program's settings: named values under one registry key. No copy is
 // kept in memory: every read goes to the registry and every write reaches it

@@ -2,23 +2,16 @@
 
 #include <cstdint>
 
-#include "app/CMainApp.h"
 #include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
 #include "base/Clock.h"
 #include "base/ProgramNames.h"
 #include "framework/ShellNotify.h"
+#include "lists/ListEditor.h"
 #include "lists/ReminderText.h"
-#include "pages/CPPCountDown.h"
 
 namespace {
 // The balloon's text field holds 255 bytes and its terminator.
 const size_t kBalloonTextRoom = 255;
-
-LONG Setting(const char* name) {
-  CRegistrySettings* settings = theApp.m_pSettings;
-  return settings != nullptr ? settings->GetNumber(name) : 0;
-}
 
 LONG DayNumber(const COleDateTime& day) { return day.GetYear() * 10000L + day.GetMonth() * 100L + day.GetDay(); }
 }  // namespace
@@ -85,10 +78,10 @@ bool TrayReminders::ShowBalloon(const std::string& title, const std::string& tex
 // Ends that came together (the same second, or while the machine slept)
 // make one balloon.
 void TrayReminders::TellEnded(const std::vector<CountdownEnd>& ended) {
-  if (ended.empty() || Setting(setting::kNotifyCountdowns) == 0) return;
+  if (ended.empty() || m_owner.GetNumberSetting(setting::kNotifyCountdowns) == 0) return;
   bool shown = false;
   if (ended.size() == 1) {
-    shown = ShowBalloon(ended[0].name, "Countdown ended at " + CPPCountDown::EndText(ended[0].end));
+    shown = ShowBalloon(ended[0].name, "Countdown ended at " + EndText(ended[0].end));
   } else {
     std::vector<std::string> names;
     for (const CountdownEnd& e : ended) names.push_back(e.name);
@@ -102,24 +95,26 @@ void TrayReminders::TellEnded(const std::vector<CountdownEnd>& ended) {
 // The day counts as announced only once a balloon was shown: a start before
 // the notification area exists leaves it for later.
 void TrayReminders::AnnounceDay(const COleDateTime& today) {
-  if (Setting(setting::kNotifyToday) == 0 || !today.IsValid()) return;
+  if (m_owner.GetNumberSetting(setting::kNotifyToday) == 0 || !today.IsValid()) return;
   const LONG day = DayNumber(today);
-  if (Setting(setting::kLastTodayNotice) == day) return;
+  if (m_owner.GetNumberSetting(setting::kLastTodayNotice) == day) return;
   std::vector<std::string> lines;
   for (const std::string& name : NamesOnDay(m_owner.m_holidays, today)) lines.push_back("Holiday: " + name);
   const size_t holidays = lines.size();
   for (const std::string& name : NamesOnDay(m_owner.m_events, today)) lines.push_back("Event: " + name);
   if (lines.empty() || !ShowBalloon("Today", LinesThatFit(lines, kBalloonTextRoom))) return;
-  if (CRegistrySettings* settings = theApp.m_pSettings) settings->SetNumber(setting::kLastTodayNotice, day);
+  m_owner.SetNumberSetting(setting::kLastTodayNotice, day);
   m_topic = Topic::Today;
+  m_today = today;
   m_todayHasEvents = lines.size() > holidays;
 }
 
 void TrayReminders::OnBalloonClick() {
   if (m_topic == Topic::Today) {
-    m_owner.ShowListPage(m_todayHasEvents ? DateListKind::Events : DateListKind::Holidays);
+    ListEditor* page = m_owner.ShowListPage(m_todayHasEvents ? DateListKind::Events : DateListKind::Holidays);
+    if (page != nullptr) page->ShowDay(m_today);
   } else if (m_topic == Topic::Countdown) {
-    auto* page = dynamic_cast<CPPCountDown*>(m_owner.ShowListPage(DateListKind::Counters));
-    if (page != nullptr) page->PickCounter(m_counter.name, m_counter.end);
+    ListEditor* page = m_owner.ShowListPage(DateListKind::Counters);
+    if (page != nullptr) page->SelectRecord(m_counter.name, m_counter.end);
   }
 }

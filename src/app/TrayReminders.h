@@ -49,5 +49,6 @@ class TrayReminders {
   // What the last balloon was about, for its click.
   Topic m_topic = Topic::None;
   CountdownEnd m_counter;
+  COleDateTime m_today{0.0, COleDateTime::invalid};  // the day the Today balloon told
   bool m_todayHasEvents = false;
 };

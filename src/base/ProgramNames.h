@@ -1,7 +1,7 @@
 #pragma once
 // The program's title, its settings key, and the names of its settings:
 // every file that needs one takes it from here. The settings' defaults are
-// in app/SettingsDefaults.
+// in base/SettingsDefaults.
 constexpr char kProgramTitle[] = "Tempovista";
 constexpr char kProgramSettingsKey[] = "Software\\QRV\\Tempovista\\";
 

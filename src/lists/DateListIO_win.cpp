@@ -3,19 +3,10 @@
 #include <windows.h>
 
 #include "base/ProgramNames.h"
-#include "ical/ContentLineReader.h"
-#include "ical/ICalendarText.h"
 #include "lists/DateListText.h"
 #include "lists/ListKindInfo.h"
 #include "lists/ListSource.h"
-
-namespace {
-
-bool NamesCalendarFile(const std::string& location) {
-  const size_t n = location.size();
-  return n >= 4 && EqualsNoCase(std::string_view(location).substr(n - 4), ".ICS");
-}
-}  // namespace
+#include "lists/ListTextFormat.h"
 
 bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& location,
                   bool allowRemote, bool rememberLocation, bool quiet) {
@@ -37,8 +28,9 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
 
   // Parsed before the list is touched: the old records go only once the new ones are there.
   DateRecordList records;
-  if (IsICalendarText(text)) {
-    records = ParseICalendarText(text, kind);
+  const ListTextFormat* calendar = RegisteredListTextFormat();
+  if (calendar != nullptr && calendar->isOfKind(text)) {
+    records = calendar->parse(text, kind);
   } else {
     RemoveCarriageReturns(text);
     records = ParseDateListText(text);
@@ -53,10 +45,11 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
 bool SaveDateList(DateListKind kind, ListOwner& owner, const std::string& location,
                   bool reloadAllowRemote, bool quiet, bool reloadRemember) {
   // A calendar file stays one: the user's calendar program may read it.
+  const ListTextFormat* calendar = RegisteredListTextFormat();
   std::string current;
-  const bool existing = ReadStoredListText(location, current);
-  const bool existingCalendar = existing && IsICalendarText(current);
-  if (existingCalendar && !ICalendarMadeByUs(current)) {
+  const bool existingCalendar =
+      calendar != nullptr && ReadStoredListText(location, current) && calendar->isOfKind(current);
+  if (existingCalendar && !calendar->madeByUs(current)) {
     // Another program's calendar may hold what a list cannot (times, notes,
     // alarms); only the user can say it may go.
     if (quiet) return false;
@@ -69,8 +62,8 @@ bool SaveDateList(DateListKind kind, ListOwner& owner, const std::string& locati
       return false;
   }
   const DateRecordList& list = owner.GetList(kind);
-  const std::string text = existingCalendar || NamesCalendarFile(location)
-                               ? FormatICalendarText(list, kind)
+  const std::string text = existingCalendar || (calendar != nullptr && calendar->namesFile(location))
+                               ? calendar->format(list, kind)
                                : FormatDateListText(list, kind);
   if (!StoreListText(owner, location, text, quiet)) return false;
   // Rebuilds the list from what was written and refreshes the cache.

@@ -1,11 +1,13 @@
 #pragma once
 #include <string>
 
+#include "base/COleDateTime.h"
 #include "lists/DateRecord.h"
 
-// What loading and saving a list need of the window that owns the lists:
-// the list of a kind, message boxes owned by that window, and the settings
-// store. The main window implements it; tests may pass a small fake.
+// What the lists and the pages need of the window that owns the lists: the
+// list of a kind, message boxes owned by that window, the settings store,
+// and the few things a page asks of the window itself. The main window
+// implements it; tests may pass a small fake.
 class ListOwner {
  public:
   virtual DateRecordList& GetList(DateListKind kind) = 0;
@@ -16,11 +18,17 @@ class ListOwner {
   // The settings store; a setting that cannot be read gives its default.
   virtual long GetNumberSetting(const char* name) = 0;
   virtual std::string GetTextSetting(const char* name) = 0;
+  virtual void SetNumberSetting(const char* name, long value) = 0;
   virtual void SetTextSetting(const char* name, const std::string& value) = 0;
   // The kind's list has just been written to its file.
   virtual void OnListSaved(DateListKind /*kind*/) {}
   // The kind's list was replaced or edited.
   virtual void OnListChanged(DateListKind /*kind*/) {}
+  // A new day, or the first: the tray shows the day of `now` and
+  // `dateText`, the date text made from that same reading of the clock.
+  virtual void ModifyTrayIcon(const std::string& /*dateText*/, const COleDateTime& /*now*/) {}
+  // Shortly after start-up: the window takes the state the user left it in.
+  virtual void RestoreWindowState() {}
 
  protected:
   ~ListOwner() = default;

@@ -31,3 +31,7 @@ std::string LinesThatFit(const std::vector<std::string>& lines, size_t room);
 
 // The names of the active records on the date of `day`, in list order.
 std::vector<std::string> NamesOnDay(const DateRecordList& list, const COleDateTime& day);
+
+// A counter's end as the Countdowns page lists it and its balloon tells it:
+// the date, a space, the time, in the user's locale (Windows only).
+std::string EndText(const COleDateTime& end);

@@ -1,8 +1,5 @@
 #include "pages/CDateListPage.h"
 
-#include "app/CMainApp.h"
-#include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
 #include "base/ProgramNames.h"
 #include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
@@ -25,15 +22,14 @@ const DateListPageSetup& SetupOf(DateListKind kind) {
   return kSetups[0];
 }
 
-COleDateTime Today() {
-  const COleDateTime now = COleDateTime::GetCurrentTime();
-  return COleDateTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
+COleDateTime DayOf(const COleDateTime& moment) {
+  return COleDateTime(moment.GetYear(), moment.GetMonth(), moment.GetDay(), 0, 0, 0);
 }
 
 }  // namespace
 
-CDateListPage::CDateListPage(DateListKind kind)
-    : CListFilePage(SetupOf(kind).templateId, kind, SetupOf(kind).loadId, SetupOf(kind).saveId),
+CDateListPage::CDateListPage(DateListKind kind, ListOwner* owner)
+    : CListFilePage(SetupOf(kind).templateId, kind, SetupOf(kind).loadId, SetupOf(kind).saveId, owner),
       m_setup(SetupOf(kind)) {
   m_selectedDate = COleDateTime::GetCurrentTime();
 }
@@ -51,8 +47,7 @@ BOOL CDateListPage::OnInitDialog() {
   CListFilePage::OnInitDialog();
   m_link.SetLink(std::string("http://") + kMakerHost + m_setup.linkPath);
   m_link.SetUnderlined(true);
-  if (CRegistrySettings* settings = theApp.m_pSettings)
-    m_bRemind = settings->GetNumber(setting::kNotifyToday) != 0 ? TRUE : FALSE;
+  if (m_pMainDlg != nullptr) m_bRemind = m_pMainDlg->GetNumberSetting(setting::kNotifyToday) != 0 ? TRUE : FALSE;
 
   m_list.Attach(GetDlgItem(m_setup.listId));
   m_list.InsertColumn(0, "Event", ScaleForDpi(180, GetDpi()));
@@ -61,7 +56,7 @@ BOOL CDateListPage::OnInitDialog() {
 
   UpdateData(false);
   RefreshList();
-  m_selectedDate = Today();
+  m_selectedDate = DayOf(COleDateTime::GetCurrentTime());
   SyncSelection();
   UpdateData(false);
   EnableItem(m_setup.saveId, m_listChanged);
@@ -138,6 +133,18 @@ void CDateListPage::SyncSelection() {
   const bool has = found != List().end();
   m_strEvent = has ? found->name : std::string();
   ShowSelection(has);
+}
+
+void CDateListPage::SelectRecord(const std::string&, const COleDateTime& date) { ShowDay(date); }
+
+// As a pick on the calendar: the calendar turns to the day first, so that
+// the rows and bold days are those of its month.
+void CDateListPage::ShowDay(const COleDateTime& day) {
+  if (m_hWnd == nullptr) return;
+  UpdateData(true);
+  m_selectedDate = DayOf(day);
+  UpdateData(false);
+  OnCalendarChange();
 }
 
 void CDateListPage::OnCalendarChange() {
@@ -227,17 +234,15 @@ void CDateListPage::OnReadyMade() {
 // The main window reads the setting when it announces a day.
 void CDateListPage::OnRemindBox() {
   UpdateData(true);
-  if (CRegistrySettings* settings = theApp.m_pSettings)
-    settings->SetNumber(setting::kNotifyToday, m_bRemind ? 1 : 0);
+  if (m_pMainDlg != nullptr) m_pMainDlg->SetNumberSetting(setting::kNotifyToday, m_bRemind ? 1 : 0);
 }
 
 void CDateListPage::OfferWorkWeek(const ReadyMadeChoice& choice) const {
-  CRegistrySettings* settings = theApp.m_pSettings;
-  if (settings == nullptr) return;
-  if (choice.week == WorkWeek(static_cast<uint32_t>(settings->GetNumber(setting::kWorkWeek)))) return;
+  if (m_pMainDlg == nullptr) return;
+  if (choice.week == WorkWeek(static_cast<uint32_t>(m_pMainDlg->GetNumberSetting(setting::kWorkWeek)))) return;
   if (MessageBox(choice.country + " works " + WorkWeekText(choice.week, false) +
                      ". Use this work week for business days?",
                  kProgramTitle, MB_YESNO | MB_ICONQUESTION) == IDYES) {
-    settings->SetNumber(setting::kWorkWeek, static_cast<LONG>(choice.week.Bits()));
+    m_pMainDlg->SetNumberSetting(setting::kWorkWeek, static_cast<long>(choice.week.Bits()));
   }
 }

@@ -25,20 +25,23 @@ struct DateListPageSetup {
   int remindId;          // the box for today's reminder; 0: none on this page
 };
 
-// A page that edits one list of named days of the main window on its own
+// A page that edits one list of named days of its owner on its own
 // calendar: the list's days are bold with their names as tooltips, and
 // listed beside it. A day holds one record through this page: Add on a day
 // that has one renames it. The list is edited in place; rows identify their
 // record by its date, since a save rebuilds the list.
 class CDateListPage : public CListFilePage {
  public:
-  explicit CDateListPage(DateListKind kind);
+  CDateListPage(DateListKind kind, ListOwner* owner);
 
   // The rows, bold days, day texts and Save File state from the list.
   void RefreshList();
   // The name box, the Add/Update caption and Delete for m_selectedDate;
   // writes no controls.
   void SyncSelection();
+  // The page picks a record by its day: the day's record is the one picked.
+  void SelectRecord(const std::string& name, const COleDateTime& date) override;
+  void ShowDay(const COleDateTime& day) override;
 
   CLinkStatic m_link;  // to the maker's page of ready-made list files
   COleDateTime m_selectedDate;

@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/CMainApp.h"
-#include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
 #include "base/ProgramNames.h"
 #include "framework/Prompt.h"
 #include "lists/ListKindInfo.h"
@@ -17,9 +14,7 @@ void CListFilePage::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_LIST_
 
 BOOL CListFilePage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pMainDlg = theApp.m_pMainWnd;
-  if (CRegistrySettings* settings = theApp.m_pSettings)
-    m_location = settings->GetText(GetListKindInfo(ListKind()).locationSetting);
+  if (m_pMainDlg != nullptr) m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
   return TRUE;
 }
 
@@ -37,7 +32,7 @@ bool CListFilePage::OnCommand(WORD id, WORD code, HWND control) {
 }
 
 DateRecordList& CListFilePage::List() {
-  static DateRecordList none;  // only without a main window, which never edits it
+  static DateRecordList none;  // only without an owner, which never edits it
   return m_pMainDlg != nullptr ? m_pMainDlg->GetList(ListKind()) : none;
 }
 

@@ -4,29 +4,29 @@
 #include "framework/CPropertyPage.h"
 #include "lists/DateRecord.h"
 #include "lists/ListFileSteps.h"
+#include "lists/ListOwner.h"
 
-class CMainDlg;
-
-// A page that edits one of the main window's lists and reads and writes its
-// file: the location field, Load File, Save File and the browse button, the
-// same on every list page. The page shows the list again through OnListRead.
+// A page that edits one of its owner's lists and reads and writes its file:
+// the location field, Load File, Save File and the browse button, the same
+// on every list page. The page shows the list again through OnListRead.
+// Without an owner the list is empty and the file buttons do nothing.
 class CListFilePage : public CPropertyPage, public ListFileSteps {
  public:
-  CListFilePage(UINT templateId, DateListKind kind, int loadId, int saveId)
-      : CPropertyPage(templateId), ListFileSteps(kind), m_loadId(loadId), m_saveId(saveId) {}
+  CListFilePage(UINT templateId, DateListKind kind, int loadId, int saveId, ListOwner* owner)
+      : CPropertyPage(templateId), ListFileSteps(kind), m_pMainDlg(owner), m_loadId(loadId), m_saveId(saveId) {}
 
-  CMainDlg* m_pMainDlg = nullptr;
+  ListOwner* m_pMainDlg;  // the main window: the lists, the settings
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  // Takes the main window and the list's last location.
+  // Takes the list's last location.
   BOOL OnInitDialog() override;
   // The three file buttons.
   bool OnCommand(WORD id, WORD code, HWND control) override;
-  // The main window's list of the page's kind.
+  // The owner's list of the page's kind.
   DateRecordList& List();
-  // After the page edited the list: it has unsaved changes, and the main
-  // window hears of them.
+  // After the page edited the list: it has unsaved changes, and the owner
+  // hears of them.
   void ListEdited();
   // After Load File, or a file chosen with the browse button: `replaced`
   // says whether the list now holds the file's records.

@@ -4,8 +4,6 @@
 #include <cwchar>
 #include <utility>
 
-#include "app/CMainApp.h"
-#include "app/CRegistrySettings.h"
 #include "base/Clock.h"
 #include "base/LocalTime.h"
 #include "base/NarrowText_win.h"
@@ -14,8 +12,8 @@
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
 #include "framework/SystemTime.h"
-#include "framework/LocaleText.h"
 #include "lists/DateTextParser.h"
+#include "lists/ReminderText.h"
 #include "resource.h"
 
 CPPCountDown* g_pCountDownPage = nullptr;
@@ -35,18 +33,14 @@ std::string AnsiText(const wchar_t* text) {
 }
 }  // namespace
 
-CPPCountDown::CPPCountDown()
-    : CListFilePage(IDD_COUNTDOWN, DateListKind::Counters, IDC_CD_LOAD, IDC_CD_SAVE) {
+CPPCountDown::CPPCountDown(ListOwner* owner)
+    : CListFilePage(IDD_COUNTDOWN, DateListKind::Counters, IDC_CD_LOAD, IDC_CD_SAVE, owner) {
   g_pCountDownPage = this;
   m_endDay = m_endTime = COleDateTime::GetCurrentTime();
 }
 
 CPPCountDown::~CPPCountDown() {
   if (g_pCountDownPage == this) g_pCountDownPage = nullptr;
-}
-
-std::string CPPCountDown::EndText(const COleDateTime& end) {
-  return DateText(end, DateTextForm::ShortDate) + " " + DateText(end, DateTextForm::TimeOnly);
 }
 
 DateRecordList::iterator CPPCountDown::FindActive(int index) {
@@ -84,8 +78,7 @@ BOOL CPPCountDown::OnInitDialog() {
   m_link.SetUnderlined(true);
   m_nTimer = SetTimer(kRefreshTimer, kRefreshMs, CountdownTimerProc);
   m_now = ClockSeconds();
-  if (CRegistrySettings* settings = theApp.m_pSettings)
-    m_bNotify = settings->GetNumber(setting::kNotifyCountdowns) != 0 ? TRUE : FALSE;
+  if (m_pMainDlg != nullptr) m_bNotify = m_pMainDlg->GetNumberSetting(setting::kNotifyCountdowns) != 0 ? TRUE : FALSE;
 
   m_list.Attach(GetDlgItem(IDC_CD_LIST));
   m_list.InsertColumn(0, "Counter", ScaleForDpi(240, GetDpi()));
@@ -276,7 +269,7 @@ void CPPCountDown::OnPick() {
   UpdateData(false);
 }
 
-void CPPCountDown::PickCounter(const std::string& name, const COleDateTime& end) {
+void CPPCountDown::SelectRecord(const std::string& name, const COleDateTime& end) {
   if (m_hWnd == nullptr) return;
   RefreshCounters();  // the rows as the list is now
   int row = 0;
@@ -289,6 +282,13 @@ void CPPCountDown::PickCounter(const std::string& name, const COleDateTime& end)
     }
     ++row;
   }
+}
+
+void CPPCountDown::ShowDay(const COleDateTime& day) {
+  if (m_hWnd == nullptr) return;
+  UpdateData(true);
+  m_endDay = day;
+  UpdateData(false);
 }
 
 void CPPCountDown::OnAdd() {
@@ -341,8 +341,7 @@ void CPPCountDown::OnDelete() {
 // The main window reads the setting when a counter ends.
 void CPPCountDown::OnNotifyBox() {
   UpdateData(true);
-  if (CRegistrySettings* settings = theApp.m_pSettings)
-    settings->SetNumber(setting::kNotifyCountdowns, m_bNotify ? 1 : 0);
+  if (m_pMainDlg != nullptr) m_pMainDlg->SetNumberSetting(setting::kNotifyCountdowns, m_bNotify ? 1 : 0);
 }
 
 // A list read from a file has new rows: nothing stays picked.

@@ -13,14 +13,14 @@
 #include "lists/DateRecord.h"
 #include "pages/CListFilePage.h"
 
-// The Countdowns page: the main window's counters, each a name and an end
+// The Countdowns page: its owner's counters, each a name and an end
 // moment, listed with the time left to each and counted down twice a second
 // for as long as the page's window exists. One counter at a time is edited
 // below the list. Row i shows the i-th active counter; a deleted counter
 // stays in the list, inactive, until the list is next read from a file.
 class CPPCountDown : public CListFilePage {
  public:
-  CPPCountDown();
+  explicit CPPCountDown(ListOwner* owner);
   ~CPPCountDown() override;
 
   // Brings the rows in line with the active counters and the clock; the
@@ -28,10 +28,10 @@ class CPPCountDown : public CListFilePage {
   void RefreshCounters();
   void OnTimerTick(UINT_PTR timerId);
   // Picks the active counter of that name and end, as a click on its row
-  // would; nothing when there is none.
-  void PickCounter(const std::string& name, const COleDateTime& end);
-  // A counter's end as its row shows it: the date, a space, the time.
-  static std::string EndText(const COleDateTime& end);
+  // would.
+  void SelectRecord(const std::string& name, const COleDateTime& end) override;
+  // The end-day picker is the page's calendar: it shows the day.
+  void ShowDay(const COleDateTime& day) override;
 
   std::string m_strName;
   COleDateTime m_endDay;   // only its year, month and day are used

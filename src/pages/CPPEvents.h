@@ -4,5 +4,5 @@
 // The Events page: the user's own named days on their own calendar.
 class CPPEvents : public CDateListPage {
  public:
-  CPPEvents() : CDateListPage(DateListKind::Events) {}
+  explicit CPPEvents(ListOwner* owner) : CDateListPage(DateListKind::Events, owner) {}
 };

@@ -5,5 +5,5 @@
 // Month page leaves these days out of its business days.
 class CPPHolidays : public CDateListPage {
  public:
-  CPPHolidays() : CDateListPage(DateListKind::Holidays) {}
+  explicit CPPHolidays(ListOwner* owner) : CDateListPage(DateListKind::Holidays, owner) {}
 };

@@ -3,17 +3,12 @@
 #include <climits>
 #include <cstdio>
 
-#include "app/CMainApp.h"
-#include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
 #include "base/DifferenceCalc.h"
 #include "base/ProgramNames.h"
+#include "base/SettingsDefaults.h"
 #include "controls/CalendarMarks.h"
 #include "dialogs/CWorkWeekDlg.h"
-#include "framework/Dpi.h"
 #include "framework/LocaleText.h"
-#include "framework/ResourceModule.h"
 #include "framework/SystemTime.h"
 #include "lists/BusinessDays.h"
 #include "resource.h"
@@ -49,23 +44,12 @@ UINT UpdatePeriodMs(LONG seconds) {
   return static_cast<UINT>(seconds) * 1000u;
 }
 
-CRegistrySettings* Settings() { return theApp.m_pSettings; }
-
-// Without a settings store the page works with the defaults.
-LONG NumberSetting(const char* name) {
-  CRegistrySettings* settings = Settings();
-  return settings != nullptr ? settings->GetNumber(name) : DefaultNumber(name);
-}
-
-void StoreNumberSetting(const char* name, LONG value) {
-  if (CRegistrySettings* settings = Settings()) settings->SetNumber(name, value);
-}
-
 }  // namespace
 
-CPPMonthByMonth::CPPMonthByMonth()
+CPPMonthByMonth::CPPMonthByMonth(ListOwner* owner)
     : CPropertyPage(IDD_MONTHBYMONTH),
-      m_nDifference(static_cast<DWORD>(DefaultNumber(setting::kDifference))) {
+      m_nDifference(static_cast<DWORD>(DefaultNumber(setting::kDifference))),
+      m_pMainDlg(owner) {
   m_startDate = COleDateTime::GetCurrentTime();
   // The end date is computed at initialisation; until then, and should that
   // move fail, it equals the start so the calendar never sees a stray date.
@@ -96,7 +80,6 @@ void CPPMonthByMonth::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CPPMonthByMonth::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  m_pMainDlg = theApp.m_pMainWnd;
   IndexHolidays();
 
   FillUnits();
@@ -132,6 +115,14 @@ LONG CPPMonthByMonth::ReadSettings() {
   m_bLockDifference = NumberSetting(setting::kLinkedDifference) != 0 ? TRUE : FALSE;
   m_bIncludeStartDate = NumberSetting(setting::kIncludeStartDate) != 0 ? TRUE : FALSE;
   return NumberSetting(setting::kUpdatePeriod);
+}
+
+LONG CPPMonthByMonth::NumberSetting(const char* name) const {
+  return m_pMainDlg != nullptr ? m_pMainDlg->GetNumberSetting(name) : DefaultNumber(name);
+}
+
+void CPPMonthByMonth::StoreNumberSetting(const char* name, LONG value) {
+  if (m_pMainDlg != nullptr) m_pMainDlg->SetNumberSetting(name, value);
 }
 
 DWORD CPPMonthByMonth::SelectedUnit() const {
@@ -312,18 +303,12 @@ void CPPMonthByMonth::OnTimerTick(UINT_PTR timerId) {
 
   const int today = now.GetDay();
   if (today != m_nLastTrayDay) {
-    const int iconId = (today >= 1 && today <= 31) ? IDI_DAY_BASE + today : IDI_MAINICON;
-    HICON icon = LoadSharedIcon(ResourceModule(), iconId, IconSize::Small);  // the tray's size
-    if (m_pMainDlg != nullptr) m_pMainDlg->ModifyTrayIcon(icon, m_strToday, now);
+    if (m_pMainDlg != nullptr) m_pMainDlg->ModifyTrayIcon(m_strToday, now);
     m_nLastTrayDay = today;
   }
 
   if (timerId == kStartupTimer) {
-    const bool hide = NumberSetting(setting::kWindowHide) != 0;
-    bool minimise = NumberSetting(setting::kWindowMinimised) != 0;
-    const int show = theApp.m_nCmdShow;
-    if (show == SW_SHOWMINIMIZED || show == SW_MINIMIZE || show == SW_SHOWMINNOACTIVE) minimise = true;
-    if (m_pMainDlg != nullptr) m_pMainDlg->ApplyWindowState(hide, minimise);
+    if (m_pMainDlg != nullptr) m_pMainDlg->RestoreWindowState();
     KillTimer(kStartupTimer);
   }
 }

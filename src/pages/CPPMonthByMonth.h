@@ -9,17 +9,17 @@
 #include "framework/PageTimerProc.h"
 #include "lists/DateRecord.h"
 #include "lists/HolidayIndex.h"
-
-class CMainDlg;
+#include "lists/ListOwner.h"
 
 // The first page: a start and an end date on two calendars, the days,
 // weekdays, business days and weeks between them, and a difference that
 // either follows the dates or, locked, moves them. Its two timers keep
 // today's date and the tray icon's day current and restore the saved
-// window state shortly after start-up.
+// window state shortly after start-up. Without an owner it counts without
+// holidays, on the settings' defaults.
 class CPPMonthByMonth : public CPropertyPage {
  public:
-  CPPMonthByMonth();
+  explicit CPPMonthByMonth(ListOwner* owner);
   ~CPPMonthByMonth() override;
 
   void Recalculate(bool startChanged);
@@ -46,7 +46,7 @@ class CPPMonthByMonth : public CPropertyPage {
   std::string m_strWeeks;
   CTipMonthCal m_startCal;
   CTipMonthCal m_endCal;
-  CMainDlg* m_pMainDlg = nullptr;
+  ListOwner* m_pMainDlg;  // the main window: the holidays, the settings, the tray
   std::string m_strBusinessDays;
   BOOL m_bIncludeStartDate = FALSE;  // the counts take the start date too
 
@@ -62,6 +62,8 @@ class CPPMonthByMonth : public CPropertyPage {
   // The difference, the lock and the start date box from the settings;
   // answers the update period in seconds.
   LONG ReadSettings();
+  LONG NumberSetting(const char* name) const;
+  void StoreNumberSetting(const char* name, LONG value);
   DWORD SelectedUnit() const;
   void MoveDates(bool startChanged);
   void FollowDates();
@@ -70,8 +72,8 @@ class CPPMonthByMonth : public CPropertyPage {
   const DateRecordList& Holidays() const;
   void StoreDifference();
 
-  // The holidays as the business-day count needs them, taken from the main
-  // window's list and the stored work week when the page initialises,
+  // The holidays as the business-day count needs them, taken from the
+  // owner's list and the stored work week when the page initialises,
   // whenever it becomes active again (the list and, after a ready-made
   // list, the week change on other pages only) and when the week changes.
   HolidayIndex m_holidayIndex;

@@ -6,9 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/CMainApp.h"
-#include "app/CMainDlg.h"
-#include "app/CRegistrySettings.h"
 #include "base/Clock.h"
 #include "base/LocalTime.h"
 #include "base/ProgramNames.h"
@@ -34,7 +31,9 @@ std::string LogLine(const StopwatchRun& run) {
 }
 }  // namespace
 
-CPPStopWatch::CPPStopWatch() : CPropertyPage(IDD_STOPWATCH) { g_pStopWatchPage = this; }
+CPPStopWatch::CPPStopWatch(ListOwner* owner) : CPropertyPage(IDD_STOPWATCH), m_pMainDlg(owner) {
+  g_pStopWatchPage = this;
+}
 
 CPPStopWatch::~CPPStopWatch() {
   if (g_pStopWatchPage == this) g_pStopWatchPage = nullptr;
@@ -51,8 +50,7 @@ void CPPStopWatch::DoDataExchange(CDataExchange* pDX) {
 void CPPStopWatch::TakeUpKeptWatch() {
   if (m_bTakenUp) return;
   m_bTakenUp = true;
-  if (CRegistrySettings* settings = theApp.m_pSettings)
-    m_store.SetFolderOf(settings->GetText(setting::kHolidayCacheFile));
+  if (m_pMainDlg != nullptr) m_store.SetFolderOf(m_pMainDlg->GetTextSetting(setting::kHolidayCacheFile));
   m_store.Load(m_stopwatch, m_log);
   m_strLog.clear();
   for (auto run = m_log.Runs().rbegin(); run != m_log.Runs().rend(); ++run) m_strLog += LogLine(*run);
@@ -186,8 +184,7 @@ void CPPStopWatch::OnSaveLog() {
 
 // As a list is saved: whole or not at all, and the user told why not.
 bool CPPStopWatch::WriteLogFile(const std::string& path) {
-  CMainDlg* owner = theApp.m_pMainWnd;
-  return owner != nullptr && StoreListText(*owner, path, FormatStopwatchCsv(m_log), false);
+  return m_pMainDlg != nullptr && StoreListText(*m_pMainDlg, path, FormatStopwatchCsv(m_log), false);
 }
 
 void CPPStopWatch::OnTimerTick(UINT_PTR) {

@@ -8,6 +8,7 @@
 #include "framework/CPropertyPage.h"
 #include "framework/PageTimerProc.h"
 #include "framework/ScopedHandles.h"
+#include "lists/ListOwner.h"
 #include "pages/StopwatchStore.h"
 
 // The Stopwatch page: start, stop, lap-and-reset, the running total in a
@@ -16,10 +17,11 @@
 // spreadsheet. It ticks twice a second while running, on its own window,
 // whichever page is shown. The watch and its log outlast the program: they
 // are kept at every Start, Stop and Reset and taken up again at the next
-// start, a running watch still running.
+// start, a running watch still running. Without an owner nothing is kept
+// and the log cannot be saved.
 class CPPStopWatch : public CPropertyPage {
  public:
-  CPPStopWatch();
+  explicit CPPStopWatch(ListOwner* owner);
   ~CPPStopWatch() override;
 
   void OnStartStop();
@@ -37,6 +39,7 @@ class CPPStopWatch : public CPropertyPage {
   // The log's text, CR LF after each line, newest first; made from m_log
   // and written to its box only when the log changes.
   std::string m_strLog;
+  ListOwner* m_pMainDlg;  // the main window: where the watch is kept, the log saved
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

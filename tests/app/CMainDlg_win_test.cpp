@@ -4,10 +4,16 @@
 
 #include "app/MainDlgHarness.h"
 #include "base/ProgramNames.h"
+#include "framework/Dpi.h"
+#include "framework/ResourceModule.h"
 #include "support/WindowProbe_win.h"
 
 namespace maindlg {
 namespace {
+
+// A 7th of the month, and the tray's picture of that day.
+const COleDateTime kSeventh(2026, 12, 7, 9, 0, 0);
+HICON SeventhIcon() { return LoadSharedIcon(ResourceModule(), IDI_DAY_BASE + 7, IconSize::Small); }
 
 TEST_F(MainDlgTest, InitialisesButtonsIconsSystemMenuAndTrayIcon) {
   HWND hide = nullptr;
@@ -225,14 +231,14 @@ TEST_F(MainDlgTest, TrayIconAddedAtTheThirdAttemptIsNotAddedAgain) {
 // back as it last was, also when every attempt at start-up had failed.
 TEST_F(MainDlgTest, NewTaskBarGetsTheIconBackWithTheDaysPictureAndTooltip) {
   const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-  HICON day = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + 7));
+  HICON day = SeventhIcon();
   for (int refusedAtStart : {0, 5}) {
     SCOPED_TRACE(refusedAtStart);
     shell.clear();
     failShell = refusedAtStart;
     std::vector<ShellCall> afterRestart;
     Run({[&] {
-           m_dlg->ModifyTrayIcon(day, "07/12/2026", COleDateTime::GetCurrentTime());
+           m_dlg->ModifyTrayIcon("07/12/2026", kSeventh);
            shell.clear();
            SendMessageA(Sheet(), taskbarCreated, 0, 0);
            afterRestart = shell;
@@ -309,9 +315,8 @@ TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
     {
       CMainDlg dlg;
       dlg.m_bModernOs = c.modernOs;
-      HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DAY_BASE + 7));
-      dlg.ModifyTrayIcon(icon, c.date, COleDateTime::GetCurrentTime());
-      EXPECT_EQ(dlg.m_nid.hIcon, icon);
+      dlg.ModifyTrayIcon(c.date, kSeventh);
+      EXPECT_EQ(dlg.m_nid.hIcon, SeventhIcon());
       EXPECT_EQ(std::string(dlg.m_nid.szTip, strnlen(dlg.m_nid.szTip, 64)), c.tip);
     }
     EXPECT_EQ(calls, 0) << "no icon to update or remove";
@@ -322,7 +327,7 @@ TEST(MainDlgTrayIcon, ModifyComposesTheTooltipAndCutsItSafely) {
 TEST_F(MainDlgTest, RefusedUpdateIsTriedFiveTimes) {
   Run({[&] {
     failShell = 5;
-    m_dlg->ModifyTrayIcon(nullptr, "date", COleDateTime::GetCurrentTime());
+    m_dlg->ModifyTrayIcon("date", COleDateTime::GetCurrentTime());
     return true;
   }});
   EXPECT_EQ(Count(NIM_MODIFY), 5);

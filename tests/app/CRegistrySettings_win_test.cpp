@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsDefaults.h"
 #include "base/ProgramNames.h"
+#include "base/SettingsDefaults.h"
 
 namespace {
 

@@ -96,10 +96,10 @@ class MainDlgTest : public ::testing::Test {
   bool Run(std::vector<Step> steps) {
     CMainDlg dlg;
     FirstPage first;
-    CPPStopWatch stopwatch;
-    CPPHolidays holidays;
-    CPPEvents events;
-    CPPCountDown countdown;
+    CPPStopWatch stopwatch(&dlg);
+    CPPHolidays holidays(&dlg);
+    CPPEvents events(&dlg);
+    CPPCountDown countdown(&dlg);
     CPPAbout about;
     for (CPropertyPage* page : std::vector<CPropertyPage*>{&first, &stopwatch, &holidays, &events, &countdown, &about}) {
       dlg.AddPage(page);

@@ -16,13 +16,13 @@
 
 namespace {
 
-constexpr int64_t kTen = 1042624800;  // 15 January 2003, 10:00:00 UTC
+constexpr int64_t kMorning = 1042624800;  // 15 January 2003, 10:00:00 UTC
 
 TEST(StopwatchText, KeptFilesReadBackWholeOrNotAtAll) {
   constexpr int64_t kFirst = Stopwatch::kEarliest, kLast = Stopwatch::kLatest, kLongest = Stopwatch::kLongest;
   StopwatchState read;
   // A stop before its start reads back, as do the edges of the range.
-  for (const StopwatchState& kept : {StopwatchState{true, false, kTen, kTen + 30, kTen + 20, -15},
+  for (const StopwatchState& kept : {StopwatchState{true, false, kMorning, kMorning + 30, kMorning + 20, -15},
                                      StopwatchState{true, false, kFirst, kLast, kFirst, -kLongest},
                                      StopwatchState{false, false, kLast, kFirst, kLast, kLongest}}) {
     ASSERT_TRUE(ParseStopwatchState(FormatStopwatchState(kept), read));
@@ -44,7 +44,7 @@ TEST(StopwatchText, KeptFilesReadBackWholeOrNotAtAll) {
 
   // The log: its newest runs only, and none from a file cut mid-line.
   StopwatchLog log;
-  for (int64_t i = 0; i <= static_cast<int64_t>(StopwatchLog::kMaxRuns); ++i) log.Add({i, kTen + i, kTen + i});
+  for (int64_t i = 0; i <= static_cast<int64_t>(StopwatchLog::kMaxRuns); ++i) log.Add({i, kMorning + i, kMorning + i});
   log.Add({-kLongest, kLast, kFirst});
   const std::string logText = FormatStopwatchLog(log);
   ASSERT_TRUE(ParseStopwatchLog(logText, logRead));
@@ -65,8 +65,8 @@ TEST(StopwatchText, CsvReadsBackInPython) {
   setenv("TZ", "UTC", 1);
   tzset();
   StopwatchLog log;
-  for (const StopwatchRun& run : {StopwatchRun{7, kTen, kTen + 7}, StopwatchRun{3723, kTen + 60, kTen + 3783},
-                                  StopwatchRun{90061, kTen + 86400, kTen + 176461}})
+  for (const StopwatchRun& run : {StopwatchRun{7, kMorning, kMorning + 7}, StopwatchRun{3723, kMorning + 60, kMorning + 3783},
+                                  StopwatchRun{90061, kMorning + 86400, kMorning + 176461}})
     log.Add(run);
   const std::string path = "/tmp/tv-stopwatch-" + std::to_string(getpid()) + ".csv";
   std::ofstream(path, std::ios::binary) << FormatStopwatchCsv(log);

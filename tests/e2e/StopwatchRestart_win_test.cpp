@@ -12,7 +12,7 @@
 
 TEST(StopwatchRestart, RunningWatchGoesOnAfterTheProgramIsKilled) {
   // The watch's files go beside the holiday cache file.
-  const std::string folder = TestEnvPath("TV_BINARY_DIR") + "\\e2e-stopwatch";
+  const std::string folder = LaneFolder() + "\\e2e-stopwatch";
   const std::string state = folder + "\\TVstopwatch.txt";
   CreateDirectoryA(folder.c_str(), nullptr);
   DeleteFileA(state.c_str());

@@ -5,13 +5,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "base/ProgramNames.h"
 #include "resource.h"
 #include "support/AppProcess_win.h"
+#include "support/TestPaths.h"
 #include "support/WindowProbe_win.h"
 
 namespace {
@@ -70,11 +70,7 @@ TEST(StoredHolidays, AreLeftOutOfTheMonthByMonthBusinessDaysFromTheStart) {
     }
   }
   list += ListLine("Far away", DaysFromToday(90));
-  const char* binaryDir = std::getenv("TV_BINARY_DIR");
-  ASSERT_NE(binaryDir, nullptr);
-  std::string file = std::string("Z:") + binaryDir + "/e2e-holidays.tvh";
-  for (char& c : file)
-    if (c == '/') c = '\\';
+  const std::string file = LaneFolder() + "\\e2e-holidays.tvh";
   std::ofstream(file, std::ios::binary) << list;
 
   app::ClearSettings();

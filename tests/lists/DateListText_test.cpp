@@ -14,9 +14,9 @@ struct Expected {
   bool valid;
 };
 
-double Day(int y, int m, int d) { return COleDateTime(y, m, d, 0, 0, 0).m_dt; }
-const double kXmas = Day(2004, 12, 25);
-const double kNewYear = Day(2005, 1, 1);
+double Serial(int y, int m, int d) { return COleDateTime(y, m, d, 0, 0, 0).m_dt; }
+const double kXmas = Serial(2004, 12, 25);
+const double kNewYear = Serial(2005, 1, 1);
 
 void ExpectRecords(const std::string& text, const std::vector<Expected>& expected) {
   const DateRecordList records = ParseDateListText(text);

@@ -25,10 +25,10 @@ namespace listtest {
 
 inline const char kSettingsKey[] = "Software\\QRV\\TempovistaTests\\Lists\\";
 
-// The test's lane (tools/wine-lanes.sh): its scratch folders and its list
-// servers are the lane's own, so that tests in other lanes never see them.
+// The test's lane: its scratch folders and its list servers are the
+// lane's own.
 inline std::string LaneDir() {
-  const std::string dir = TestEnvPath("TV_LANE_DIR");
+  const std::string dir = LaneFolder();
   return dir.empty() ? std::string("C:\\tvtests") : dir;
 }
 

@@ -13,6 +13,7 @@
 #include "framework/Dpi.h"
 #include "framework/SystemTime.h"
 #include "framework/LocaleText.h"
+#include "lists/ReminderText.h"
 #include "support/WindowProbe_win.h"
 
 namespace {
@@ -136,7 +137,7 @@ class CountdownTest : public mbm::MonthByMonthTest {
     return names;
   }
 
-  CPPCountDown m_cd;
+  CPPCountDown m_cd{nullptr};
   std::string m_dir;
 };
 
@@ -155,7 +156,7 @@ TEST_F(CountdownTest, ColumnsAndButtonsAtStart) {
       // Wider only where the heading, or a late evening's end, needs it in the list's font.
       EXPECT_GE(column.cx, ScaleForDpi(kColumns[i].width, m_cd.GetDpi()));
       if (i == 1) {
-        EXPECT_GE(column.cx, m_cd.m_list.HeadingWidth(CPPCountDown::EndText({2026, 12, 19, 23, 11, 8})));
+        EXPECT_GE(column.cx, m_cd.m_list.HeadingWidth(EndText({2026, 12, 19, 23, 11, 8})));
       }
       EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, kColumns[i].format);
     }

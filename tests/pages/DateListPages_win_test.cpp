@@ -98,6 +98,12 @@ TEST_F(DateListPagesTest, RowsAreTheDisplayedDaysAndClicksSelectThem) {
     const Strings march = Rows(page);
     ASSERT_FALSE(march.empty());
     EXPECT_EQ(march.back(), Row("Mid March", 2003, 3, 20));
+
+    // The day a tray reminder told, as the page shows it when clicked.
+    page.ShowDay(COleDateTime(2003, 1, 15, 9, 30, 0));
+    EXPECT_EQ(SelectedOn(page), "2003-01-15");
+    EXPECT_EQ(TextOf(page, IDC_LIST_NAME), "Mid January");
+    EXPECT_EQ(Rows(page).front(), Row("Mid January", 2003, 1, 15));
   });
 }
 

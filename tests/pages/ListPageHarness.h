@@ -83,8 +83,8 @@ class ListPageTest : public mbm::MonthByMonthTest {
     return calls.empty() ? std::vector<MONTHDAYSTATE>{} : calls.back().days;
   }
 
-  CPPHolidays m_hol;
-  CPPEvents m_evt;
+  CPPHolidays m_hol{nullptr};
+  CPPEvents m_evt{nullptr};
   std::string m_dir;
 };
 

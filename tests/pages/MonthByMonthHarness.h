@@ -18,6 +18,7 @@
 #include "framework/CWnd.h"
 #include "framework/Prompt.h"
 #include "framework/ShellNotify.h"
+#include "pages/CListFilePage.h"
 #include "pages/CPPMonthByMonth.h"
 #include "resource.h"
 #include "support/StepRunner_win.h"
@@ -66,7 +67,6 @@ class MonthByMonthTest : public ::testing::Test {
     SetMessageBoxHook(nullptr);
     SetShellNotifyHook(nullptr);
     SetClockSource(nullptr);
-    theApp.m_pMainWnd = nullptr;
     theApp.m_nCmdShow = SW_SHOWNORMAL;
   }
 
@@ -74,13 +74,16 @@ class MonthByMonthTest : public ::testing::Test {
   LONG Stored(const char* name) { return m_settings.GetNumber(name); }
 
   // Runs the main window with the page (and `more` pages after it), calls
-  // `body` once the modal run has started, then closes the window.
+  // `body` once the modal run has started, then closes the window. The
+  // fixture's list pages outlive the run: it hands them its window.
   void Run(const std::function<void()>& body, const std::vector<CPropertyPage*>& more = {}) {
     CMainDlg dlg;
-    CPPMonthByMonth page;
+    CPPMonthByMonth page(&dlg);
     dlg.AddPage(&page);
-    for (CPropertyPage* other : more) dlg.AddPage(other);
-    theApp.m_pMainWnd = &dlg;
+    for (CPropertyPage* other : more) {
+      if (auto* listPage = dynamic_cast<CListFilePage*>(other)) listPage->m_pMainDlg = &dlg;
+      dlg.AddPage(other);
+    }
     m_dlg = &dlg;
     m_page = &page;
     {
@@ -94,7 +97,6 @@ class MonthByMonthTest : public ::testing::Test {
     }
     m_dlg = nullptr;
     m_page = nullptr;
-    theApp.m_pMainWnd = nullptr;
   }
 
   // --- the user's actions -------------------------------------------------

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/LinkOpen.h"
+#include "support/TestPaths.h"
 #include "support/WindowProbe_win.h"
 
 namespace links {
@@ -49,7 +50,7 @@ class HtmAssociation {
 // The stand-in browser's log, empty at first, for this object's lifetime.
 class CommandLog {
  public:
-  CommandLog() : m_path(probe::ExecutableFolder() + "link-commands.log") {
+  CommandLog() : m_path(LaneFolder() + "\\link-commands.log") {
     DeleteFileA(m_path.c_str());
     SetEnvironmentVariableA("TV_COMMAND_LOG", m_path.c_str());
   }

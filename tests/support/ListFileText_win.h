@@ -1,11 +1,12 @@
 #pragma once
-// List files for tests that start the program, under the build folder.
+// List files for tests that start the program, in the test's lane.
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
+
+#include "support/TestPaths.h"
 
 namespace listfile {
 
@@ -32,10 +33,7 @@ inline std::string TodayLine(const char* name) { return CounterLine(name, 0, nul
 
 // A list file of these lines; answers its Windows path.
 inline std::string WriteListFile(const char* fileName, const std::string& lines) {
-  const char* binaryDir = std::getenv("TV_BINARY_DIR");
-  std::string file = std::string("Z:") + (binaryDir != nullptr ? binaryDir : ".") + "/" + fileName;
-  for (char& c : file)
-    if (c == '/') c = '\\';
+  const std::string file = LaneFolder() + "\\" + fileName;
   std::ofstream(file, std::ios::binary) << "!Version: 1.0\r\n" << lines;
   return file;
 }

@@ -17,3 +17,11 @@ inline std::string TestEnvPath(const char* name) {
   return value;
 #endif
 }
+
+// The folder of the test's lane (tools/wine-lanes.sh): every file a test
+// writes goes under it, so that tests running side by side in other lanes
+// never see or delete it. Outside a lane, the build folder.
+inline std::string LaneFolder() {
+  const std::string lane = TestEnvPath("TV_LANE_DIR");
+  return lane.empty() ? TestEnvPath("TV_BINARY_DIR") : lane;
+}

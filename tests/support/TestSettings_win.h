@@ -8,7 +8,7 @@
 
 #include "app/CMainApp.h"
 #include "app/CRegistrySettings.h"
-#include "app/SettingsDefaults.h"
+#include "base/SettingsDefaults.h"
 
 class TestSettings : public CRegistrySettings {
  public:

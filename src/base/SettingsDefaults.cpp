@@ -1,4 +1,4 @@
-#include "app/SettingsDefaults.h"
+#include "base/SettingsDefaults.h"
 
 #include <cstring>
 
@@ -25,7 +25,7 @@ const TextDefault kTextDefaults[kTextDefaultCount] = {
     {setting::kEventCacheFile, ""},   {setting::kCounterCacheFile, ""},
 };
 
-LONG DefaultNumber(const char* name) {
+long DefaultNumber(const char* name) {
   for (const NumberDefault& entry : kNumberDefaults)
     if (std::strcmp(entry.name, name) == 0) return entry.value;
   return 0;

@@ -1,5 +1,14 @@
 #pragma once
-#include "app/CRegistrySettings.h"
+
+struct NumberDefault {
+  const char* name;
+  long value;
+};
+
+struct TextDefault {
+  const char* name;
+  const char* value;
+};
 
 // The defaults of the program's seventeen settings, in the order they are
 // added to the store. The store keeps pointers to these entries, so they
@@ -10,4 +19,4 @@ extern const NumberDefault kNumberDefaults[kNumberDefaultCount];
 extern const TextDefault kTextDefaults[kTextDefaultCount];
 
 // The default of a number setting; 0 for a name that is not one.
-LONG DefaultNumber(const char* name);
+long DefaultNumber(const char* name);
