@@ -99,7 +99,7 @@ TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
     app::WriteNumber(setting::kWindowMinimised, 1);
     AppProcess process(app::Build::Shipped);
     ASSERT_TRUE(process.Start(c.arguments));
-    HWND window = process.WaitForMainWindow(30000, false);
+    HWND window = process.WaitForMainWindow(probe::kPatientMs, false);
     ASSERT_NE(window, nullptr);
     Sleep(kStartupSettleMs);
     EXPECT_EQ(IsWindowVisible(window) != FALSE, c.shown);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/WindowProbe_win.h"
+
 namespace app {
 
 constexpr const char* kSettingsKey = "Software\\QRV\\Tempovista";
@@ -44,7 +46,7 @@ class AppProcess {
   bool Start(const std::string& arguments = "", WORD showCommand = SW_SHOWNORMAL);
   // The main window, once it exists and is visible (hidden ones count when
   // `visible` is false).
-  HWND WaitForMainWindow(DWORD timeoutMs = 30000, bool visible = true);
+  HWND WaitForMainWindow(DWORD timeoutMs = probe::kPatientMs, bool visible = true);
   // Starts the program shown ("shownow") on page `index` of its window;
   // answers the page (its parent is the window), nullptr when none came.
   HWND StartOnPage(int index);
