@@ -19,8 +19,25 @@ struct LeadByteTable {
 };
 const LeadByteTable& AnsiLeadBytes();
 
-// UTF-8 (iCalendar text) to and from the system's ANSI code page. A
-// character the code page cannot show becomes "?", as does a byte that is
-// not UTF-8; nothing is dropped. The native build stands in Windows-1252.
+// Code pages by their Windows numbers.
+constexpr unsigned kUtf8CodePage = 65001;
+
+// The program's code page (GetACP: UTF-8 where the system honours the
+// manifest's choice of it), and the system's legacy code page (the
+// "language for non-Unicode programs"), which every earlier version read and
+// wrote list files in. The native build stands in Windows-1252 for both.
+unsigned ProgramCodePage();
+unsigned LegacyCodePage();
+
+// `text` from code page `from` into code page `to`; unchanged when they are
+// the same, but for UTF-8, which comes out well-formed. A character `to`
+// cannot hold becomes "?" and sets `*lost`; a byte that is not text in
+// `from` reads as U+FFFD. Nothing is dropped. The native build knows
+// Windows-1252 and UTF-8 only.
+std::string ConvertCodePage(const std::string& text, unsigned from, unsigned to,
+                            bool* lost = nullptr);
+
+// UTF-8 (iCalendar text) to and from the program's code page
+// (PlatformText.cpp, the same in both builds).
 std::string Utf8ToAnsi(const std::string& utf8);
 std::string AnsiToUtf8(const std::string& ansi);

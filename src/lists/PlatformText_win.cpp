@@ -30,10 +30,22 @@ const LeadByteTable& AnsiLeadBytes() {
   return table;
 }
 
+unsigned ProgramCodePage() { return GetACP(); }
+
+unsigned LegacyCodePage() {
+  DWORD page = 0;
+  // "0" for a system language that has no legacy code page: earlier versions
+  // then ran in whatever the process was given, as this one does.
+  if (GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                     reinterpret_cast<LPWSTR>(&page), sizeof(page) / sizeof(WCHAR)) == 0 ||
+      page == 0 || !IsValidCodePage(page))
+    return GetACP();
+  return page;
+}
+
 namespace {
 
 std::wstring ToWide(UINT codePage, const std::string& text) {
-  if (text.empty()) return std::wstring();
   const int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
                                     nullptr, 0);
   if (n <= 0) return std::wstring();
@@ -42,16 +54,17 @@ std::wstring ToWide(UINT codePage, const std::string& text) {
   return wide;
 }
 
-// Nothing is dropped: text that cannot be converted at all reads as "?"s.
-std::string FromWide(UINT codePage, const std::wstring& wide) {
-  std::string out;
-  if (!NarrowText(wide.data(), wide.size(), out, codePage)) return std::string(wide.size(), '?');
-  return out;
-}
-
 }  // namespace
 
-std::string Utf8ToAnsi(const std::string& utf8) { return FromWide(CP_ACP, ToWide(CP_UTF8, utf8)); }
-
-std::string AnsiToUtf8(const std::string& ansi) { return FromWide(CP_UTF8, ToWide(CP_ACP, ansi)); }
-
+std::string ConvertCodePage(const std::string& text, unsigned from, unsigned to, bool* lost) {
+  if (lost != nullptr) *lost = false;
+  if ((from == to && to != kUtf8CodePage) || text.empty()) return text;
+  const std::wstring wide = ToWide(from, text);
+  std::string out;
+  if (wide.empty() || !NarrowText(wide.data(), wide.size(), out, to, lost)) {
+    // Nothing is dropped: text that cannot be converted at all reads as "?"s.
+    if (lost != nullptr) *lost = true;
+    return std::string(wide.empty() ? text.size() : wide.size(), '?');
+  }
+  return out;
+}

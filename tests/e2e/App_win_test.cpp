@@ -109,12 +109,18 @@ TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
   }
 }
 
-// Also: a stored cache path is left alone at start-up, whatever it names.
+// Also: a stored cache path is left alone at start-up, whatever it names,
+// but one with the "?" an earlier version stored for the characters its code
+// page could not hold is worked out again.
 TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, app::kSettingsKey, &key), ERROR_SUCCESS);
   const char elsewhere[] = "D:\\moved\\holidays.cache";
+  const char lost[] = "C:\\users\\????\\Documents\\TVcache.tve";
+  const char longPath[] = "\\\\?\\D:\\moved\\counters.cache";
   RegSetValueExA(key, setting::kHolidayCacheFile, 0, REG_SZ, reinterpret_cast<const BYTE*>(elsewhere), sizeof elsewhere);
+  RegSetValueExA(key, setting::kEventCacheFile, 0, REG_SZ, reinterpret_cast<const BYTE*>(lost), sizeof lost);
+  RegSetValueExA(key, setting::kCounterCacheFile, 0, REG_SZ, reinterpret_cast<const BYTE*>(longPath), sizeof longPath);
   RegCloseKey(key);
 
   AppProcess process;
@@ -123,7 +129,10 @@ TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   ASSERT_NE(window, nullptr);
   Sleep(kStartupSettleMs);
   EXPECT_EQ(Text(setting::kHolidayCacheFile), elsewhere);
-  EXPECT_NE(Text(setting::kEventCacheFile).find("\\TVcache.tve"), std::string::npos);
+  char documents[MAX_PATH] = {};
+  ASSERT_GE(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), 0);
+  EXPECT_EQ(Text(setting::kEventCacheFile), std::string(documents) + "\\TVcache.tve");
+  EXPECT_EQ(Text(setting::kCounterCacheFile), longPath);
   const auto before = app::SettingsSnapshot();
 
   for (int answer : {IDNO, IDYES}) {
