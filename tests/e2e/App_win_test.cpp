@@ -110,8 +110,7 @@ TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
 }
 
 // Also: a stored cache path is left alone at start-up, whatever it names,
-// but one with the "?" an earlier version stored for the characters its code
-// page could not hold is worked out again.
+// but for one with the "?"s of an earlier version on an older code page.
 TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, app::kSettingsKey, &key), ERROR_SUCCESS);
