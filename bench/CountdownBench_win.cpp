@@ -22,7 +22,7 @@
 namespace {
 
 int64_t g_seconds = 0;
-int64_t BenchClock() { return g_seconds; }
+int64_t BenchClock() { return g_seconds * 1000; }
 
 CMainDlg* g_dlg = nullptr;
 CPPCountDown* g_page = nullptr;

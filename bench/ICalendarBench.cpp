@@ -10,7 +10,7 @@
 
 namespace {
 
-int64_t FixedClock() { return 1781524800; }  // 2026-06-15
+int64_t FixedClock() { return 1781524800000; }  // 2026-06-15, in milliseconds
 
 // About 10 MB of all-day events, as another calendar program writes them.
 std::string TenMegabyteCalendar() {

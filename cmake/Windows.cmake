@@ -147,6 +147,13 @@ foreach(area base lists ical framework controls pages app e2e)
   endif()
 endforeach()
 add_dependencies(e2e_win_tests Tempovista Tempovista_test)
+# The end-to-end shards are the longest tests (much the longest where the
+# programs are emulated): started first, so that none is left to run alone
+# at the end.
+math(EXPR _last "${_shards_e2e} - 1")
+foreach(_i RANGE ${_last})
+  set_tests_properties(e2e_win_tests_${_i} PROPERTIES COST 1000)
+endforeach()
 # The base tests cross the nights the clocks change: a zone that has them,
 # for this program alone.
 set_property(TEST base_win_tests APPEND PROPERTY ENVIRONMENT TZ=Europe/Berlin)

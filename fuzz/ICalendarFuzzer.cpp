@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   // A fixed clock, so that open rules end in the same year every run.
-  SetClockSource([]() -> int64_t { return 1781524800; });
+  SetClockSource([]() -> int64_t { return 1781524800000; });
   const DateListKind kind = (data[0] % 3 == 0)   ? DateListKind::Holidays
                             : (data[0] % 3 == 1) ? DateListKind::Events
                                                  : DateListKind::Counters;

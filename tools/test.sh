@@ -93,6 +93,33 @@ else
   includes="includes that break the folders' order:"
   rc=1
 fi
+if [ -z "$native32" ]; then
+  # Each start of the 32-bit program costs the better part of a minute of
+  # processor time under emulation: the end-to-end tests that drive the
+  # shipped program through its life (first run and exit from the tray, a
+  # second start, the stored holidays on the first page) run here; all of
+  # them run against the x64 build below, and where the kernel runs 32-bit
+  # programs, against this build too. The x64 build's test program drives
+  # them, so that only the programs under test are emulated. An emulated
+  # start mostly waits (Wine's reservation of its address space, one
+  # emulated mmap after another), so they run meanwhile, beside the native
+  # and x64 tests; their checks wait patiently for a loaded machine.
+  filter='AppTest.FirstRun*:AppTest.SecondStart*:StoredHolidays.*'
+  why="this kernel runs no 32-bit programs: the i686 build's end-to-end tests $filter only, its programs under qemu-i386 emulation, driven by the x64 build's test program, beside the other tests"
+  if [ "${TV_RUN_EMULATED:-}" = 1 ]; then
+    why="$why, and the installer tests (TV_RUN_EMULATED=1)"
+  else
+    why="$why; the installer tests are skipped, the installer being a 32-bit program (TV_RUN_EMULATED=1 runs them emulated, some 7 minutes)"
+  fi
+  wait "$prefix_job"
+  cat $logs/wineprefix-i686.log
+  (
+    export GTEST_FILTER=$filter
+    jobs=$emulated_lanes
+    run_ctest win-i686 build/win -R '^(e2e_win_tests(_[0-9]+)?|release_files_build|installer_tests)$'
+  ) >$logs/win-i686.out 2>&1 &
+  emulated_job=$!
+fi
 run_ctest native build/native || rc=1
 # Without the lock: should the x64 lanes' prefix still need making, it
 # pauses the emulation, once this run's 32-bit programs let it.
@@ -101,24 +128,8 @@ if [ -n "$native32" ]; then
   why="this kernel runs 32-bit programs: every Windows test of the i686 build"
   run_ctest win-i686 build/win || rc=1
 else
-  # Each start of the 32-bit program costs the better part of a minute of
-  # processor time under emulation: the end-to-end tests that drive the
-  # shipped program through its life (first run and exit from the tray, a
-  # second start, the stored holidays on the first page) run here; all of
-  # them run against the x64 build above, and where the kernel runs 32-bit
-  # programs, against this build too. The x64 build's test program drives
-  # them, so that only the programs under test are emulated.
-  export GTEST_FILTER='AppTest.FirstRun*:AppTest.SecondStart*:StoredHolidays.*'
-  why="this kernel runs no 32-bit programs: the i686 build's end-to-end tests $GTEST_FILTER only, its programs under qemu-i386 emulation, driven by the x64 build's test program"
-  if [ "${TV_RUN_EMULATED:-}" = 1 ]; then
-    why="$why, and the installer tests (TV_RUN_EMULATED=1)"
-  else
-    why="$why; the installer tests are skipped, the installer being a 32-bit program (TV_RUN_EMULATED=1 runs them emulated, some 7 minutes)"
-  fi
-  wait "$prefix_job"
-  cat $logs/wineprefix-i686.log
-  jobs=$emulated_lanes run_ctest win-i686 build/win -R '^(e2e_win_tests(_[0-9]+)?|release_files_build|installer_tests)$' || rc=1
-  unset GTEST_FILTER
+  wait "$emulated_job" || rc=1
+  cat $logs/win-i686.out
 fi
 
 echo

@@ -1,7 +1,6 @@
 #include "app/CMainApp.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cctype>
@@ -9,10 +8,10 @@
 
 #include "app/CMainDlg.h"
 #include "app/CRegistrySettings.h"
+#include "app/DefaultCachePaths.h"
 #include "base/ProgramNames.h"
 #include "base/SettingsDefaults.h"
 #include "ical/ICalendarFormat.h"
-#include "lists/ListKindInfo.h"
 #include "lists/ListTextFormat.h"
 #include "pages/CPPAbout.h"
 #include "pages/CPPCountDown.h"
@@ -25,7 +24,6 @@ CMainApp theApp;
 
 namespace {
 const size_t kTitleLength = sizeof(kProgramTitle) - 1;  // the 10 bytes compared
-const char kFallbackFolder[] = "C:\\QRV\\Tempovista";
 const ATOM kDialogClassAtom = 0x8002;
 
 bool IsModernOs() {
@@ -59,21 +57,6 @@ void BringForward(HWND window) {
   ShowWindow(window, SW_RESTORE);
   SetForegroundWindow(window);
   Sleep(100);
-}
-
-// Fills the three cache paths the first time; later runs keep what is
-// stored, even when the documents folder has moved since.
-void FillDefaultCachePaths(CRegistrySettings& settings) {
-  std::string folder = kFallbackFolder;
-  char documents[MAX_PATH] = {};
-  if (SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents) >= 0) {
-    folder = documents;
-  }
-  for (DateListKind kind : kListKinds) {
-    const ListKindInfo& info = GetListKindInfo(kind);
-    if (settings.GetText(info.cacheSetting).empty())
-      settings.SetText(info.cacheSetting, folder + "\\TVcache" + info.extension);
-  }
 }
 
 // The user-interface thread as a COM apartment while it lives: screen

@@ -42,8 +42,9 @@ void TrayReminders::OnClockChanged() {
   ArmWakeUp();
 }
 
+// For the end itself, to the millisecond: counted from the whole second
+// now is in, a balloon came as late as the part of a second gone at arming.
 // At most USER_TIMER_MAXIMUM ahead; a wake-up before the end arms again.
-// Ends are whole seconds: the timer fires within a second after one.
 void TrayReminders::ArmWakeUp() {
   HWND window = m_owner.GetSafeHwnd();
   if (window == nullptr) return;
@@ -52,7 +53,7 @@ void TrayReminders::ArmWakeUp() {
     KillTimer(window, kWakeUpTimer);
     return;
   }
-  const int64_t ms = (next - ClockSeconds()) * 1000;
+  const int64_t ms = next * 1000 - ClockMilliseconds();
   const UINT delay = ms < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM
                      : ms > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM
                                                : static_cast<UINT>(ms);

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 constexpr unsigned kUtf8CodePage = 65001;
 
@@ -23,22 +22,20 @@ class CodePageText {
   bool IsLeadByte(unsigned char c) const;
   // Bytes of the character at `pos`, at least 1: a byte that begins no
   // whole character (broken UTF-8, a lead byte at the end) is taken alone.
-  size_t CharBytes(std::string_view text, size_t pos) const;
+  size_t CharBytes(const std::string& text, size_t pos) const;
   // UTF-16 units the text takes once converted: what a wide field holds.
-  size_t WideLength(std::string_view text) const;
+  size_t WideLength(const std::string& text) const;
   // Bytes of the longest start of `text` that ends on a whole character and
   // takes at most `room` bytes, or at most `room` UTF-16 units.
-  size_t FitBytes(std::string_view text, size_t room) const;
-  size_t FitWide(std::string_view text, size_t room) const;
+  size_t FitBytes(const std::string& text, size_t room) const;
+  size_t FitWide(const std::string& text, size_t room) const;
   // Where the last character of `text` that is one of the ASCII `chars` is,
   // or npos: a path's "\\" may be the second byte of a Shift-JIS character.
-  size_t FindLastOf(std::string_view text, std::string_view chars) const;
-  // The text with "?" for each byte that begins no whole character.
-  std::string Repaired(std::string_view text) const;
+  size_t FindLastOf(const std::string& text, const char* chars) const;
 
  private:
   size_t WideUnits(size_t bytes) const;
-  size_t Fit(std::string_view text, size_t room, bool wide) const;
+  size_t Fit(const std::string& text, size_t room, bool wide) const;
 
   unsigned m_codePage;
 };

@@ -9,8 +9,10 @@
 
 // Wide text in a code page's 8-bit form. A character the code page cannot
 // show becomes "?", not a best-fit look-alike that would read back as
-// something else. False (and `out` empty) when the text cannot be converted.
-bool NarrowText(const wchar_t* text, size_t length, std::string& out, UINT codePage = CP_ACP);
+// something else, and sets `*lost` when given. False (and `out` empty) when
+// the text cannot be converted.
+bool NarrowText(const wchar_t* text, size_t length, std::string& out, UINT codePage = CP_ACP,
+                bool* lost = nullptr);
 
 // 8-bit text as UTF-16, for the W calls (GDI, records of fixed wide fields);
 // empty when it cannot be converted.

@@ -1,5 +1,7 @@
 #include "base/Stopwatch.h"
 
+#include <algorithm>
+
 #include "base/Clock.h"
 
 void Stopwatch::Start() {
@@ -20,9 +22,11 @@ void Stopwatch::Stop() {
   m_state.cleared = false;
 }
 
+// Held within what a kept file may say, so that what is kept reads back.
 void Stopwatch::EndSegment() {
   m_state.lastStop = ClockSeconds();
-  m_state.accumulated += m_state.lastStop - m_state.lastStart;
+  const int64_t sum = m_state.accumulated + (m_state.lastStop - m_state.lastStart);
+  m_state.accumulated = std::clamp(sum, -kLongest, kLongest);
 }
 
 bool Stopwatch::Reset(StopwatchRun& finished) {

@@ -27,6 +27,13 @@ struct StopwatchState {
 // run; stopped but not cleared, it continues the same run.
 class Stopwatch {
  public:
+  // What a kept watch may hold, as far as the system's file times reach:
+  // times from 1601-01-01 to 30827-12-31, and seconds run (negative after
+  // a clock set back) within that span either way.
+  static constexpr int64_t kEarliest = -11644473600;
+  static constexpr int64_t kLatest = 910692730085;
+  static constexpr int64_t kLongest = kLatest - kEarliest;
+
   bool IsRunning() const { return m_state.running; }
   bool IsCleared() const { return m_state.cleared; }
   // Reset has something to do unless the watch is cleared and stopped.
@@ -34,7 +41,7 @@ class Stopwatch {
 
   // Starts a segment: a new run when cleared, else the same run goes on.
   void Start();
-  // Ends the segment and adds its seconds.
+  // Ends the segment and adds its seconds, up to kLongest either way.
   void Stop();
   // Running: a lap; the run ends and a new one begins at once. Stopped and
   // not cleared: the run ends and the watch is cleared. Answers the run

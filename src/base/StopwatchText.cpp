@@ -1,5 +1,6 @@
 #include "base/StopwatchText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +44,9 @@ bool ParseNumbers(const std::string& line, size_t count, int64_t* numbers) {
   return *at == '\0';
 }
 
+bool IsKeptTime(int64_t seconds) { return seconds >= Stopwatch::kEarliest && seconds <= Stopwatch::kLatest; }
+bool IsKeptSpan(int64_t seconds) { return seconds >= -Stopwatch::kLongest && seconds <= Stopwatch::kLongest; }
+
 std::string Numbers(std::initializer_list<int64_t> numbers) {
   std::string line;
   for (const int64_t n : numbers) {
@@ -81,6 +85,7 @@ bool ParseStopwatchState(const std::string& text, StopwatchState& state) {
   if (!SplitLines(text, lines) || lines.size() != 2 || lines[0] != kStateHeader || !ParseNumbers(lines[1], 6, n))
     return false;
   if ((n[0] != 0 && n[0] != 1) || (n[1] != 0 && n[1] != 1)) return false;
+  if (!IsKeptTime(n[2]) || !IsKeptTime(n[3]) || !IsKeptTime(n[4]) || !IsKeptSpan(n[5])) return false;
   state = StopwatchState{n[0] == 1, n[1] == 1, n[2], n[3], n[4], n[5]};
   return true;
 }
@@ -97,19 +102,21 @@ bool ParseStopwatchLog(const std::string& text, StopwatchLog& log) {
   StopwatchLog read;
   for (size_t i = 1; i < lines.size(); ++i) {
     int64_t n[3];
-    if (!ParseNumbers(lines[i], 3, n)) return false;
+    if (!ParseNumbers(lines[i], 3, n) || !IsKeptSpan(n[0]) || !IsKeptTime(n[1]) || !IsKeptTime(n[2])) return false;
     read.Add(StopwatchRun{n[0], n[1], n[2]});
   }
   log = std::move(read);
   return true;
 }
 
+std::string ElapsedText(int64_t seconds) { return FormatSpan(SecondsToDays(std::max<int64_t>(seconds, 0))); }
+
 std::string FormatStopwatchCsv(const StopwatchLog& log) {
   std::string text = "\xEF\xBB\xBF" "run,elapsed_seconds,elapsed,started,stopped\r\n";
   int64_t number = 0;
   for (const StopwatchRun& run : log.Runs()) {
-    text += std::to_string(++number) + ',' + std::to_string(run.seconds) + ',' +
-            CsvField(FormatSpan(SecondsToDays(run.seconds))) + ',' + CsvField(IsoLocalTime(run.start)) + ',' +
+    text += std::to_string(++number) + ',' + std::to_string(std::max<int64_t>(run.seconds, 0)) + ',' +
+            CsvField(ElapsedText(run.seconds)) + ',' + CsvField(IsoLocalTime(run.start)) + ',' +
             CsvField(IsoLocalTime(run.stop)) + kLineEnd;
   }
   return text;

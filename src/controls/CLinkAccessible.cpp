@@ -46,6 +46,11 @@ HRESULT CLinkAccessible::QueryInterface(REFIID riid, void** object) {
     AddRef();
     return S_OK;
   }
+  if (riid == __uuidof(IOleWindow)) {
+    *object = static_cast<IOleWindow*>(this);
+    AddRef();
+    return S_OK;
+  }
   *object = nullptr;
   return E_NOINTERFACE;
 }
@@ -152,3 +157,11 @@ HRESULT CLinkAccessible::accHitTest(LONG x, LONG y, VARIANT* child) { return m_s
 HRESULT CLinkAccessible::put_accName(VARIANT child, BSTR name) { return m_std->put_accName(child, name); }
 
 HRESULT CLinkAccessible::put_accValue(VARIANT child, BSTR value) { return m_std->put_accValue(child, value); }
+
+HRESULT CLinkAccessible::GetWindow(HWND* window) {
+  if (window == nullptr) return E_POINTER;
+  *window = m_link != nullptr ? m_link->GetSafeHwnd() : nullptr;
+  return *window != nullptr ? S_OK : E_FAIL;
+}
+
+HRESULT CLinkAccessible::ContextSensitiveHelp(BOOL) { return E_NOTIMPL; }

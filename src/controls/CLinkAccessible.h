@@ -6,11 +6,13 @@ class CLinkStatic;
 
 // What assistive technology learns of a link control: a link (not the
 // plain text a static reports), named by its text, whose value is its
-// address and whose default action opens it as a click does. Everything
-// else comes from the system's standard object for the window. The control
-// answers WM_GETOBJECT with it and disconnects it when its window goes;
-// clients may hold it longer, and are then told it is gone.
-class CLinkAccessible : public IAccessible {
+// address and whose default action opens it as a click does. It names its
+// own window (IOleWindow), so that WindowFromAccessibleObject gives the link
+// rather than the page around it. Everything else comes from the system's
+// standard object for the window. The control answers WM_GETOBJECT with it
+// and disconnects it when its window goes; clients may hold it longer, and
+// are then told it is gone.
+class CLinkAccessible : public IAccessible, public IOleWindow {
  public:
   // A new object for the window of `link`, with one reference for the
   // caller; nullptr when the standard object cannot be had.
@@ -54,6 +56,10 @@ class CLinkAccessible : public IAccessible {
   HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override;
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
+
+  // IOleWindow: the link's window while it exists.
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override;
 
  private:
   CLinkAccessible(const CLinkStatic& link, IAccessible* standard);

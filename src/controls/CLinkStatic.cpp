@@ -269,7 +269,8 @@ bool CLinkStatic::OnKeyDown(WPARAM key, LPARAM flags) {
 LRESULT CLinkStatic::OnGetObject(WPARAM wParam, LPARAM lParam) {
   if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
     if (m_accessible == nullptr) m_accessible = CLinkAccessible::Create(*this);
-    if (m_accessible != nullptr) return LresultFromObject(__uuidof(IAccessible), wParam, m_accessible);
+    if (m_accessible != nullptr)
+      return LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(m_accessible));
   }
   return Default(WM_GETOBJECT, wParam, lParam);
 }

@@ -4,9 +4,11 @@
 
 #include "base/ProgramNames.h"
 #include "lists/DateListText.h"
+#include "lists/ListFileEncoding.h"
 #include "lists/ListKindInfo.h"
 #include "lists/ListSource.h"
 #include "lists/ListTextFormat.h"
+#include "lists/PlatformText.h"
 
 bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& location,
                   bool allowRemote, bool rememberLocation, bool quiet) {
@@ -30,8 +32,9 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
   DateRecordList records;
   const ListTextFormat* calendar = RegisteredListTextFormat();
   if (calendar != nullptr && calendar->isOfKind(text)) {
-    records = calendar->parse(text, kind);
+    records = calendar->parse(text, kind);  // UTF-8 by its own format
   } else {
+    text = ListFileToText(text, LegacyCodePage(), ProgramCodePage());
     RemoveCarriageReturns(text);
     records = ParseDateListText(text);
   }
@@ -64,7 +67,8 @@ bool SaveDateList(DateListKind kind, ListOwner& owner, const std::string& locati
   const DateRecordList& list = owner.GetList(kind);
   const std::string text = existingCalendar || (calendar != nullptr && calendar->namesFile(location))
                                ? calendar->format(list, kind)
-                               : FormatDateListText(list, kind);
+                               : TextToListFile(FormatDateListText(list, kind), LegacyCodePage(),
+                                                ProgramCodePage());
   if (!StoreListText(owner, location, text, quiet)) return false;
   // Rebuilds the list from what was written and refreshes the cache.
   LoadDateList(kind, owner, location, reloadAllowRemote, reloadRemember, quiet);

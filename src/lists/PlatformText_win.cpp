@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "base/CodePageText.h"
 #include "base/NarrowText_win.h"
 #include "lists/PlatformText.h"
 
@@ -21,6 +20,8 @@ COleDateTime ParsePlatformDate(const std::string& text) {
 const LeadByteTable& AnsiLeadBytes() {
   static const LeadByteTable table = [] {
     LeadByteTable t;
+    // IsDBCSLeadByte takes UTF-8 for single bytes, rightly so here, but
+    // one table of lead bytes serves every cut.
     const CodePageText codePage;
     for (int c = 0x80; c < 0x100; ++c) {
       if (codePage.IsLeadByte(static_cast<unsigned char>(c))) t.lead[c] = t.any = true;
@@ -30,25 +31,26 @@ const LeadByteTable& AnsiLeadBytes() {
   return table;
 }
 
-namespace {
+unsigned LegacyCodePage() {
+  DWORD page = 0;
+  // "0" for a system language that has no legacy code page: earlier versions
+  // then ran in whatever the process was given, as this one does.
+  if (GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                     reinterpret_cast<LPWSTR>(&page), sizeof(page) / sizeof(WCHAR)) == 0 ||
+      page == 0 || !IsValidCodePage(page))
+    return GetACP();
+  return page;
+}
 
-// Nothing is dropped: text that cannot be converted at all reads as "?"s.
-std::string FromWide(UINT codePage, const std::wstring& wide) {
+std::string ConvertCodePage(const std::string& text, unsigned from, unsigned to, bool* lost) {
+  if (lost != nullptr) *lost = false;
+  if ((from == to && to != kUtf8CodePage) || text.empty()) return text;
+  const std::wstring wide = WideText(text, from);
   std::string out;
-  if (!NarrowText(wide.data(), wide.size(), out, codePage)) return std::string(wide.size(), '?');
+  if (wide.empty() || !NarrowText(wide.data(), wide.size(), out, to, lost)) {
+    // Nothing is dropped: text that cannot be converted at all reads as "?"s.
+    if (lost != nullptr) *lost = true;
+    return std::string(wide.empty() ? text.size() : wide.size(), '?');
+  }
   return out;
 }
-
-}  // namespace
-
-// Between UTF-8 and UTF-8 the conversion would make broken bytes U+FFFD.
-std::string Utf8ToAnsi(const std::string& utf8) {
-  if (ProgramCodePage() == kUtf8CodePage) return CodePageText(kUtf8CodePage).Repaired(utf8);
-  return FromWide(CP_ACP, WideText(utf8, CP_UTF8));
-}
-
-std::string AnsiToUtf8(const std::string& ansi) {
-  if (ProgramCodePage() == kUtf8CodePage) return CodePageText(kUtf8CodePage).Repaired(ansi);
-  return FromWide(CP_UTF8, WideText(ansi, CP_ACP));
-}
-

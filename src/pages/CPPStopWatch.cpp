@@ -9,7 +9,6 @@
 #include "base/Clock.h"
 #include "base/LocalTime.h"
 #include "base/ProgramNames.h"
-#include "base/SpanText.h"
 #include "base/StopwatchText.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
@@ -28,7 +27,7 @@ const char kCsvFilter[] = "CSV files (*.csv)\0*.csv\0All Files (*.*)\0*.*\0";
 std::string TimeText(int64_t seconds) { return DateText(LocalTimeAt(seconds), DateTextForm::DateAndTime); }
 
 std::string LogLine(const StopwatchRun& run) {
-  return FormatSpan(SecondsToDays(run.seconds)) + " | " + TimeText(run.start) + " | " + TimeText(run.stop) + "\r\n";
+  return ElapsedText(run.seconds) + " | " + TimeText(run.start) + " | " + TimeText(run.stop) + "\r\n";
 }
 }  // namespace
 
@@ -110,7 +109,7 @@ void CPPStopWatch::ShowState() {
 }
 
 void CPPStopWatch::ShowTimes(int64_t lastStop) {
-  m_strDisplay = FormatSpan(SecondsToDays(m_stopwatch.Elapsed(lastStop)));
+  m_strDisplay = ElapsedText(m_stopwatch.Elapsed(lastStop));
   m_strOriginalStart = TimeText(m_stopwatch.OriginalStart());
   m_strLastStart = TimeText(m_stopwatch.LastStart());
   m_strLastStop = TimeText(lastStop);
@@ -150,7 +149,7 @@ void CPPStopWatch::OnReset() {
   }
   if (ended && !lap) {
     UpdateData(true);
-    m_strDisplay = FormatSpan(0.0);
+    m_strDisplay = ElapsedText(0);
     m_strOriginalStart.clear();
     m_strLastStart.clear();
     m_strLastStop.clear();

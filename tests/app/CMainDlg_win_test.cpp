@@ -218,7 +218,7 @@ TEST_F(MainDlgTest, RefusedTrayIconIsTriedFiveTimesHalfASecondApartThenTheProgra
   EXPECT_FALSE(ended);
   EXPECT_TRUE(hidden) << "the window still answers the user";
   ASSERT_EQ(Count(NIM_ADD), 5);
-  for (int i = 1; i < 5; ++i) EXPECT_GE(shell[i].tick - shell[i - 1].tick, 450u) << "attempt " << i + 1;
+  for (int i = 1; i < 5; ++i) EXPECT_GE(shell[i].ms - shell[i - 1].ms, 450) << "attempt " << i + 1;
 }
 
 TEST_F(MainDlgTest, TrayIconAddedAtTheThirdAttemptIsNotAddedAgain) {

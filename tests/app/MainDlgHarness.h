@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,11 @@ namespace maindlg {
 constexpr const char* kKey = "Software\\QRV\\TempovistaTests\\MainWindow\\";
 constexpr LONG kUntouched = 7;  // a stored state no handler ever writes
 
+// `ms` from a steady clock: GetTickCount under Wine can lag a busy machine.
 struct ShellCall {
   DWORD message;
   NOTIFYICONDATAW data;
-  DWORD tick;
+  long long ms;
 };
 
 // The first page, on its own template: what the lists held when it
@@ -63,7 +65,9 @@ class MainDlgTest : public ::testing::Test {
     InitCommonControlsEx(&icc);
     theApp.m_hInstance = GetModuleHandleA(nullptr);
     SetShellNotifyHook([this](DWORD message, const NOTIFYICONDATAW& data) {
-      shell.push_back(ShellCall{message, data, GetTickCount()});
+      using namespace std::chrono;
+      const long long ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+      shell.push_back(ShellCall{message, data, ms});
       if (failShell > 0) {
         --failShell;
         return FALSE;

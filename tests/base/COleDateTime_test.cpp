@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "base/Clock.h"
 
@@ -145,12 +146,17 @@ int64_t FakeClock() { return g_fakeNow; }
 }  // namespace
 
 TEST(COleDateTime, NowIsTheLocalTimeInWholeSeconds) {
-  // 2004-05-01 12:34:56 UTC; the local breakdown of the same second.
-  g_fakeNow = 1083414896;
+  // 2004-05-01 12:34:56.999 UTC; the local breakdown of its whole second.
+  g_fakeNow = 1083414896999;
   SetClockSource(FakeClock);
   const COleDateTime now = COleDateTime::GetCurrentTime();
+  // A second holds the milliseconds after it, before 1970 too.
+  for (const auto& [ms, seconds] : {std::pair<int64_t, int64_t>{1999, 1}, {-1, -1}, {-1000, -1}, {-1001, -2}}) {
+    g_fakeNow = ms;
+    EXPECT_EQ(ClockSeconds(), seconds) << ms;
+  }
   SetClockSource(nullptr);
-  time_t t = static_cast<time_t>(g_fakeNow);
+  time_t t = static_cast<time_t>(1083414896);
   struct tm local {};
 #ifdef _WIN32
   localtime_s(&local, &t);

@@ -19,23 +19,38 @@ namespace {
 constexpr int64_t kMorning = 1042624800;  // 15 January 2003, 10:00:00 UTC
 
 TEST(StopwatchText, KeptFilesReadBackWholeOrNotAtAll) {
-  const std::string state = FormatStopwatchState({true, false, kMorning, kMorning + 30, kMorning + 20, -15});
+  constexpr int64_t kFirst = Stopwatch::kEarliest, kLast = Stopwatch::kLatest, kLongest = Stopwatch::kLongest;
   StopwatchState read;
-  ASSERT_TRUE(ParseStopwatchState(state, read));
-  EXPECT_EQ(FormatStopwatchState(read), state);
+  // A stop before its start reads back, as do the edges of the range.
+  for (const StopwatchState& kept : {StopwatchState{true, false, kMorning, kMorning + 30, kMorning + 20, -15},
+                                     StopwatchState{true, false, kFirst, kLast, kFirst, -kLongest},
+                                     StopwatchState{false, false, kLast, kFirst, kLast, kLongest}}) {
+    ASSERT_TRUE(ParseStopwatchState(FormatStopwatchState(kept), read));
+    EXPECT_EQ(FormatStopwatchState(read), FormatStopwatchState(kept));
+  }
+  const std::string state = FormatStopwatchState(read);
   for (size_t length = 0; length < state.size(); ++length)
     EXPECT_FALSE(ParseStopwatchState(state.substr(0, length), read)) << length;
-  for (const char* foreign : {"Tempovista stopwatch 2\r\n1 0 1 2 3 4\r\n", "Tempovista stopwatch 1\r\n2 0 1 2 3 4\r\n",
-                              "Tempovista stopwatch 1\r\n1 0 1 2x 3 4\r\n", "Tempovista stopwatch 1\r\n1 0 1 2 3 4 5\r\n"})
+  StopwatchLog logRead;
+  const std::string watch = "Tempovista stopwatch 1\r\n", runs = "Tempovista stopwatch log 1\r\n";
+  for (const std::string& foreign :
+       {std::string("Tempovista stopwatch 2\r\n1 0 1 2 3 4\r\n"), watch + "2 0 1 2 3 4\r\n", watch + "1 0 1 2x 3 4\r\n",
+        watch + "1 0 1 2 3 4 5\r\n", watch + "1 0 -11644473601 0 0 0\r\n", watch + "1 0 0 910692730086 0 0\r\n",
+        watch + "0 0 0 0 -11644473601 0\r\n", watch + "0 0 0 0 0 922337203686\r\n", watch + "0 0 0 0 0 -922337203686\r\n",
+        runs + "1 -11644473601 0\r\n", runs + "1 0 0\r\n-922337203686 0 0\r\n", runs + "1 0 910692730086\r\n"}) {
     EXPECT_FALSE(ParseStopwatchState(foreign, read)) << foreign;
+    EXPECT_FALSE(ParseStopwatchLog(foreign, logRead)) << foreign;
+  }
 
   // The log: its newest runs only, and none from a file cut mid-line.
-  StopwatchLog log, logRead;
+  StopwatchLog log;
   for (int64_t i = 0; i <= static_cast<int64_t>(StopwatchLog::kMaxRuns); ++i) log.Add({i, kMorning + i, kMorning + i});
+  log.Add({-kLongest, kLast, kFirst});
   const std::string logText = FormatStopwatchLog(log);
   ASSERT_TRUE(ParseStopwatchLog(logText, logRead));
   EXPECT_EQ(logRead.Size(), StopwatchLog::kMaxRuns);
-  EXPECT_EQ(logRead.Runs().front().seconds, 1);
+  EXPECT_EQ(logRead.Runs().front().seconds, 2);
+  EXPECT_EQ(FormatStopwatchLog(logRead), logText);
   EXPECT_FALSE(ParseStopwatchLog(logText.substr(0, logText.size() - 1), logRead));
   EXPECT_FALSE(ParseStopwatchLog(state, logRead));
 }

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "base/Clock.h"
 #include "base/SpanText.h"
+#include "base/StopwatchText.h"
 
 namespace {
 
@@ -12,7 +16,7 @@ int64_t g_now = kTen;
 
 class StopwatchTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetClockSource([] { return g_now; }); }
+  void SetUp() override { SetClockSource([] { return g_now * 1000; }); }
   void TearDown() override { SetClockSource(nullptr); }
   // Sets the clock to `seconds` after ten o'clock; answers that moment.
   static int64_t At(int64_t seconds) { return g_now = kTen + seconds; }
@@ -59,15 +63,30 @@ TEST_F(StopwatchTest, ResetEndsTheRunAndClearsOrLaps) {
 }
 
 // A clock set forward or back during a run moves the elapsed time, shown
-// and added up, by just as much.
+// and added up, by just as much; below zero it shows as 0.
 TEST_F(StopwatchTest, ClockChangesMoveTheElapsedTimeByTheirAmount) {
-  for (const int64_t change : {3600, -60}) {
+  for (const auto& [change, shown] : {std::pair<int64_t, const char*>{3600, "0d 01:00:40"}, {-60, "0d 00:00:00"}}) {
     Stopwatch watch;
     At(0);
     watch.Start();
     EXPECT_EQ(watch.Elapsed(At(40 + change)), 40 + change) << change;
+    EXPECT_EQ(ElapsedText(watch.Elapsed(g_now)), shown);
     watch.Stop();
     EXPECT_EQ(watch.Accumulated(), 40 + change);
+  }
+}
+
+// Kept at the edges of its range and run on to the far edge: nothing
+// overflows, and what the watch then keeps reads back.
+TEST_F(StopwatchTest, KeptExtremesRunOnAndStayKeepable) {
+  for (const auto& [from, to, shown] : {std::tuple{Stopwatch::kEarliest, Stopwatch::kLatest, "21350398d 05:36:10"},
+                                        std::tuple{Stopwatch::kLatest, Stopwatch::kEarliest, "0d 00:00:00"}}) {
+    Stopwatch watch;
+    watch.Restore({true, false, from, from, from, to - from});
+    EXPECT_EQ(ElapsedText(watch.Elapsed(g_now = to)), shown);
+    watch.Stop();
+    StopwatchState kept;
+    EXPECT_TRUE(ParseStopwatchState(FormatStopwatchState(watch.State()), kept)) << to;
   }
 }
 

@@ -99,7 +99,7 @@ TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
     app::WriteNumber(setting::kWindowMinimised, 1);
     AppProcess process(app::Build::Shipped);
     ASSERT_TRUE(process.Start(c.arguments));
-    HWND window = process.WaitForMainWindow(30000, false);
+    HWND window = process.WaitForMainWindow(probe::kPatientMs, false);
     ASSERT_NE(window, nullptr);
     Sleep(kStartupSettleMs);
     EXPECT_EQ(IsWindowVisible(window) != FALSE, c.shown);
@@ -109,12 +109,17 @@ TEST_F(AppTest, ShowNowInAnyCaseClearsTheStoredHiddenState) {
   }
 }
 
-// Also: a stored cache path is left alone at start-up, whatever it names.
+// Also: a stored cache path is left alone at start-up, whatever it names,
+// but for one with the "?"s of an earlier version on an older code page.
 TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, app::kSettingsKey, &key), ERROR_SUCCESS);
   const char elsewhere[] = "D:\\moved\\holidays.cache";
+  const char lost[] = "C:\\users\\????\\Documents\\TVcache.tve";
+  const char longPath[] = "\\\\?\\D:\\moved\\counters.cache";
   RegSetValueExA(key, setting::kHolidayCacheFile, 0, REG_SZ, reinterpret_cast<const BYTE*>(elsewhere), sizeof elsewhere);
+  RegSetValueExA(key, setting::kEventCacheFile, 0, REG_SZ, reinterpret_cast<const BYTE*>(lost), sizeof lost);
+  RegSetValueExA(key, setting::kCounterCacheFile, 0, REG_SZ, reinterpret_cast<const BYTE*>(longPath), sizeof longPath);
   RegCloseKey(key);
 
   AppProcess process;
@@ -123,7 +128,10 @@ TEST_F(AppTest, SystemMenuExitAsksFirstAndNoLeavesEverythingAsItWas) {
   ASSERT_NE(window, nullptr);
   Sleep(kStartupSettleMs);
   EXPECT_EQ(Text(setting::kHolidayCacheFile), elsewhere);
-  EXPECT_NE(Text(setting::kEventCacheFile).find("\\TVcache.tve"), std::string::npos);
+  char documents[MAX_PATH] = {};
+  ASSERT_GE(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), 0);
+  EXPECT_EQ(Text(setting::kEventCacheFile), std::string(documents) + "\\TVcache.tve");
+  EXPECT_EQ(Text(setting::kCounterCacheFile), longPath);
   const auto before = app::SettingsSnapshot();
 
   for (int answer : {IDNO, IDYES}) {
@@ -164,7 +172,7 @@ TEST_F(AppTest, RefusedTrayIconIsTriedFiveTimesAndANewTaskBarGetsItBack) {
     EXPECT_EQ(calls[i].op, "ADD");
     EXPECT_EQ(calls[i].result, 0);
     if (i > 0) {
-      EXPECT_GE(calls[i].tick - calls[i - 1].tick, 450u) << "attempt " << i + 1;
+      EXPECT_GE(calls[i].clockMs - calls[i - 1].clockMs, 450) << "attempt " << i + 1;
     }
   }
   // Without an icon the window still answers: hide it and bring it back.

@@ -126,7 +126,7 @@ TEST(ShellSeam, EnvironmentFailsTheFirstCallsAndLogsEveryCall) {
 
   std::vector<std::string> lines = ReadLines(log);
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0].substr(0, 24), "ADD flags=7 result=0 tic");
+  EXPECT_EQ(lines[0].substr(0, 26), "ADD flags=7 result=0 clock");
   EXPECT_NE(lines[2].find("MODIFY flags=7 result=1 "), std::string::npos);
   EXPECT_EQ(lines[2].substr(lines[2].find(" tip=")), " tip=Tempovista\\n12/7/2026 a\\\\b");
   EXPECT_EQ(lines[3].substr(lines[3].find(" tip=")), " tip=" + std::string(64, 'y'));

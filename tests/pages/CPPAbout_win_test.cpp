@@ -155,6 +155,15 @@ TEST_F(AboutLinkTest, ScreenReadersFindALinkNamedByItsTextWhoseActionOpensIt) {
                       link->get_accName(self, &name);
                       link->get_accValue(self, &value);
                       action = link->accDoDefaultAction(self);
+                      // Wine's WindowFromAccessibleObject falls back on the
+                      // control's standard object: ask the link's own.
+                      HWND window = nullptr;
+                      IOleWindow* ole = nullptr;
+                      if (SUCCEEDED(link->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&ole)))) {
+                        ole->GetWindow(&window);
+                        ole->Release();
+                      }
+                      EXPECT_EQ(window, Item(IDC_ABOUT_UPDATE)) << "the link's own window, not the page's";
                       link->Release();
                     }),
                     WaitForOpens(1)}));

@@ -29,9 +29,9 @@ using listtest::ReadBytes;
 using listtest::WriteBytes;
 
 int64_t g_seconds = mbm::kNow;
-int64_t MovableClock() { return g_seconds; }
+int64_t MovableClock() { return g_seconds * 1000; }
 // A second later at every reading.
-int64_t RunningClock() { return g_seconds++; }
+int64_t RunningClock() { return g_seconds++ * 1000; }
 
 // Counts the messages a list is sent, by subclassing it.
 struct ListMessages {

@@ -23,7 +23,7 @@ class StopwatchPageTest : public maindlg::MainDlgTest {
   void SetUp() override {
     MainDlgTest::SetUp();
     g_now = kTen;
-    SetClockSource([] { return g_now; });
+    SetClockSource([] { return g_now * 1000; });
   }
   void TearDown() override {
     SetClockSource(nullptr);

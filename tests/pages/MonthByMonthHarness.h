@@ -31,7 +31,7 @@ constexpr const char* kKey = "Software\\QRV\\TempovistaTests\\MonthByMonth\\";
 
 // Wednesday 15 January 2003, 10:30 UTC.
 constexpr int64_t kNow = 1042626600;
-inline int64_t FixedClock() { return kNow; }
+inline int64_t FixedClock() { return kNow * 1000; }
 
 inline SYSTEMTIME Day(int year, int month, int day) {
   SYSTEMTIME st{};

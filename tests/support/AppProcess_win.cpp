@@ -115,7 +115,7 @@ std::vector<ShellCall> AppProcess::ShellLog() const {
     call.op = line.substr(0, line.find(' '));
     call.flags = static_cast<unsigned>(std::strtoul(Field(line, "flags").c_str(), nullptr, 10));
     call.result = std::atoi(Field(line, "result").c_str());
-    call.tick = static_cast<DWORD>(std::strtoul(Field(line, "tick").c_str(), nullptr, 10));
+    call.clockMs = std::strtoll(Field(line, "clock").c_str(), nullptr, 10);
     call.tip = Field(line, "tip", ' ', '\t');
     call.title = Field(line, "title", '\t', '\t');
     call.text = Field(line, "text", '\t', '\t');

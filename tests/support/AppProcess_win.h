@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/WindowProbe_win.h"
+
 namespace app {
 
 constexpr const char* kSettingsKey = "Software\\QRV\\Tempovista";
@@ -21,7 +23,7 @@ struct ShellCall {
   std::string op;  // ADD, MODIFY or DELETE
   unsigned flags = 0;
   int result = 0;
-  DWORD tick = 0;
+  long long clockMs = 0;  // the program's clock, milliseconds since 1970
   std::string tip;
   std::string title;  // a balloon's, where the call carried one
   std::string text;
@@ -44,7 +46,7 @@ class AppProcess {
   bool Start(const std::string& arguments = "", WORD showCommand = SW_SHOWNORMAL);
   // The main window, once it exists and is visible (hidden ones count when
   // `visible` is false).
-  HWND WaitForMainWindow(DWORD timeoutMs = 30000, bool visible = true);
+  HWND WaitForMainWindow(DWORD timeoutMs = probe::kPatientMs, bool visible = true);
   // Starts the program shown ("shownow") on page `index` of its window;
   // answers the page (its parent is the window), nullptr when none came.
   HWND StartOnPage(int index);

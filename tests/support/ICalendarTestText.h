@@ -43,6 +43,6 @@ inline std::string Calendar(const std::vector<std::string>& events) {
 class FixedClock {
  public:
   static constexpr int64_t kSeconds = 1781524800;
-  FixedClock() { SetClockSource([]() -> int64_t { return kSeconds; }); }
+  FixedClock() { SetClockSource([]() -> int64_t { return kSeconds * 1000; }); }
   ~FixedClock() { SetClockSource(nullptr); }
 };

@@ -11,15 +11,16 @@
 namespace listfile {
 
 // "name|date time" for the local time `seconds` from now in whole seconds,
-// or "name|date" for today (`withTime` false); `msToEnd` gets the
-// milliseconds from now to that time.
-inline std::string CounterLine(const char* name, LONGLONG seconds, LONGLONG* msToEnd = nullptr, bool withTime = true) {
+// or "name|date" for today (`withTime` false); `endMs` gets that time's
+// instant in milliseconds since 1970.
+inline std::string CounterLine(const char* name, LONGLONG seconds, LONGLONG* endMs = nullptr, bool withTime = true) {
   FILETIME utc, local;
   GetSystemTimeAsFileTime(&utc);
   FileTimeToLocalFileTime(&utc, &local);
   const ULONGLONG exact = (ULONGLONG(local.dwHighDateTime) << 32 | local.dwLowDateTime) + seconds * 10000000LL;
   const ULONGLONG whole = exact - exact % 10000000ULL;
-  if (msToEnd != nullptr) *msToEnd = seconds * 1000 - LONGLONG(exact - whole) / 10000;
+  const ULONGLONG utcSeconds = (ULONGLONG(utc.dwHighDateTime) << 32 | utc.dwLowDateTime) / 10000000ULL;
+  if (endMs != nullptr) *endMs = (LONGLONG(utcSeconds) + seconds - 11644473600LL) * 1000;
   const FILETIME time{DWORD(whole), DWORD(whole >> 32)};
   SYSTEMTIME at;
   FileTimeToSystemTime(&time, &at);

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "base/Clock.h"
 #include "base/NarrowText_win.h"
 
 namespace {
@@ -51,9 +52,9 @@ std::string RecordTexts(const NOTIFYICONDATAW& data) {
 void LogCall(const std::string& path, DWORD message, const NOTIFYICONDATAW& data, BOOL result) {
   FILE* file = std::fopen(path.c_str(), "ab");
   if (file == nullptr) return;
-  std::fprintf(file, "%s flags=%lu result=%d tick=%lu %s\n", MessageName(message),
-               static_cast<unsigned long>(data.uFlags), result ? 1 : 0,
-               static_cast<unsigned long>(GetTickCount()), RecordTexts(data).c_str());
+  std::fprintf(file, "%s flags=%lu result=%d clock=%lld %s\n", MessageName(message),
+               static_cast<unsigned long>(data.uFlags), result ? 1 : 0, static_cast<long long>(ClockMilliseconds()),
+               RecordTexts(data).c_str());
   std::fclose(file);
 }
 

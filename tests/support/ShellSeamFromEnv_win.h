@@ -3,7 +3,9 @@
 // Tempovista_test.exe, the program's test build, installs it at start from
 // two environment variables:
 //   TEMPOVISTA_SHELL_LOG=<file>  every call appends one line to <file>:
-//       "<ADD|MODIFY|DELETE> flags=<n> result=<0|1> tick=<GetTickCount> tip=<text>"
+//       "<ADD|MODIFY|DELETE> flags=<n> result=<0|1> clock=<ms> tip=<text>"
+//     (clock: the program's clock, milliseconds since 1970; GetTickCount
+//     under Wine was seen to lag on a busy machine)
 //     and, when the record carries a balloon (at least the second form's
 //     size, NIF_INFO), a tab, "title=<text>", a tab, "text=<text>"
 //     (the texts in UTF-8; a line feed is written as the two characters
