@@ -29,7 +29,8 @@ for p in cmake ccache g++ clang libclang-rt-14-dev googletest libgtest-dev libbe
          g++-mingw-w64-i686-posix mingw-w64-i686-dev \
          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
          wine wine64 wine32:i386 fonts-wine xvfb python3-pyftpdlib python3-numpy \
-         imagemagick xdotool x11-apps qemu-user-static nsis python3-xlib; do
+         imagemagick xdotool x11-apps qemu-user-static nsis python3-xlib \
+         locales fonts-ipafont-gothic; do
   pkg_ok "$p" || need+=("$p")
 done
 # Node.js writes the ready-made holiday lists. Any node and npm on the PATH
