@@ -29,11 +29,8 @@ std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
 
 // Names in UTF-8, the program's code page: Greek, and a Japanese one long
 // enough that the tooltip cuts it.
-const std::string kGreek = "\xCE\xA7\xCF\x81\xCE\xB9\xCF\x83\xCF\x84\xCE\xBF\xCF\x8D\xCE\xB3\xCE\xB5\xCE\xBD\xCE\xBD\xCE\xB1";
-const std::string kJapanese = std::string("\xE5\xA4\xA9\xE7\x9A\x87\xE8\xAA\x95\xE7\x94\x9F\xE6\x97\xA5") + "\xE3\x81\xAE" +
-                              "\xE3\x81\x8A\xE7\xA5\x9D\xE3\x81\x84\xE3\x81\xA8\xE5\xAE\xB6\xE6\x97\x8F\xE3\x81\xAE" +
-                              "\xE9\x9B\x86\xE3\x81\xBE\xE3\x82\x8A\xE3\x81\xA8\xE5\xA4\x95\xE9\xA3\x9F\xE4\xBC\x9A" +
-                              "\xE3\x81\xAE\xE8\xA8\x98\xE5\xBF\xB5\xE6\x97\xA5";
+const std::string kGreek = "Χριστούγεννα";
+const std::string kJapanese = "天皇誕生日のお祝いと家族の集まりと夕食会の記念日";
 
 TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
   app::ClearSettings();
