@@ -1,14 +1,9 @@
 #include "lists/DateTextParser.h"
 
+#include "base/CivilDays.h"
 #include "lists/PlatformText.h"
 
 namespace {
-
-int DaysInMonth(int year, int month) {
-  static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : days[month - 1];
-}
 
 // Reads `count` digits at `p`; false if any is not a digit.
 bool Digits(const char* p, int count, int& value) {
