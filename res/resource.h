@@ -12,6 +12,8 @@
 #define IDD_READYMADE      113
 // The work week (Month by Month page).
 #define IDD_WORKWEEK       114
+// A year's working days month by month (Month by Month page).
+#define IDD_YEARTABLE      115
 
 // Bitmap, icons and the tray menu.
 #define IDB_CALENDAR       130
@@ -48,6 +50,15 @@
 #define IDC_MBM_BUSINESSDAYS  1031
 #define IDC_MBM_WORKWEEK      1058
 #define IDC_MBM_INCLUDESTART  1059
+#define IDC_MBM_YEARSMONTHSDAYS 1060
+#define IDC_MBM_YEARTABLE     1061
+
+// The year table's controls.
+#define IDC_YT_LIST           1062
+#define IDC_YT_PREVIOUS       1063
+#define IDC_YT_NEXT           1064
+#define IDC_YT_COPY           1065
+#define IDC_YT_SAVE           1066
 
 // The work week's check boxes, from the first day of the user's week.
 #define IDC_WW_FIRSTDAY       1070  // .. 1076

@@ -48,6 +48,13 @@ bool CTipMonthCal::SetCurSel(const SYSTEMTIME& day) {
   return m_hWnd != nullptr && ::SendMessageA(m_hWnd, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st)) != 0;
 }
 
+int CTipMonthCal::EarliestYear() const {
+  constexpr int kWindowsEarliestYear = 1601;
+  SYSTEMTIME range[2] = {};
+  if (m_hWnd != nullptr) ::SendMessageA(m_hWnd, MCM_GETRANGE, 0, reinterpret_cast<LPARAM>(range));
+  return range[0].wYear > kWindowsEarliestYear ? range[0].wYear : kWindowsEarliestYear;
+}
+
 TOOLINFOA CTipMonthCal::ToolInfo(const char* text) const {
   // The first tooltip record size is understood by every comctl32 and
   // carries all the fields used here.

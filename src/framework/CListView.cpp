@@ -35,17 +35,35 @@ int CListView::InsertColumn(int index, const std::string& heading, int width, in
   // Measured once the column is in: some lists make their header with the
   // first column.
   const int needed = inserted >= 0 ? std::max(HeadingWidth(heading), HeadingWidth(widest)) : 0;
-  if (needed > width) ::SendMessageA(m_hWnd, LVM_SETCOLUMNWIDTH, inserted, MAKELPARAM(needed, 0));
+  if (needed > width) SetColumnWidth(inserted, needed);
   return inserted;
 }
 
-void CListView::ScaleColumns(UINT oldDpi, UINT newDpi) const {
+int CListView::ColumnCount() const {
   HWND header = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0));
-  const int count = header != nullptr ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-  for (int i = 0; i < count; ++i) {
-    const int width = static_cast<int>(::SendMessageA(m_hWnd, LVM_GETCOLUMNWIDTH, i, 0));
-    ::SendMessageA(m_hWnd, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(ScaleForDpi(width, newDpi, oldDpi), 0));
-  }
+  return header != nullptr ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+int CListView::ColumnWidth(int column) const {
+  return static_cast<int>(::SendMessageA(m_hWnd, LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+void CListView::SetColumnWidth(int column, int width) const {
+  ::SendMessageA(m_hWnd, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0));
+}
+
+void CListView::ScaleColumns(UINT oldDpi, UINT newDpi) const {
+  for (int i = 0; i < ColumnCount(); ++i) SetColumnWidth(i, ScaleForDpi(ColumnWidth(i), newDpi, oldDpi));
+}
+
+void CListView::SpreadColumns(int first) const {
+  const int count = ColumnCount();
+  RECT client{};
+  ::GetClientRect(m_hWnd, &client);
+  int spare = client.right - ::GetSystemMetrics(SM_CXVSCROLL);
+  for (int i = 0; i < count; ++i) spare -= ColumnWidth(i);
+  if (first >= count || spare <= 0) return;
+  for (int i = first; i < count; ++i) SetColumnWidth(i, ColumnWidth(i) + spare / (count - first));
 }
 
 int CListView::InsertItem(int index, const std::string& text, LPARAM data) const {

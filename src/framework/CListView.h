@@ -19,6 +19,9 @@ class CListView {
   // Every column's width, from `oldDpi` to `newDpi`: the list's owner set
   // them, and a user may have changed them since.
   void ScaleColumns(UINT oldDpi, UINT newDpi) const;
+  // Widens the columns from `first` on alike, so that all the columns
+  // together fill the list, less room for a vertical scroll bar.
+  void SpreadColumns(int first) const;
   // The width a column needs to show `text` whole, in its heading or rows.
   int HeadingWidth(const std::string& text) const;
   // Inserts a row with its first column's text and its item data; answers
@@ -53,5 +56,9 @@ class CListView {
   static void CopyDispInfoText(NMHDR* header, const std::string& text);
 
  private:
+  int ColumnCount() const;
+  int ColumnWidth(int column) const;
+  void SetColumnWidth(int column, int width) const;
+
   HWND m_hWnd = nullptr;
 };

@@ -60,6 +60,8 @@ std::string DayName(int isoWeekday, bool abbreviated) {
   return LocaleInfo(monday + static_cast<LCTYPE>(isoWeekday - 1));
 }
 
+std::string MonthName(int month) { return LocaleInfo(LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(month - 1)); }
+
 std::string WorkWeekText(const WorkWeek& week, bool abbreviated) {
   std::string names[7];
   for (int day = 1; day <= 7; ++day) names[day - 1] = DayName(day, abbreviated);

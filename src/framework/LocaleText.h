@@ -19,6 +19,8 @@ int FirstDayOfWeek();
 // The locale's name of a day (Monday = 1 .. Sunday = 7), in full or
 // abbreviated.
 std::string DayName(int isoWeekday, bool abbreviated = false);
+// The locale's name of a month (January = 1 .. December = 12), in full.
+std::string MonthName(int month);
 // A work week in the locale's day names: "Sun-Thu" abbreviated, "Sunday to
 // Thursday" in full (WorkWeek::Describe).
 std::string WorkWeekText(const WorkWeek& week, bool abbreviated);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/ProgramNames.h"
+
 namespace {
 MessageBoxHook& MessageBoxHookSlot() {
   static MessageBoxHook hook;
@@ -44,6 +46,18 @@ OPENFILENAMEA FileDialogRecord(HWND owner, const char* filter, std::vector<char>
   ofn.lpstrDefExt = defExt;
   ofn.Flags = flags;
   return ofn;
+}
+
+std::string ChooseCsvSavePath(HWND owner, const std::string& name) {
+  static const char kCsvFilter[] = "CSV files (*.csv)\0*.csv\0All Files (*.*)\0*.*\0";
+  std::vector<char> file(MAX_PATH * 4, '\0');
+  name.copy(file.data(), file.size() - 1);
+  OPENFILENAMEA ofn = FileDialogRecord(owner, kCsvFilter, file, "csv",
+                                       OFN_HIDEREADONLY | OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
+  if (ShowSaveFileDialog(ofn)) return file.data();
+  if (OpenFileDialogError() != 0)
+    ShowMessageBox(owner, "The file selection dialog could not be opened.", kProgramTitle, MB_OK | MB_ICONERROR);
+  return {};
 }
 
 DWORD OpenFileDialogError() {

@@ -17,6 +17,10 @@ bool ShowSaveFileDialog(OPENFILENAMEA& ofn);
 // the dialog without the places bar.
 OPENFILENAMEA FileDialogRecord(HWND owner, const char* filter, std::vector<char>& file, const char* defExt,
                                DWORD flags);
+// The save dialog for a CSV file, offering `name` first: the path chosen,
+// or empty when the user cancelled or the dialog could not be opened (then
+// the user is told so).
+std::string ChooseCsvSavePath(HWND owner, const std::string& name);
 // Why the last open-file or save dialog did not end with OK (CommDlgExtendedError):
 // 0 when the user cancelled.
 DWORD OpenFileDialogError();

@@ -6,8 +6,10 @@
 #include "base/DifferenceCalc.h"
 #include "base/ProgramNames.h"
 #include "base/SettingsDefaults.h"
+#include "base/YearsMonthsDays.h"
 #include "controls/CalendarMarks.h"
 #include "dialogs/CWorkWeekDlg.h"
+#include "dialogs/CYearTableDlg.h"
 #include "framework/LocaleText.h"
 #include "framework/SystemTime.h"
 #include "lists/BusinessDays.h"
@@ -76,6 +78,7 @@ void CPPMonthByMonth::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_MBM_WEEKS, m_strWeeks);
   DDX_Text(pDX, IDC_MBM_BUSINESSDAYS, m_strBusinessDays);
   DDX_Check(pDX, IDC_MBM_INCLUDESTART, m_bIncludeStartDate);
+  DDX_Text(pDX, IDC_MBM_YEARSMONTHSDAYS, m_strYearsMonthsDays);
 }
 
 BOOL CPPMonthByMonth::OnInitDialog() {
@@ -149,6 +152,7 @@ bool CPPMonthByMonth::OnCommand(WORD id, WORD code, HWND) {
     case IDC_MBM_CALC: OnCalcDifference(); return true;
     case IDC_MBM_WORKWEEK: OnWorkWeek(); return true;
     case IDC_MBM_INCLUDESTART: OnIncludeStartDate(); return true;
+    case IDC_MBM_YEARTABLE: OnYearTable(); return true;
     default: return false;
   }
 }
@@ -235,6 +239,8 @@ void CPPMonthByMonth::ComputeCounts() {
   m_strWeeks = FormatWeeks(days);
   m_strWeekdays = Decimal(CountWeekdays(from, m_endDate));
   m_strBusinessDays = Decimal(CountBusinessDays(from, m_endDate, m_holidayIndex));
+  m_strYearsMonthsDays =
+      YearsMonthsDaysText(YearsMonthsDaysBetween(m_startDate, m_endDate, m_bIncludeStartDate != FALSE));
 }
 
 void CPPMonthByMonth::MarkHolidays(CTipMonthCal& calendar) {
@@ -271,6 +277,13 @@ void CPPMonthByMonth::OnIncludeStartDate() {
   StoreNumberSetting(setting::kIncludeStartDate, m_bIncludeStartDate ? 1 : 0);
   ComputeCounts();
   UpdateData(false);
+}
+
+// The start date's year, counted with the holidays and the work week the
+// page's business days take.
+void CPPMonthByMonth::OnYearTable() {
+  CYearTableDlg dlg(m_startDate.GetYear(), m_startCal.EarliestYear(), m_holidayIndex, m_pMainDlg);
+  dlg.DoModal(m_hWnd);
 }
 
 void CPPMonthByMonth::OnLockDifference() {

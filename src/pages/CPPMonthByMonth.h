@@ -12,7 +12,9 @@
 #include "lists/ListOwner.h"
 
 // The first page: a start and an end date on two calendars, the days,
-// weekdays, business days and weeks between them, and a difference that
+// weekdays, business days and weeks between them, the span in years, months
+// and days, the start year's working days month by month (the year table),
+// and a difference that
 // either follows the dates or, locked, moves them. Its two timers keep
 // today's date and the tray icon's day current and restore the saved
 // window state shortly after start-up. Without an owner it counts without
@@ -29,6 +31,7 @@ class CPPMonthByMonth : public CPropertyPage {
   void OnCalcDifference();
   void OnWorkWeek();
   void OnIncludeStartDate();
+  void OnYearTable();
   // Both timers' ticks on this page's window.
   void OnTimerTick(UINT_PTR timerId);
 
@@ -49,6 +52,7 @@ class CPPMonthByMonth : public CPropertyPage {
   ListOwner* m_pMainDlg;  // the main window: the holidays, the settings, the tray
   std::string m_strBusinessDays;
   BOOL m_bIncludeStartDate = FALSE;  // the counts take the start date too
+  std::string m_strYearsMonthsDays;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -1,10 +1,7 @@
 #include "pages/CPPStopWatch.h"
 
-#include <commdlg.h>
-
 #include <cstring>
 #include <utility>
-#include <vector>
 
 #include "base/Clock.h"
 #include "base/LocalTime.h"
@@ -22,7 +19,6 @@ namespace {
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 500;
 constexpr int kDisplayFontHeight = 50;  // pixels at 96 DPI
-const char kCsvFilter[] = "CSV files (*.csv)\0*.csv\0All Files (*.*)\0*.*\0";
 
 std::string TimeText(int64_t seconds) { return DateText(LocalTimeAt(seconds), DateTextForm::DateAndTime); }
 
@@ -170,16 +166,8 @@ void CPPStopWatch::AppendLog(const StopwatchRun& run) {
 }
 
 void CPPStopWatch::OnSaveLog() {
-  std::vector<char> file(MAX_PATH * 4, '\0');
-  std::strcpy(file.data(), "Stopwatch log.csv");
-  OPENFILENAMEA ofn = FileDialogRecord(m_hWnd, kCsvFilter, file, "csv",
-                                       OFN_HIDEREADONLY | OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
-  if (!ShowSaveFileDialog(ofn)) {
-    if (OpenFileDialogError() != 0)
-      MessageBox("The file selection dialog could not be opened.", kProgramTitle, MB_OK | MB_ICONERROR);
-    return;
-  }
-  WriteLogFile(file.data());
+  const std::string path = ChooseCsvSavePath(m_hWnd, "Stopwatch log.csv");
+  if (!path.empty()) WriteLogFile(path);
 }
 
 // As a list is saved: whole or not at all, and the user told why not.
