@@ -1,6 +1,6 @@
 // Speed of the business-day count and move with 100,000 holidays: neither
 // may grow with the span, and both at most with the logarithm of the
-// holidays. busday_numpy.py times numpy on the same data for comparison.
+// holidays; and of the year table, twelve months of such counts. busday_numpy.py times numpy on the same data for comparison.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -10,6 +10,7 @@
 #include "base/DifferenceCalc.h"
 #include "lists/BusinessDays.h"
 #include "lists/DateListText.h"
+#include "lists/YearWorkingDays.h"
 
 namespace {
 
@@ -94,5 +95,18 @@ void BM_RebuildHolidayIndex(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RebuildHolidayIndex)->Arg(0x1F)->Unit(benchmark::kMillisecond);
+
+// Month by Month's year table: a whole year's twelve months and total, in
+// years all over the holidays' centuries.
+void BM_YearWorkingDays(benchmark::State& state) {
+  const HolidayIndex index(Data().holidays, Week(state));
+  const std::vector<COleDateTime>& d = Data().draws;
+  size_t i = 0;
+  for (auto _ : state) {
+    const YearWorkingDays table(d[i++ & (2 * kDraws - 1)].GetYear(), index);
+    benchmark::DoNotOptimize(table.Total());
+  }
+}
+BENCHMARK(BM_YearWorkingDays)->Arg(0x1F)->Arg(0x4F)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/NarrowText_win.h"
+#include "framework/Dpi.h"
 #include "framework/LocaleText.h"
 #include "lists/ListTestSupport_win.h"
 #include "pages/MonthByMonthHarness.h"
@@ -61,6 +62,12 @@ TEST_F(MonthByMonthTest, YearsMonthsDaysAndTheYearTable) {
       copied = ClipboardText(withLocale);
       click(IDC_YT_SAVE);
       click(IDC_YT_SAVE);
+      // Moved to a monitor of 144 DPI (Wine never sends it): the columns follow.
+      const LRESULT width = SendMessageA(list, LVM_GETCOLUMNWIDTH, 2, 0);
+      RECT suggested{};
+      GetWindowRect(dlg, &suggested);
+      SendMessageA(dlg, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+      EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, 2, 0), ScaleForDpi(static_cast<int>(width), 144));
       click(IDCANCEL);
     });
     PickStart(9999, 6, 1);
