@@ -17,7 +17,7 @@ MonthWorkingDays CountedDayByDay(int year, int month, const WorkWeek& week, cons
     ++row.working;
     bool off = false;
     for (const DateRecord& h : holidays) off = off || (h.active && h.date == d);
-    if (off) ++row.holidays; else ++row.business;
+    ++(off ? row.holidays : row.business);
   }
   return row;
 }
@@ -27,16 +27,11 @@ MonthWorkingDays CountedDayByDay(int year, int month, const WorkWeek& week, cons
 TEST(YearWorkingDays, MonthsMatchADayByDayCount) {
   const WorkWeek sundayToThursday(0x4F);
   const DateRecordList holidays = {
-      {"Eve", Day(2027, 12, 31), true},         // outside the year
-      {"New Year", Day(2028, 1, 1), true},      // a Saturday
-      {"Twice", Day(2028, 1, 3), true},         // a Monday, named twice
-      {"Twice again", Day(2028, 1, 3), true},
-      {"Friday", Day(2028, 2, 4), true},        // not a working day
-      {"Leap", Day(2028, 2, 29), true},         // a Tuesday
-      {"Inactive", Day(2028, 3, 7), false},
-      {"Sunday", Day(2028, 5, 14), true},
-      {"Year end", Day(2028, 12, 31), true},    // a Sunday
-      {"Next", Day(2029, 1, 1), true},
+      {"Eve", Day(2027, 12, 31), true},     {"Next", Day(2029, 1, 1), true},        // outside the year
+      {"Saturday", Day(2028, 1, 1), true},  {"Friday", Day(2028, 2, 4), true},      // days off
+      {"Twice", Day(2028, 1, 3), true},     {"Twice", Day(2028, 1, 3), true},       // a Monday
+      {"Leap", Day(2028, 2, 29), true},     {"Inactive", Day(2028, 3, 7), false},
+      {"Sunday", Day(2028, 5, 14), true},   {"Year end", Day(2028, 12, 31), true},  // a Sunday
   };
   const YearWorkingDays table(2028, HolidayIndex(holidays, sundayToThursday));
   for (int month = 1; month <= 12; ++month) {
@@ -49,5 +44,4 @@ TEST(YearWorkingDays, MonthsMatchADayByDayCount) {
   }
   EXPECT_EQ(table.Total().days, 366);
   EXPECT_EQ(table.Total().holidays, 4);
-  EXPECT_EQ(table.Total().business, table.Total().working - 4);
 }
