@@ -48,11 +48,26 @@ bool CTipMonthCal::SetCurSel(const SYSTEMTIME& day) {
   return m_hWnd != nullptr && ::SendMessageA(m_hWnd, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st)) != 0;
 }
 
-int CTipMonthCal::EarliestYear() const {
-  constexpr int kWindowsEarliestYear = 1601;
-  SYSTEMTIME range[2] = {};
-  if (m_hWnd != nullptr) ::SendMessageA(m_hWnd, MCM_GETRANGE, 0, reinterpret_cast<LPARAM>(range));
-  return range[0].wYear > kWindowsEarliestYear ? range[0].wYear : kWindowsEarliestYear;
+int CTipMonthCal::EarliestYear() {
+  // A calendar tells its earliest day only as the start of a range set on
+  // it, so a hidden one is asked which years' last day it takes.
+  HWND probe = ::CreateWindowExA(0, MONTHCAL_CLASSA, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+  int low = 100, high = 9999;
+  while (probe != nullptr && low < high) {
+    const int year = low + (high - low) / 2;
+    SYSTEMTIME last{};
+    last.wYear = static_cast<WORD>(year);
+    last.wMonth = 12;
+    last.wDay = 31;
+    if (::SendMessageA(probe, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&last)) != 0) {
+      high = year;
+    } else {
+      low = year + 1;
+    }
+  }
+  if (probe != nullptr) ::DestroyWindow(probe);
+  return low;
 }
 
 TOOLINFOA CTipMonthCal::ToolInfo(const char* text) const {

@@ -30,9 +30,8 @@ class CTipMonthCal : public CSubclassedWnd {
   // it: each platform's calendar has its own earliest day (1601-01-01 on
   // Windows, 1752-09-14 under Wine), so only the calendar can tell.
   bool SetCurSel(const SYSTEMTIME& day);
-  // The year of that earliest day: the start of the calendar's range where
-  // it tells one (Wine's calendar does), else Windows's 1601.
-  int EarliestYear() const;
+  // The year of that earliest day, on this platform.
+  static int EarliestYear();
 
   HWND GetToolTip() const { return m_tip; }
 

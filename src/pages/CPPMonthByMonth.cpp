@@ -282,7 +282,7 @@ void CPPMonthByMonth::OnIncludeStartDate() {
 // The start date's year, counted with the holidays and the work week the
 // page's business days take.
 void CPPMonthByMonth::OnYearTable() {
-  CYearTableDlg dlg(m_startDate.GetYear(), m_startCal.EarliestYear(), m_holidayIndex, m_pMainDlg);
+  CYearTableDlg dlg(m_startDate.GetYear(), CTipMonthCal::EarliestYear(), m_holidayIndex, m_pMainDlg);
   dlg.DoModal(m_hWnd);
 }
 

@@ -60,12 +60,16 @@ TEST_F(MonthByMonthTest, YearsMonthsDaysAndTheYearTable) {
       EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, 2, 0), ScaleForDpi(static_cast<int>(width), 144));
       click(IDCANCEL);
     });
-    PickStart(9999, 6, 1);
-    probe::InDialog("Working Days in 9999", [&] { Click(IDC_MBM_YEARTABLE); }, [&](HWND dlg) {
-      EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg, IDC_YT_PREVIOUS)));
-      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, IDC_YT_NEXT)));
-      SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);  // Escape
-    });
+    // The ends of the calendars' years: Wine's calendar begins in September 1752.
+    for (const int year : {1752, 9999}) {
+      PickStart(year, 12, 1);
+      const std::string title = "Working Days in " + std::to_string(year);
+      probe::InDialog(title.c_str(), [&] { Click(IDC_MBM_YEARTABLE); }, [&](HWND dlg) {
+        EXPECT_EQ(IsWindowEnabled(GetDlgItem(dlg, IDC_YT_PREVIOUS)) != FALSE, year == 9999);
+        EXPECT_EQ(IsWindowEnabled(GetDlgItem(dlg, IDC_YT_NEXT)) != FALSE, year == 1752);
+        SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);  // Escape
+      });
+    }
   });
   SetOpenFileHook(nullptr);
 
