@@ -32,12 +32,13 @@ CYearTableDlg::CYearTableDlg(int year, int firstYear, const HolidayIndex& holida
 BOOL CYearTableDlg::OnInitDialog() {
   m_list.Attach(GetDlgItem(IDC_YT_LIST));
   m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-  std::string longest = "Total";
+  // The widest name as the list draws it: bytes say nothing of that.
+  std::string widest = "Total";
   for (int month = 1; month <= 12; ++month) {
     m_monthNames[month - 1] = MonthName(month);
-    if (m_monthNames[month - 1].size() > longest.size()) longest = m_monthNames[month - 1];
+    if (m_list.HeadingWidth(m_monthNames[month - 1]) > m_list.HeadingWidth(widest)) widest = m_monthNames[month - 1];
   }
-  m_list.InsertColumn(0, "Month", ScaleForDpi(100, GetDpi()), LVCFMT_LEFT, longest);
+  m_list.InsertColumn(0, "Month", ScaleForDpi(100, GetDpi()), LVCFMT_LEFT, widest);
   int index = 1;
   for (const YearTableColumn& column : kFigureColumns)
     m_list.InsertColumn(index++, column.heading, ScaleForDpi(column.width, GetDpi()), LVCFMT_RIGHT);

@@ -14,11 +14,10 @@
 // The first page: a start and an end date on two calendars, the days,
 // weekdays, business days and weeks between them, the span in years, months
 // and days, the start year's working days month by month (the year table),
-// and a difference that
-// either follows the dates or, locked, moves them. Its two timers keep
-// today's date and the tray icon's day current and restore the saved
-// window state shortly after start-up. Without an owner it counts without
-// holidays, on the settings' defaults.
+// and a difference that either follows the dates or, locked, moves them.
+// Its two timers keep today's date and the tray icon's day current and
+// restore the saved window state shortly after start-up. Without an owner
+// it counts without holidays, on the settings' defaults.
 class CPPMonthByMonth : public CPropertyPage {
  public:
   explicit CPPMonthByMonth(ListOwner* owner);
