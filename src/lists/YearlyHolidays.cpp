@@ -1,0 +1,91 @@
+#include "lists/YearlyHolidays.h"
+
+#include <algorithm>
+
+#include "base/CivilDays.h"
+#include "base/DifferenceCalc.h"
+
+namespace {
+constexpr int kCycleYears = 400;
+constexpr int kLastYear = 9999;
+}  // namespace
+
+void YearlyHolidays::Rebuild(const DateRecordList& holidays, const WorkWeek& week) {
+  m_runs.clear();
+  for (auto& month : m_firstYear) std::fill(std::begin(month), std::end(month), 0);
+  for (const DateRecord& h : holidays) {
+    if (!h.active || !h.yearly || !h.date.IsValid()) continue;
+    int year, month, day;
+    CivilFromDays(static_cast<long>(DayIndex(h.date.m_dt)), year, month, day);
+    if (year < 1 || year > kLastYear) continue;
+    int& first = m_firstYear[month][day];
+    first = first == 0 ? year : std::min(first, year);
+  }
+  for (int month = 1; month <= 12; ++month) {
+    for (int day = 1; day <= 31; ++day) {
+      const int first = m_firstYear[month][day];
+      if (first == 0) continue;
+      if (month != 2 || day != 29) {
+        AddRun(month, day, Years::All, first, kLastYear, week);
+        continue;
+      }
+      // A common year's 28 February is off once: up to the year a 28
+      // February holiday of its own begins.
+      AddRun(2, 29, Years::Leap, first, kLastYear, week);
+      const int own28 = m_firstYear[2][28];
+      AddRun(2, 28, Years::Common, first, own28 == 0 ? kLastYear : own28 - 1, week);
+    }
+  }
+}
+
+void YearlyHolidays::AddRun(int month, int day, Years years, int firstYear, int lastYear,
+                            const WorkWeek& week) {
+  if (lastYear < firstYear) return;
+  Run run{month, day, years, firstYear, lastYear, {}};
+  for (int p = 0; p < kCycleYears; ++p) {
+    const bool off = InYears(run, p) && week.IsWorkingDay(DaysFromCivil(p + 2000, month, day));
+    run.offBefore[static_cast<size_t>(p) + 1] = static_cast<uint16_t>(run.offBefore[static_cast<size_t>(p)] + (off ? 1 : 0));
+  }
+  m_runs.push_back(run);
+}
+
+bool YearlyHolidays::InYears(const Run& run, int year) {
+  return run.years == Years::All || IsLeapYear(year) == (run.years == Years::Leap);
+}
+
+long long YearlyHolidays::OffYearsThrough(const Run& run, long long year) {
+  if (year < 0) return 0;
+  const long long cycles = (year + 1) / kCycleYears;
+  return cycles * run.offBefore[kCycleYears] + run.offBefore[static_cast<size_t>((year + 1) % kCycleYears)];
+}
+
+long long YearlyHolidays::CountThrough(long long day) const {
+  if (m_runs.empty()) return 0;
+  static const long kFirstDay = DaysFromCivil(1, 1, 1);
+  static const long kLastDay = DaysFromCivil(kLastYear, 12, 31);
+  if (day < kFirstDay) return 0;
+  day = std::min<long long>(day, kLastDay);
+  int year, month, dayOfMonth;
+  CivilFromDays(static_cast<long>(day), year, month, dayOfMonth);
+  long long count = 0;
+  for (const Run& run : m_runs) {
+    // Whole years before this one, then this year's day if it has come.
+    const long long last = std::min(run.lastYear, year - 1);
+    if (last >= run.firstYear) count += OffYearsThrough(run, last) - OffYearsThrough(run, run.firstYear - 1);
+    if (year < run.firstYear || year > run.lastYear || !InYears(run, year)) continue;
+    const size_t p = static_cast<size_t>(year % kCycleYears);
+    const bool off = run.offBefore[p + 1] != run.offBefore[p];
+    if (off && DaysFromCivil(year, run.month, run.day) <= day) ++count;
+  }
+  return count;
+}
+
+bool YearlyHolidays::Covers(long long day) const {
+  int year, month, dayOfMonth;
+  CivilFromDays(static_cast<long>(day), year, month, dayOfMonth);
+  const int first = m_firstYear[month][dayOfMonth];
+  if (first != 0 && year >= first) return true;
+  // A 29 February holiday's common years.
+  const int leapDay = m_firstYear[2][29];
+  return month == 2 && dayOfMonth == 28 && leapDay != 0 && year >= leapDay && !IsLeapYear(year);
+}
