@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kLastYear = 9999;
+constexpr int kLastOccurrenceYear = 9999;
 
 bool Counts(const DateRecord& record) { return record.active && record.date.IsValid(); }
 
@@ -43,7 +43,7 @@ std::string ShownName(const DateRecord& record, long long day) {
 std::vector<Occurrence> OccurrencesWithin(const DateRecordList& list, long long first, long long last) {
   std::vector<Occurrence> found;
   if (last < first) return found;
-  const int lastYear = std::min(YearOf(last), kLastYear);
+  const int lastYear = std::min(YearOf(last), kLastOccurrenceYear);
   for (const DateRecord& record : list) {
     if (!Counts(record)) continue;
     const long long own = DayIndex(record.date.m_dt);

@@ -6,8 +6,8 @@
 #include "base/DifferenceCalc.h"
 
 namespace {
-constexpr int kCycleYears = 400;
-constexpr int kLastYear = 9999;
+constexpr int kHolidayCycleYears = 400;
+constexpr int kLastHolidayYear = 9999;
 }  // namespace
 
 void YearlyHolidays::Rebuild(const DateRecordList& holidays, const WorkWeek& week) {
@@ -17,7 +17,7 @@ void YearlyHolidays::Rebuild(const DateRecordList& holidays, const WorkWeek& wee
     if (!h.active || !h.yearly || !h.date.IsValid()) continue;
     int year, month, day;
     CivilFromDays(static_cast<long>(DayIndex(h.date.m_dt)), year, month, day);
-    if (year < 1 || year > kLastYear) continue;
+    if (year < 1 || year > kLastHolidayYear) continue;
     int& first = m_firstYear[month][day];
     first = first == 0 ? year : std::min(first, year);
   }
@@ -26,14 +26,14 @@ void YearlyHolidays::Rebuild(const DateRecordList& holidays, const WorkWeek& wee
       const int first = m_firstYear[month][day];
       if (first == 0) continue;
       if (month != 2 || day != 29) {
-        AddRun(month, day, Years::All, first, kLastYear, week);
+        AddRun(month, day, Years::All, first, kLastHolidayYear, week);
         continue;
       }
       // A common year's 28 February is off once: up to the year a 28
       // February holiday of its own begins.
-      AddRun(2, 29, Years::Leap, first, kLastYear, week);
+      AddRun(2, 29, Years::Leap, first, kLastHolidayYear, week);
       const int own28 = m_firstYear[2][28];
-      AddRun(2, 28, Years::Common, first, own28 == 0 ? kLastYear : own28 - 1, week);
+      AddRun(2, 28, Years::Common, first, own28 == 0 ? kLastHolidayYear : own28 - 1, week);
     }
   }
 }
@@ -42,7 +42,7 @@ void YearlyHolidays::AddRun(int month, int day, Years years, int firstYear, int 
                             const WorkWeek& week) {
   if (lastYear < firstYear) return;
   Run run{month, day, years, firstYear, lastYear, {}};
-  for (int p = 0; p < kCycleYears; ++p) {
+  for (int p = 0; p < kHolidayCycleYears; ++p) {
     const bool off = InYears(run, p) && week.IsWorkingDay(DaysFromCivil(p + 2000, month, day));
     run.offBefore[static_cast<size_t>(p) + 1] = static_cast<uint16_t>(run.offBefore[static_cast<size_t>(p)] + (off ? 1 : 0));
   }
@@ -55,14 +55,14 @@ bool YearlyHolidays::InYears(const Run& run, int year) {
 
 long long YearlyHolidays::OffYearsThrough(const Run& run, long long year) {
   if (year < 0) return 0;
-  const long long cycles = (year + 1) / kCycleYears;
-  return cycles * run.offBefore[kCycleYears] + run.offBefore[static_cast<size_t>((year + 1) % kCycleYears)];
+  const long long cycles = (year + 1) / kHolidayCycleYears;
+  return cycles * run.offBefore[kHolidayCycleYears] + run.offBefore[static_cast<size_t>((year + 1) % kHolidayCycleYears)];
 }
 
 long long YearlyHolidays::CountThrough(long long day) const {
   if (m_runs.empty()) return 0;
   static const long kFirstDay = DaysFromCivil(1, 1, 1);
-  static const long kLastDay = DaysFromCivil(kLastYear, 12, 31);
+  static const long kLastDay = DaysFromCivil(kLastHolidayYear, 12, 31);
   if (day < kFirstDay) return 0;
   day = std::min<long long>(day, kLastDay);
   int year, month, dayOfMonth;
@@ -73,7 +73,7 @@ long long YearlyHolidays::CountThrough(long long day) const {
     const long long last = std::min(run.lastYear, year - 1);
     if (last >= run.firstYear) count += OffYearsThrough(run, last) - OffYearsThrough(run, run.firstYear - 1);
     if (year < run.firstYear || year > run.lastYear || !InYears(run, year)) continue;
-    const size_t p = static_cast<size_t>(year % kCycleYears);
+    const size_t p = static_cast<size_t>(year % kHolidayCycleYears);
     const bool off = run.offBefore[p + 1] != run.offBefore[p];
     if (off && DaysFromCivil(year, run.month, run.day) <= day) ++count;
   }
