@@ -27,8 +27,22 @@ std::string TooltipText(const std::string& title, const std::string& dateText,
 // last for the rest; a line too wide for the balloon is cut with "...".
 std::string LinesThatFit(const std::vector<std::string>& lines, size_t room);
 
-// The names of the active records on the date of `day`, in list order.
+// The names of the active records that fall on the date of `day`, in list
+// order, a yearly one's with its years count.
 std::vector<std::string> NamesOnDay(const DateRecordList& list, const COleDateTime& day);
+
+// One line of the daily balloon, with the list and day it tells of.
+struct ReminderLine {
+  std::string text;
+  DateListKind kind;
+  long long day;  // DayIndex
+};
+
+// The daily balloon's lines: today's holidays ("Holiday: " name) and events
+// ("Event: " name), then those of the next `daysAhead` days, soonest first
+// and holidays first within a day: "Tomorrow: " name, "In 3 days: " name.
+std::vector<ReminderLine> ReminderLines(const DateRecordList& holidays, const DateRecordList& events,
+                                        long long today, int daysAhead);
 
 // A counter's end as the Countdowns page lists it and its balloon tells it:
 // the date, a space, the time, in the user's locale (Windows only).

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/DifferenceCalc.h"
 #include "lists/ReminderText.h"
 
 TEST(ReminderText, TooltipNamesTodayCutToFit) {
@@ -33,4 +34,35 @@ TEST(ReminderText, BalloonLinesEndWithHowManyMore) {
   EXPECT_EQ(LinesThatFit({"A", "B"}, 255), "A\nB");
   EXPECT_EQ(LinesThatFit(std::vector<std::string>(5, name), 255), name + "\n" + name + "\n" + name + "\nand 2 more");
   EXPECT_EQ(LinesThatFit({std::string(70, 'x')}, 255), std::string(60, 'x') + "...");
+}
+
+TEST(ReminderText, TodayThenTheDaysAheadSoonestFirst) {
+  auto record = [](const char* name, int y, int m, int d, bool yearly) {
+    DateRecord r{name, COleDateTime(y, m, d, 0, 0, 0), true};
+    r.yearly = yearly;
+    return r;
+  };
+  const DateRecordList holidays = {record("Far", 2026, 12, 20, false), record("Eve", 1990, 12, 10, true)};
+  const DateRecordList events = {record("Anna", 1990, 12, 8, true), record("Call", 2026, 12, 10, false),
+                                 record("Mum", 2026, 12, 7, false)};
+  const long long today = DayIndex(COleDateTime(2026, 12, 7, 0, 0, 0).m_dt);
+  const struct {
+    int ahead;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {0, {"Event: Mum"}},
+      {3, {"Event: Mum", "Tomorrow: Anna (36)", "In 3 days: Eve (36)", "In 3 days: Call"}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> lines;
+    for (const ReminderLine& line : ReminderLines(holidays, events, today, c.ahead)) lines.push_back(line.text);
+    EXPECT_EQ(lines, c.lines) << c.ahead;
+  }
+  // Nothing today: the first line is ahead, and tells its list and day.
+  const std::vector<ReminderLine> ahead = ReminderLines(holidays, {}, today, 13);
+  ASSERT_EQ(ahead.size(), 2u);
+  EXPECT_EQ(ahead[0].kind, DateListKind::Holidays);
+  EXPECT_EQ(ahead[0].day, today + 3);
+  EXPECT_EQ(ahead[1].text, "In 13 days: Far");
+  EXPECT_EQ(NamesOnDay(events, COleDateTime(2026, 12, 8, 0, 0, 0)), std::vector<std::string>{"Anna (36)"});
 }
