@@ -41,11 +41,14 @@ void YearlyHolidays::Rebuild(const DateRecordList& holidays, const WorkWeek& wee
 void YearlyHolidays::AddRun(int month, int day, Years years, int firstYear, int lastYear,
                             const WorkWeek& week) {
   if (lastYear < firstYear) return;
-  Run run{month, day, years, firstYear, lastYear, {}};
+  Run run{month, day, years, firstYear, lastYear, {}, 0, {}};
   for (int p = 0; p < kHolidayCycleYears; ++p) {
     const bool off = InYears(run, p) && week.IsWorkingDay(DaysFromCivil(p + 2000, month, day));
     run.offBefore[static_cast<size_t>(p) + 1] = static_cast<uint16_t>(run.offBefore[static_cast<size_t>(p)] + (off ? 1 : 0));
   }
+  run.offBeforeFirst = OffYearsThrough(run, firstYear - 1);
+  run.dayOfYear[0] = static_cast<int>(DaysFromCivil(2001, month, day) - DaysFromCivil(2001, 1, 1));
+  run.dayOfYear[1] = static_cast<int>(DaysFromCivil(2000, month, day) - DaysFromCivil(2000, 1, 1));
   m_runs.push_back(run);
 }
 
@@ -67,15 +70,26 @@ long long YearlyHolidays::CountThrough(long long day) const {
   day = std::min<long long>(day, kLastDay);
   int year, month, dayOfMonth;
   CivilFromDays(static_cast<long>(day), year, month, dayOfMonth);
+  // Shared by every run: the whole years before this one, and this year.
+  const long long cycles = year / kHolidayCycleYears;
+  const size_t before = static_cast<size_t>(year % kHolidayCycleYears);
+  const long jan1 = DaysFromCivil(year, 1, 1);
+  const int leap = IsLeapYear(year) ? 1 : 0;
   long long count = 0;
   for (const Run& run : m_runs) {
-    // Whole years before this one, then this year's day if it has come.
-    const long long last = std::min(run.lastYear, year - 1);
-    if (last >= run.firstYear) count += OffYearsThrough(run, last) - OffYearsThrough(run, run.firstYear - 1);
-    if (year < run.firstYear || year > run.lastYear || !InYears(run, year)) continue;
-    const size_t p = static_cast<size_t>(year % kHolidayCycleYears);
-    const bool off = run.offBefore[p + 1] != run.offBefore[p];
-    if (off && DaysFromCivil(year, run.month, run.day) <= day) ++count;
+    if (year <= run.firstYear) {
+      if (year < run.firstYear) continue;
+    } else if (year - 1 <= run.lastYear) {
+      count += cycles * run.offBefore[kHolidayCycleYears] + run.offBefore[before] - run.offBeforeFirst;
+    } else {
+      count += OffYearsThrough(run, run.lastYear) - run.offBeforeFirst;
+      continue;
+    }
+    // This year's day, if it has come: the table says whether it is one.
+    if (year <= run.lastYear && run.offBefore[before + 1] != run.offBefore[before] &&
+        jan1 + run.dayOfYear[leap] <= day) {
+      ++count;
+    }
   }
   return count;
 }

@@ -34,6 +34,8 @@ class YearlyHolidays {
     int lastYear;
     // Years p of the cycle's first i (0..400) on which it takes a working day off.
     std::array<uint16_t, 401> offBefore;
+    long long offBeforeFirst;  // OffYearsThrough(firstYear - 1)
+    int dayOfYear[2];          // from 1 January: in a common year, in a leap year
   };
 
   void AddRun(int month, int day, Years years, int firstYear, int lastYear, const WorkWeek& week);

@@ -96,7 +96,7 @@ TEST(BusinessDays, YearlyHolidaysMatchCountingDayByDay) {
     DateRecordList holidays;
     for (int i = 0; i < 12; ++i) {
       const int k = kind(rng);
-      holidays.push_back(Holiday(k == 0 ? Day(1896 + 4 * (i % 3), 2, 29) : Day(year(rng), month(rng), k == 1 ? 28 : day(rng))));
+      holidays.push_back(Holiday(k == 0 ? Day(1896 + 4 * (i % 3), 2, 29) : k == 1 ? Day(year(rng), 2, 28) : Day(year(rng), month(rng), day(rng))));
       holidays.back().yearly = k < 7;
       if (k == 8) holidays.push_back(holidays.front());
     }
