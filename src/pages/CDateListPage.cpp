@@ -62,6 +62,7 @@ BOOL CDateListPage::OnInitDialog() {
     const long ahead = m_pMainDlg->GetNumberSetting(setting::kRemindDaysAhead);
     m_daysAhead = ahead < 0 ? 0 : std::min(static_cast<UINT>(ahead), kMaxDaysAhead);
     SendDlgItemMessage(m_setup.aheadSpinId, UDM_SETRANGE32, 0, kMaxDaysAhead);
+    SendDlgItemMessage(m_setup.aheadSpinId, UDM_SETPOS32, 0, static_cast<LPARAM>(m_daysAhead));
   }
 
   m_list.Attach(GetDlgItem(m_setup.listId));
@@ -76,6 +77,7 @@ BOOL CDateListPage::OnInitDialog() {
   UpdateData(false);
   EnableItem(m_setup.saveId, m_listChanged);
   EnableDaysAhead();
+  m_initialised = true;
   return TRUE;
 }
 
@@ -272,6 +274,8 @@ void CDateListPage::OnRemindBox() {
 
 // Typed or stepped: a number past the reminder's reach is its reach.
 void CDateListPage::OnDaysAhead() {
+  // The box's first texts, written while the page starts, are no user's.
+  if (!m_initialised) return;
   UpdateData(true);
   if (m_daysAhead > kMaxDaysAhead) {
     m_daysAhead = kMaxDaysAhead;

@@ -86,5 +86,6 @@ class CDateListPage : public CListFilePage {
   };
 
   const DateListPageSetup& m_setup;
+  bool m_initialised = false;
   std::vector<Row> m_rows;
 };

@@ -213,6 +213,20 @@ TEST_F(DateListPagesTest, YearlyBirthdayShowsItsYearsAndComesBackFromTheFile) {
   });
 }
 
+TEST_F(DateListPagesTest, DaysAheadKeepTheStoredNumberUpToSixty) {
+  Store(setting::kRemindDaysAhead, 3);
+  RunPages([&] {
+    CDateListPage& page = Show(kEventsPage);
+    EXPECT_EQ(TextOf(page, IDC_EVT_AHEAD), "3");
+    EXPECT_EQ(Stored(setting::kRemindDaysAhead), 3) << "the page's start wrote over it";
+    Type(page, IDC_EVT_AHEAD, "75");
+    EXPECT_EQ(TextOf(page, IDC_EVT_AHEAD), "60");
+    EXPECT_EQ(Stored(setting::kRemindDaysAhead), 60);
+    Press(page, IDC_EVT_REMIND);
+    EXPECT_FALSE(Enabled(page, IDC_EVT_AHEAD));
+  });
+}
+
 // The open-file dialog's answers, one call at a time: a file name, or an
 // extended error (0: cancelled).
 struct DialogAnswer {
