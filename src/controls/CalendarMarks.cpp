@@ -3,7 +3,7 @@
 #include "base/CivilDays.h"
 #include "controls/DayStateIndex.h"
 
-std::vector<Occurrence> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records) {
+std::vector<Occurrence> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records, DateListKind kind) {
   HWND hwnd = calendar.GetSafeHwnd();
   if (hwnd == nullptr) return {};
   SYSTEMTIME range[2]{};
@@ -24,7 +24,7 @@ std::vector<Occurrence> MarkListDays(CTipMonthCal& calendar, const DateRecordLis
     day.wDay = static_cast<WORD>(dayOfMonth);
     const int index = DayStateIndex(range[0].wYear, range[0].wMonth, year, month, static_cast<int>(words));
     if (index < 0) continue;
-    calendar.AddTip(day, ShownName(*o.record, o.day));
+    calendar.AddTip(day, ShownName(*o.record, o.day, kind));
     states[static_cast<size_t>(index)] |= 1u << (dayOfMonth - 1);
   }
   ::SendMessageA(hwnd, MCM_SETDAYSTATE, static_cast<WPARAM>(words),

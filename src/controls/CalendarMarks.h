@@ -8,7 +8,7 @@
 // Marks a list's days on a calendar: every day among those the calendar
 // displays (partly shown months included) on which an active record falls,
 // a yearly one in any of its years, is bold with the record's shown name
-// (its years count too) as a day text; the other days lose both. Answers
+// (an event's years count too) as a day text; the other days lose both. Answers
 // those occurrences by day, for the caller to list; the pointers are good
 // until the list next changes.
-std::vector<Occurrence> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records);
+std::vector<Occurrence> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records, DateListKind kind);

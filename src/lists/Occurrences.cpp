@@ -34,8 +34,8 @@ bool OccursOn(const DateRecord& record, long long day) {
   return YearlyDayIn(month, dayOfMonth, year) == day;
 }
 
-std::string ShownName(const DateRecord& record, long long day) {
-  if (!record.yearly || !record.date.IsValid()) return record.name;
+std::string ShownName(const DateRecord& record, long long day, DateListKind kind) {
+  if (kind != DateListKind::Events || !record.yearly || !record.date.IsValid()) return record.name;
   const int years = YearOf(day) - YearOf(DayIndex(record.date.m_dt));
   return years > 0 ? record.name + " (" + std::to_string(years) + ")" : record.name;
 }

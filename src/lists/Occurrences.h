@@ -15,9 +15,9 @@ long YearlyDayIn(int month, int day, int year);
 // Whether an active record with a valid date falls on `day`.
 bool OccursOn(const DateRecord& record, long long day);
 
-// The record's name as shown on `day`: a yearly one after its first year
-// carries the years since: "Anna's birthday (36)".
-std::string ShownName(const DateRecord& record, long long day);
+// The record's name as shown on `day`: a yearly event after its first year
+// carries the years since: "Anna's birthday (36)"; a holiday only its name.
+std::string ShownName(const DateRecord& record, long long day, DateListKind kind);
 
 struct Occurrence {
   const DateRecord* record;

@@ -48,12 +48,12 @@ std::string LinesThatFit(const std::vector<std::string>& lines, size_t room) {
   return text;
 }
 
-std::vector<std::string> NamesOnDay(const DateRecordList& list, const COleDateTime& day) {
+std::vector<std::string> NamesOnDay(const DateRecordList& list, DateListKind kind, const COleDateTime& day) {
   std::vector<std::string> names;
   if (!day.IsValid()) return names;
   const long long wanted = DayIndex(day.m_dt);
   for (const DateRecord& record : list)
-    if (OccursOn(record, wanted)) names.push_back(ShownName(record, wanted));
+    if (OccursOn(record, wanted)) names.push_back(ShownName(record, wanted, kind));
   return names;
 }
 
@@ -71,7 +71,7 @@ std::vector<ReminderLine> ReminderLines(const DateRecordList& holidays, const Da
         const std::string lead = ahead == 0   ? (k == 0 ? "Holiday: " : "Event: ")
                                  : ahead == 1 ? "Tomorrow: "
                                               : "In " + std::to_string(ahead) + " days: ";
-        lines.push_back(ReminderLine{lead + ShownName(*found[k][next[k]].record, day), kinds[k], day});
+        lines.push_back(ReminderLine{lead + ShownName(*found[k][next[k]].record, day, kinds[k]), kinds[k], day});
       }
     }
   }

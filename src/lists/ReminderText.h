@@ -27,9 +27,9 @@ std::string TooltipText(const std::string& title, const std::string& dateText,
 // last for the rest; a line too wide for the balloon is cut with "...".
 std::string LinesThatFit(const std::vector<std::string>& lines, size_t room);
 
-// The names of the active records that fall on the date of `day`, in list
-// order, a yearly one's with its years count.
-std::vector<std::string> NamesOnDay(const DateRecordList& list, const COleDateTime& day);
+// The names of the active records of a list that fall on the date of `day`,
+// in list order, as ShownName gives them.
+std::vector<std::string> NamesOnDay(const DateRecordList& list, DateListKind kind, const COleDateTime& day);
 
 // One line of the daily balloon, with the list and day it tells of.
 struct ReminderLine {

@@ -127,9 +127,9 @@ void CDateListPage::RefreshList() {
   // would draw the list after every one on some systems.
   m_list.ClearSelection();
   m_rows.clear();
-  for (const Occurrence& o : MarkListDays(m_calendar, List())) {
+  for (const Occurrence& o : MarkListDays(m_calendar, List(), m_setup.kind)) {
     const COleDateTime day(static_cast<double>(o.day));
-    m_rows.push_back(Row{day, ShownName(*o.record, o.day), DateText(day)});
+    m_rows.push_back(Row{day, ShownName(*o.record, o.day, m_setup.kind), DateText(day)});
   }
   const int count = static_cast<int>(m_rows.size());
   for (int row = m_list.GetItemCount(); row < count; ++row) m_list.InsertCallbackItem(row, 2, row);

@@ -38,13 +38,14 @@ TEST(Occurrences, OnWhichDaysAndWithWhatName) {
     const long long day = DaysFromCivil(c.y, c.m, c.d);
     EXPECT_EQ(OccursOn(c.record, day), c.shown != nullptr) << c.record.name << " " << c.y;
     if (c.shown != nullptr) {
-      EXPECT_EQ(ShownName(c.record, day), c.shown);
+      EXPECT_EQ(ShownName(c.record, day, DateListKind::Events), c.shown);
     }
   }
   DateRecordList list{once, anna, leap};
   list.back().active = false;
   std::string listed;
   for (const Occurrence& o : OccurrencesWithin(list, DaysFromCivil(2019, 7, 1), DaysFromCivil(2021, 1, 1)))
-    listed += ShownName(*o.record, o.day) + ";";
+    listed += ShownName(*o.record, o.day, DateListKind::Events) + ";";
   EXPECT_EQ(listed, "Anna (29);Once;Anna (30);");
+  EXPECT_EQ(ShownName(anna, DaysFromCivil(2026, 7, 14), DateListKind::Holidays), "Anna") << "a day off counts no years";
 }
