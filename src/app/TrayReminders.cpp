@@ -1,6 +1,5 @@
 #include "app/TrayReminders.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "app/CMainDlg.h"
@@ -102,9 +101,9 @@ void TrayReminders::AnnounceDay(const COleDateTime& today) {
   if (m_owner.GetNumberSetting(setting::kNotifyToday) == 0 || !today.IsValid()) return;
   const LONG day = DayNumber(today);
   if (m_owner.GetNumberSetting(setting::kLastTodayNotice) == day) return;
-  const long ahead = std::clamp(m_owner.GetNumberSetting(setting::kRemindDaysAhead), 0L, 60L);
   const long long first = DayIndex(today.m_dt);
-  const std::vector<ReminderLine> lines = ReminderLines(m_owner.m_holidays, m_owner.m_events, first, static_cast<int>(ahead));
+  const std::vector<ReminderLine> lines = ReminderLines(m_owner.m_holidays, m_owner.m_events, first,
+                                                        m_owner.GetNumberSetting(setting::kRemindDaysAhead));
   if (lines.empty()) return;
   std::vector<std::string> texts;
   for (const ReminderLine& line : lines) texts.push_back(line.text);

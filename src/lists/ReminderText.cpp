@@ -1,5 +1,7 @@
 #include "lists/ReminderText.h"
 
+#include <algorithm>
+
 #include "base/CodePageText.h"
 #include "base/DifferenceCalc.h"
 #include "lists/Occurrences.h"
@@ -58,7 +60,8 @@ std::vector<std::string> NamesOnDay(const DateRecordList& list, DateListKind kin
 }
 
 std::vector<ReminderLine> ReminderLines(const DateRecordList& holidays, const DateRecordList& events,
-                                        long long today, int daysAhead) {
+                                        long long today, long daysAhead) {
+  daysAhead = std::clamp(daysAhead, 0L, kMaxRemindDaysAhead);
   const std::vector<Occurrence> found[2] = {OccurrencesWithin(holidays, today, today + daysAhead),
                                             OccurrencesWithin(events, today, today + daysAhead)};
   const DateListKind kinds[2] = {DateListKind::Holidays, DateListKind::Events};

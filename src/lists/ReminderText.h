@@ -31,6 +31,9 @@ std::string LinesThatFit(const std::vector<std::string>& lines, size_t room);
 // in list order, as ShownName gives them.
 std::vector<std::string> NamesOnDay(const DateRecordList& list, DateListKind kind, const COleDateTime& day);
 
+// How many days ahead the daily balloon may look: two months.
+constexpr long kMaxRemindDaysAhead = 60;
+
 // One line of the daily balloon, with the list and day it tells of.
 struct ReminderLine {
   std::string text;
@@ -41,8 +44,9 @@ struct ReminderLine {
 // The daily balloon's lines: today's holidays ("Holiday: " name) and events
 // ("Event: " name), then those of the next `daysAhead` days, soonest first
 // and holidays first within a day: "Tomorrow: " name, "In 3 days: " name.
+// `daysAhead` is taken within 0..kMaxRemindDaysAhead.
 std::vector<ReminderLine> ReminderLines(const DateRecordList& holidays, const DateRecordList& events,
-                                        long long today, int daysAhead);
+                                        long long today, long daysAhead);
 
 // A counter's end as the Countdowns page lists it and its balloon tells it:
 // the date, a space, the time, in the user's locale (Windows only).

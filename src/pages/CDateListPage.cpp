@@ -8,6 +8,7 @@
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
+#include "lists/ReminderText.h"
 #include "resource.h"
 
 namespace {
@@ -29,8 +30,7 @@ COleDateTime DayOf(const COleDateTime& moment) {
   return COleDateTime(moment.GetYear(), moment.GetMonth(), moment.GetDay(), 0, 0, 0);
 }
 
-// The reminder looks at most two months ahead.
-constexpr UINT kMaxDaysAhead = 60;
+constexpr UINT kMaxDaysAhead = static_cast<UINT>(kMaxRemindDaysAhead);
 
 }  // namespace
 
