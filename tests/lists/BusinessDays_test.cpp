@@ -98,7 +98,9 @@ TEST(BusinessDays, YearlyHolidaysMatchCountingDayByDay) {
       const int k = kind(rng);
       holidays.push_back(Holiday(k == 0 ? Day(1896 + 4 * (i % 3), 2, 29) : k == 1 ? Day(year(rng), 2, 28) : Day(year(rng), month(rng), day(rng))));
       holidays.back().yearly = k < 7;
+      const COleDateTime& front = holidays.front().date;
       if (k == 8) holidays.push_back(holidays.front());
+      if (k == 9) holidays.push_back(Holiday(Day(front.GetYear() + 4, front.GetMonth(), front.GetDay())));
     }
     const COleDateTime start = Day(year(rng), month(rng), day(rng)), end = start.AddDays(span(rng));
     const long expected = CountedDayByDay(start, end, holidays);
