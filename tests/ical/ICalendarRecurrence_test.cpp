@@ -98,13 +98,7 @@ TEST(ICalendarRecurrence, RecurrenceIdReplacesItsOccurrence) {
 // yearly records (one per day of the event); the rest expand.
 TEST(ICalendarRecurrence, PlainYearlyRulesGiveYearlyRecords) {
   FixedClock clock;
-  const struct {
-    const char* start;
-    const char* more;
-    DateListKind kind;
-    size_t records;
-    bool yearly;
-  } cases[] = {
+  const struct { const char* start; const char* more; DateListKind kind; size_t records; bool yearly; } cases[] = {
       {"20201225", "RRULE:FREQ=YEARLY", DateListKind::Holidays, 1, true},
       {"20201225", "RRULE:FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=25;WKST=SU", DateListKind::Events, 1, true},
       {"20201224", "DTEND;VALUE=DATE:20201227\nRRULE:FREQ=YEARLY", DateListKind::Events, 3, true},

@@ -37,32 +37,20 @@ TEST(ReminderText, BalloonLinesEndWithHowManyMore) {
 }
 
 TEST(ReminderText, TodayThenTheDaysAheadSoonestFirst) {
-  auto record = [](const char* name, int y, int m, int d, bool yearly) {
-    DateRecord r{name, COleDateTime(y, m, d, 0, 0, 0), true};
-    r.yearly = yearly;
-    return r;
-  };
-  const DateRecordList holidays = {record("Far", 2026, 12, 20, false), record("Eve", 1990, 12, 10, true)};
-  const DateRecordList events = {record("Anna", 1990, 12, 8, true), record("Call", 2026, 12, 10, false),
-                                 record("Mum", 2026, 12, 7, false)};
+  DateRecordList holidays = {{"Far", COleDateTime(2026, 12, 20, 0, 0, 0), true}, {"Eve", COleDateTime(1990, 12, 10, 0, 0, 0), true}};
+  DateRecordList events = {{"Anna", COleDateTime(1990, 12, 8, 0, 0, 0), true},
+                           {"Call", COleDateTime(2026, 12, 10, 0, 0, 0), true}, {"Mum", COleDateTime(2026, 12, 7, 0, 0, 0), true}};
+  holidays.back().yearly = events.front().yearly = true;
   const long long today = DayIndex(COleDateTime(2026, 12, 7, 0, 0, 0).m_dt);
-  const struct {
-    int ahead;
-    std::vector<std::string> lines;
-  } cases[] = {
-      {0, {"Event: Mum"}},
-      {3, {"Event: Mum", "Tomorrow: Anna (36)", "In 3 days: Eve", "In 3 days: Call"}},
+  // Each line with its list (h, e) and how many days ahead it tells of.
+  auto lines = [&](const DateRecordList& e, long ahead) {
+    std::string text;
+    for (const ReminderLine& l : ReminderLines(holidays, e, today, ahead))
+      text += l.text + (l.kind == DateListKind::Events ? " e" : " h") + std::to_string(l.day - today) + ";";
+    return text;
   };
-  for (const auto& c : cases) {
-    std::vector<std::string> lines;
-    for (const ReminderLine& line : ReminderLines(holidays, events, today, c.ahead)) lines.push_back(line.text);
-    EXPECT_EQ(lines, c.lines) << c.ahead;
-  }
-  // Nothing today: the first line is ahead, and tells its list and day.
-  const std::vector<ReminderLine> ahead = ReminderLines(holidays, {}, today, 13);
-  ASSERT_EQ(ahead.size(), 2u);
-  EXPECT_EQ(ahead[0].kind, DateListKind::Holidays);
-  EXPECT_EQ(ahead[0].day, today + 3);
-  EXPECT_EQ(ahead[1].text, "In 13 days: Far");
+  EXPECT_EQ(lines(events, 0), "Event: Mum e0;");
+  EXPECT_EQ(lines(events, 3), "Event: Mum e0;Tomorrow: Anna (36) e1;In 3 days: Eve h3;In 3 days: Call e3;");
+  EXPECT_EQ(lines({}, 999), "In 3 days: Eve h3;In 13 days: Far h13;");
   EXPECT_EQ(NamesOnDay(events, DateListKind::Events, COleDateTime(2026, 12, 8, 0, 0, 0)), std::vector<std::string>{"Anna (36)"});
 }
