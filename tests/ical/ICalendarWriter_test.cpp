@@ -63,11 +63,6 @@ TEST(FormatICalendarText, RoundTrip) {
         Record("Midnight", 1899, 12, 29, 6, 0, 0), Record("End", 2027, 3, 4, 23, 59, 59)}},
   };
   // Yearly records mixed in: 29 February, and one before 1899-12-30.
-  auto yearlyFlags = [](const DateRecordList& list) {
-    std::vector<bool> flags;
-    for (const DateRecord& r : list) flags.push_back(r.yearly);
-    return flags;
-  };
   for (const auto& c : cases) {
     DateRecordList list = c.list;
     if (c.kind != DateListKind::Counters) {
@@ -81,7 +76,8 @@ TEST(FormatICalendarText, RoundTrip) {
     EXPECT_TRUE(ICalendarMadeByUs(text));
     const DateRecordList back = ParseICalendarText(text, c.kind);
     EXPECT_EQ(RecordLines(back, counters), RecordLines(sorted, counters));
-    EXPECT_EQ(yearlyFlags(back), yearlyFlags(sorted));
+    EXPECT_TRUE(std::equal(back.begin(), back.end(), sorted.begin(), sorted.end(),
+                           [](const DateRecord& a, const DateRecord& b) { return a.yearly == b.yearly; }));
     // UIDs tell duplicates apart and stay from one save to the next.
     std::vector<std::string> uids = Uids(text);
     std::sort(uids.begin(), uids.end());
