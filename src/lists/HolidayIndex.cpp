@@ -25,8 +25,9 @@ long HolidayIndex::CountWithin(const COleDateTime& start, const COleDateTime& en
 }
 
 long long HolidayIndex::CountWithinDays(long long from, long long to) const {
-  if (to <= from) return 0;
-  const auto first = std::upper_bound(m_days.begin(), m_days.end(), from);
-  const auto last = std::upper_bound(first, m_days.end(), to);
-  return (last - first) + m_yearly.CountThrough(to) - m_yearly.CountThrough(from);
+  return to <= from ? 0 : CountThrough(to) - CountThrough(from);
+}
+
+long long HolidayIndex::CountThrough(long long day) const {
+  return (std::upper_bound(m_days.begin(), m_days.end(), day) - m_days.begin()) + m_yearly.CountThrough(day);
 }

@@ -30,6 +30,9 @@ class HolidayIndex {
   long CountWithin(const COleDateTime& start, const COleDateTime& end) const;
   // The same on day numbers.
   long long CountWithinDays(long long from, long long to) const;
+  // Holiday working days d <= day (from the first holiday on): any span's
+  // count is a difference of two of these.
+  long long CountThrough(long long day) const;
 
  private:
   WorkWeek m_week;
