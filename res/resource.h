@@ -72,6 +72,7 @@
 #define IDC_LIST_NAME         1041
 #define IDC_LIST_ADD          1042
 #define IDC_LIST_DELETE       1043
+#define IDC_LIST_YEARLY       1094
 
 // Holidays page controls.
 #define IDC_HOL_CALENDAR      1029
@@ -117,6 +118,9 @@
 // The reminder check boxes of the Countdowns and Events pages.
 #define IDC_CD_NOTIFY         1090
 #define IDC_EVT_REMIND        1091
+// How many days ahead the Events page's reminder looks, and its arrows.
+#define IDC_EVT_AHEAD         1095
+#define IDC_EVT_AHEAD_SPIN    1096
 
 // About page controls.
 #define IDC_ABOUT_NOTICE      1009

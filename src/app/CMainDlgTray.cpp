@@ -70,8 +70,8 @@ void CMainDlg::ModifyTrayIcon(const std::string& dateText, const COleDateTime& n
 }
 
 void CMainDlg::ComposeTooltip() {
-  std::vector<std::string> names = NamesOnDay(m_holidays, m_trayDay);
-  for (std::string& name : NamesOnDay(m_events, m_trayDay)) names.push_back(std::move(name));
+  std::vector<std::string> names = NamesOnDay(m_holidays, DateListKind::Holidays, m_trayDay);
+  for (std::string& name : NamesOnDay(m_events, DateListKind::Events, m_trayDay)) names.push_back(std::move(name));
   CopyTextField(m_nid.szTip, kTipSize, TooltipText(m_bModernOs ? kProgramTitle : "", m_trayDate, names, kTipSize - 1));
 }
 

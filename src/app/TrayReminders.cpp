@@ -4,6 +4,7 @@
 
 #include "app/CMainDlg.h"
 #include "base/Clock.h"
+#include "base/DifferenceCalc.h"
 #include "base/NarrowText_win.h"
 #include "base/ProgramNames.h"
 #include "framework/ShellNotify.h"
@@ -94,25 +95,28 @@ void TrayReminders::TellEnded(const std::vector<CountdownEnd>& ended) {
 }
 
 // The day counts as announced only once a balloon was shown: a start before
-// the notification area exists leaves it for later.
+// the notification area exists leaves it for later. Nothing today but
+// something ahead is "Coming up".
 void TrayReminders::AnnounceDay(const COleDateTime& today) {
   if (m_owner.GetNumberSetting(setting::kNotifyToday) == 0 || !today.IsValid()) return;
   const LONG day = DayNumber(today);
   if (m_owner.GetNumberSetting(setting::kLastTodayNotice) == day) return;
-  std::vector<std::string> lines;
-  for (const std::string& name : NamesOnDay(m_owner.m_holidays, today)) lines.push_back("Holiday: " + name);
-  const size_t holidays = lines.size();
-  for (const std::string& name : NamesOnDay(m_owner.m_events, today)) lines.push_back("Event: " + name);
-  if (lines.empty() || !ShowBalloon("Today", LinesThatFit(lines, kBalloonTextRoom))) return;
+  const long long first = DayIndex(today.m_dt);
+  const std::vector<ReminderLine> lines = ReminderLines(m_owner.m_holidays, m_owner.m_events, first,
+                                                        m_owner.GetNumberSetting(setting::kRemindDaysAhead));
+  if (lines.empty()) return;
+  std::vector<std::string> texts;
+  for (const ReminderLine& line : lines) texts.push_back(line.text);
+  if (!ShowBalloon(lines.front().day == first ? "Today" : "Coming up", LinesThatFit(texts, kBalloonTextRoom))) return;
   m_owner.SetNumberSetting(setting::kLastTodayNotice, day);
   m_topic = Topic::Today;
-  m_today = today;
-  m_todayHasEvents = lines.size() > holidays;
+  m_today = COleDateTime(static_cast<double>(lines.front().day));
+  m_todayKind = lines.front().kind;
 }
 
 void TrayReminders::OnBalloonClick() {
   if (m_topic == Topic::Today) {
-    ListEditor* page = m_owner.ShowListPage(m_todayHasEvents ? DateListKind::Events : DateListKind::Holidays);
+    ListEditor* page = m_owner.ShowListPage(m_todayKind);
     if (page != nullptr) page->ShowDay(m_today);
   } else if (m_topic == Topic::Countdown) {
     ListEditor* page = m_owner.ShowListPage(DateListKind::Counters);

@@ -6,6 +6,7 @@
 
 #include "base/COleDateTime.h"
 #include "lists/CountdownSchedule.h"
+#include "lists/DateRecord.h"
 
 class CMainDlg;
 
@@ -29,7 +30,8 @@ class TrayReminders {
   void OnWakeUp();
   // A change of the system clock or its time zone, a resume from sleep.
   void OnClockChanged();
-  // At start-up and at the change of day: today's balloon, once a day.
+  // At start-up and at the change of day: the balloon of today and the
+  // days ahead, once a day.
   void AnnounceDay(const COleDateTime& today);
   // The user clicked the last balloon shown.
   void OnBalloonClick();
@@ -49,6 +51,7 @@ class TrayReminders {
   // What the last balloon was about, for its click.
   Topic m_topic = Topic::None;
   CountdownEnd m_counter;
-  COleDateTime m_today{0.0, COleDateTime::invalid};  // the day the Today balloon told
-  bool m_todayHasEvents = false;
+  // The Today balloon's first line: its day and list.
+  COleDateTime m_today{0.0, COleDateTime::invalid};
+  DateListKind m_todayKind = DateListKind::Holidays;
 };

@@ -16,10 +16,12 @@ constexpr char kInternetAllowed[] = "InternetAllowed";
 constexpr char kWorkWeek[] = "WorkWeek";
 constexpr char kIncludeStartDate[] = "IncludeStartDate";
 // The tray's reminders: a balloon when a countdown ends, and one a day for
-// today's holidays and events; the day last announced, as yyyymmdd.
+// today's holidays and events and those of the next RemindDaysAhead days;
+// the day last announced, as yyyymmdd.
 constexpr char kNotifyCountdowns[] = "NotifyCountdowns";
 constexpr char kNotifyToday[] = "NotifyToday";
 constexpr char kLastTodayNotice[] = "LastTodayNotice";
+constexpr char kRemindDaysAhead[] = "RemindDaysAhead";
 // Texts: where each list was last loaded from or saved to, and its cache.
 constexpr char kHolidayFile[] = "HolidayFile";
 constexpr char kEventFile[] = "EventFile";

@@ -17,6 +17,7 @@ const NumberDefault kNumberDefaults[kNumberDefaultCount] = {
     {setting::kNotifyCountdowns, 1},
     {setting::kNotifyToday, 1},
     {setting::kLastTodayNotice, 0},
+    {setting::kRemindDaysAhead, 0},
 };
 
 const TextDefault kTextDefaults[kTextDefaultCount] = {

@@ -3,10 +3,12 @@
 
 #include "controls/CTipMonthCal.h"
 #include "lists/DateRecord.h"
+#include "lists/Occurrences.h"
 
-// Marks a list's days on a calendar: every active record with a valid date
-// among the days the calendar displays (partly shown months included) makes
-// its day bold and its name a day text; the other days lose both. Answers
-// those records in list order, for the caller to list; the pointers are good
+// Marks a list's days on a calendar: every day among those the calendar
+// displays (partly shown months included) on which an active record falls,
+// a yearly one in any of its years, is bold with the record's shown name
+// (an event's years count too) as a day text; the other days lose both. Answers
+// those occurrences by day, for the caller to list; the pointers are good
 // until the list next changes.
-std::vector<const DateRecord*> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records);
+std::vector<Occurrence> MarkListDays(CTipMonthCal& calendar, const DateRecordList& records, DateListKind kind);

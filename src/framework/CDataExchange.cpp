@@ -18,6 +18,19 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
   if (WindowText(control) != value) SetWindowTextA(control, value.c_str());
 }
 
+void DDX_Text(CDataExchange* pDX, int id, UINT& value) {
+  HWND control = GetDlgItem(pDX->m_hDlg, id);
+  if (control == nullptr) return;
+  BOOL read = FALSE;
+  const UINT shown = GetDlgItemInt(pDX->m_hDlg, id, &read, FALSE);
+  if (pDX->m_bSaveAndValidate) {
+    if (read) value = shown;
+    return;
+  }
+  // As with text: the same number again would tell the edit's owner of a change.
+  if (!read || shown != value) SetDlgItemInt(pDX->m_hDlg, id, value, FALSE);
+}
+
 void DDX_Check(CDataExchange* pDX, int id, BOOL& value) {
   HWND control = GetDlgItem(pDX->m_hDlg, id);
   if (control == nullptr) return;

@@ -19,6 +19,8 @@ class CDataExchange {
 };
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+// An unsigned decimal number; text that is not one leaves the member as it is.
+void DDX_Text(CDataExchange* pDX, int id, UINT& value);
 // Check boxes: BST_UNCHECKED, BST_CHECKED (or BST_INDETERMINATE).
 void DDX_Check(CDataExchange* pDX, int id, BOOL& value);
 // Month calendar: reading yields the selected day at 00:00:00; writing

@@ -243,6 +243,14 @@ void ExpandSeries(const PendingEvent& e, const DayTime& localStart,
   }
 }
 
+// An event that only comes back on its own month and day every year is
+// one yearly record (per day it covers), not a run of dates.
+bool RepeatsYearly(const PendingEvent& e, const DayTime& localStart) {
+  RecurrenceRule rule;
+  return e.rules.size() == 1 && e.rdates.empty() && e.exdates.empty() && !e.hasRecurrenceId &&
+         rule.Parse(e.rules[0]) && rule.RepeatsStartYearly(localStart);
+}
+
 }  // namespace
 
 bool IsICalendarText(const std::string& text) {
@@ -285,15 +293,6 @@ DateRecordList ParseICalendarText(const std::string& text, DateListKind kind, bo
     const ICalTime start = Local(e.start);
     if (e.cancelled || start.at.day < FirstICalDay() || start.at.day > LastICalDay()) continue;
 
-    // An event that replaces an occurrence is that one occurrence itself.
-    if (e.hasRecurrenceId) {
-      occurrences.assign(1, start.at);
-    } else {
-      const auto other = e.uid.empty() ? replaced.end() : replaced.find(e.uid);
-      ExpandSeries(e, start.at, other == replaced.end() ? nullptr : &other->second, openEndDay,
-                   recordsLeft, budget, occurrences);
-    }
-
     // Days an all-day event covers; DTEND is the first day after it.
     long span = 1;
     if (kind != DateListKind::Counters && start.dateOnly) {
@@ -303,6 +302,16 @@ DateRecordList ParseICalendarText(const std::string& text, DateListKind kind, bo
         span = static_cast<long>(std::min<long long>((e.duration + 86399) / 86400, 4000000));
       }
       span = std::max(span, 1L);
+    }
+
+    // An event that replaces an occurrence is that one occurrence itself.
+    const auto other = e.uid.empty() || e.hasRecurrenceId ? replaced.end() : replaced.find(e.uid);
+    const bool yearly = kind != DateListKind::Counters && other == replaced.end() && RepeatsYearly(e, start.at);
+    if (e.hasRecurrenceId || yearly) {
+      occurrences.assign(1, start.at);
+    } else {
+      ExpandSeries(e, start.at, other == replaced.end() ? nullptr : &other->second, openEndDay,
+                   recordsLeft, budget, occurrences);
     }
     const std::string name = Utf8ToAnsi(e.summary);
     for (const DayTime& t : occurrences) {
@@ -314,6 +323,7 @@ DateRecordList ParseICalendarText(const std::string& text, DateListKind kind, bo
         }
         const DayTime at = kind == DateListKind::Counters ? t : DayTime{day, 0};
         records.push_back(DateRecord{name, ToDate(at), true});
+        records.back().yearly = yearly;
         --recordsLeft;
       }
     }

@@ -33,7 +33,9 @@ bool ICalendarMadeByUs(const std::string& text);
 // Times in UTC ("Z") are made local; TZID and floating times are taken as
 // written. RRULE (yearly, monthly, weekly, daily), RDATE and EXDATE are
 // expanded, and an event with a RECURRENCE-ID replaces the occurrence it
-// names. A rule without COUNT or UNTIL runs to the end of the year 30 years
+// names. For holidays and events, an event whose one rule only repeats its
+// own month and day every year (nothing else, not even an EXDATE) gives a
+// yearly record per day instead of a run of dates. A rule without COUNT or UNTIL runs to the end of the year 30 years
 // after the current one (from the clock, Clock.h). Whatever the input, at
 // most kMaxICalendarRecords records are made and the work stays in
 // proportion to them and to the text's size; `cutShort`, when given, tells
@@ -44,7 +46,8 @@ DateRecordList ParseICalendarText(const std::string& text, DateListKind kind,
 // The iCalendar text of a list: VERSION, our PRODID, and one VEVENT per
 // active record with a valid date, in list order. Holidays and events are
 // all-day events (DTSTART and DTEND as dates), counters start at their
-// local time (floating DTSTART). Each UID is made of the kind, the date, the
+// local time (floating DTSTART); a yearly record repeats with
+// RRULE:FREQ=YEARLY (RFC 7529's SKIP=BACKWARD on 29 February). Each UID is made of the kind, the date, the
 // name and the record's place among records of the same name and date, so
 // it stays the same from one save to the next; DTSTAMP is the clock's time.
 // CR LF line ends, lines folded at 75 octets. Reading the text gives back

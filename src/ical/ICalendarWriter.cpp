@@ -117,6 +117,12 @@ std::string FormatICalendarText(const DateRecordList& list, DateListKind kind) {
         AppendICalTime(line, DayTime{at.day + 1, 0}, false);
         AppendLine(out, line);
       }
+      // RFC 7529's SKIP=BACKWARD, so that other programs too take
+      // 28 February in common years.
+      if (record.yearly) {
+        out += when.compare(4, 4, "0229") == 0 ? "RRULE:RSCALE=GREGORIAN;FREQ=YEARLY;SKIP=BACKWARD\r\n"
+                                               : "RRULE:FREQ=YEARLY\r\n";
+      }
     }
     out += "END:VEVENT\r\n";
   }

@@ -153,6 +153,14 @@ bool RecurrenceRule::ParsePart(std::string_view name, std::string_view value) {
   if (EqualsNoCase(name, "COUNT")) return ParseNumber(value, 1, 9999999999LL, m_count);
   if (EqualsNoCase(name, "UNTIL")) return m_hasUntil = ParseICalTime(value, m_until);
   if (EqualsNoCase(name, "WKST")) return (m_weekStart = ParseWeekday(value)) >= 0;
+  if (EqualsNoCase(name, "RSCALE")) {
+    m_otherScale = !EqualsNoCase(value, "GREGORIAN");
+    return true;
+  }
+  if (EqualsNoCase(name, "SKIP")) {
+    m_skipBackward = EqualsNoCase(value, "BACKWARD");
+    return true;
+  }
   if (EqualsNoCase(name, "BYMONTH")) {
     return EachItem(value, [&](std::string_view item) {
       if (!ParseNumber(item, 1, 12, n)) return false;
@@ -213,6 +221,15 @@ bool RecurrenceRule::Parse(std::string_view value) {
     hasFreq = hasFreq || EqualsNoCase(name, "FREQ");
   }
   return hasFreq;
+}
+
+bool RecurrenceRule::RepeatsStartYearly(const DayTime& start) const {
+  int year, month, day;
+  CivilFromDays(start.day, year, month, day);
+  const bool ownDays = (m_months | (1u << month)) == (1u << month) && (m_monthDays | (1u << day)) == (1u << day);
+  return m_freq == Frequency::Yearly && m_interval == 1 && !HasEnd() && !m_byDay && !m_monthDaysFromEnd &&
+         m_setPos.none() && m_setPosFromEnd.none() && ownDays && !m_otherScale &&
+         (month != 2 || day != 29 || m_skipBackward);
 }
 
 RecurrenceRule::Filters RecurrenceRule::EffectiveFilters(const DayTime& start) const {

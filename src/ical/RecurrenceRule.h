@@ -25,6 +25,10 @@ class RecurrenceRule {
   bool Parse(std::string_view value);
 
   bool HasEnd() const { return m_count > 0 || m_hasUntil; }
+  // Whether the rule only repeats the start's month and day every year
+  // (no end, no interval, no other days), as a yearly record does: a
+  // 29 February start with SKIP=BACKWARD, 28 February in common years.
+  bool RepeatsStartYearly(const DayTime& start) const;
   bool HasUntil() const { return m_hasUntil; }
   const ICalTime& Until() const { return m_until; }
   // UNTIL in the time the occurrences are counted in (the reader makes a
@@ -60,4 +64,6 @@ class RecurrenceRule {
   std::bitset<54> m_nthFromEnd[7];  // -1SU: m_nthFromEnd[0][1]
   std::bitset<367> m_setPos, m_setPosFromEnd;
   int m_weekStart = 1;            // WKST, Monday by default
+  bool m_otherScale = false;      // RSCALE other than GREGORIAN (RFC 7529)
+  bool m_skipBackward = false;    // SKIP=BACKWARD
 };

@@ -36,7 +36,7 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
   } else {
     text = ListFileToText(text, LegacyCodePage(), ProgramCodePage());
     RemoveCarriageReturns(text);
-    records = ParseDateListText(text);
+    records = ParseDateListText(text, kind);
   }
   DateRecordList& list = owner.GetList(kind);
   list.swap(records);

@@ -8,6 +8,8 @@
 namespace {
 
 constexpr size_t kEnd = static_cast<size_t>(-1);  // the parser's position -1
+constexpr char kEveryYear[] = "!Every year";
+constexpr size_t kEveryYearSize = sizeof kEveryYear - 1;
 
 // Scans list text character by character of the code page, so that the
 // second byte of a double-byte character never counts as a separator.
@@ -111,21 +113,25 @@ void AppendName(std::string& out, const std::string& name, const LeadByteTable& 
 
 }  // namespace
 
-DateRecordList ParseDateListText(const std::string& text) {
-  return ParseDateListText(text, AnsiLeadBytes());
+DateRecordList ParseDateListText(const std::string& text, DateListKind kind) {
+  return ParseDateListText(text, AnsiLeadBytes(), kind);
 }
 
-DateRecordList ParseDateListText(const std::string& text, const LeadByteTable& leadBytes) {
+DateRecordList ParseDateListText(const std::string& text, const LeadByteTable& leadBytes,
+                                 DateListKind kind) {
   const size_t nul = text.find('\0');
   const TextScanner s(text.data(), nul == std::string::npos ? text.size() : nul, leadBytes);
   const size_t len = s.length();
   DateRecordList records;
   size_t pos = 0;
+  bool everyYear = false;  // a "!Every year" line waits for its record
   while (pos != kEnd && pos < len) {
     // A line beginning with "!" is skipped, wherever it stands.
     size_t p = s.SkipLineFeeds(pos, false);
     if (p < len && s.at(p) == '!') {
-      pos = s.FindLineEnd(p, false) + 1;
+      const size_t lineEnd = s.FindLineEnd(p, false);
+      everyYear = lineEnd - p == kEveryYearSize && text.compare(p, kEveryYearSize, kEveryYear) == 0;
+      pos = lineEnd + 1;
       continue;
     }
     // The name: leading bars and LFs skipped, then up to a bar or LF.
@@ -150,10 +156,12 @@ DateRecordList ParseDateListText(const std::string& text, const LeadByteTable& l
       }
     }
     if (nameEnd > nameBegin) {
-      records.push_back(DateRecord{text.substr(nameBegin, nameEnd - nameBegin),
-                                   ParseDateText(text.data() + dateBegin, dateEnd - dateBegin),
-                                   true});
+      DateRecord record{text.substr(nameBegin, nameEnd - nameBegin),
+                        ParseDateText(text.data() + dateBegin, dateEnd - dateBegin), true};
+      record.yearly = everyYear && kind != DateListKind::Counters && record.date.IsValid();
+      records.push_back(std::move(record));
     }
+    everyYear = false;
   }
   return records;
 }
@@ -167,6 +175,10 @@ std::string FormatDateListText(const DateRecordList& list, DateListKind kind,
   std::string out = "!Version: 1.0\r\n";
   for (const DateRecord& record : list) {
     if (!record.active) continue;
+    if (record.yearly && kind != DateListKind::Counters) {
+      out += kEveryYear;
+      out += "\r\n";
+    }
     AppendName(out, record.name, leadBytes);
     out += '|';
     AppendDate(out, record.date, kind);

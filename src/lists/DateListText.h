@@ -13,13 +13,18 @@
 // wherever they stand, blank lines too; a name runs to the first bar or line
 // end, the date text to the line end; a name without a bar takes the next
 // line as its date text. An unreadable date keeps the record, with an
-// invalid date.
-DateRecordList ParseDateListText(const std::string& text);
+// invalid date. A line that is exactly "!Every year" makes the next record
+// yearly (blank lines between allowed, any other line cancels it), unless
+// its date is invalid or the list holds counters.
+DateRecordList ParseDateListText(const std::string& text, DateListKind kind = DateListKind::Holidays);
 // The same with the lead bytes of a given code page (tests, benchmarks).
-DateRecordList ParseDateListText(const std::string& text, const LeadByteTable& leadBytes);
+DateRecordList ParseDateListText(const std::string& text, const LeadByteTable& leadBytes,
+                                 DateListKind kind = DateListKind::Holidays);
 
 // The text that saving writes: the header, then one CR LF line per active
-// record in list order. An invalid date reads -001/-1/-1 (-1:-1:-1).
+// record in list order, a yearly one after a line "!Every year" (which
+// earlier versions skip, reading the record on its first date). An invalid
+// date reads -001/-1/-1 (-1:-1:-1).
 // Names are written unchanged, except that the few that would not read back
 // or would spoil the lines after them are made safe: bars, CRs, LFs and
 // NULs become spaces, as does a lead byte of the code page without a

@@ -9,6 +9,9 @@ struct DateRecord {
   std::string name;
   COleDateTime date;
   bool active = true;  // false: deleted on the countdown page, ignored everywhere
+  // Holidays and events: the record comes back on its month and day every
+  // year from `date` on; `date` stays its first day.
+  bool yearly = false;
 };
 
 // Nodes are allocated one per record; SortByDate relinks them.

@@ -1,6 +1,10 @@
 #include "lists/ReminderText.h"
 
+#include <algorithm>
+
 #include "base/CodePageText.h"
+#include "base/DifferenceCalc.h"
+#include "lists/Occurrences.h"
 
 namespace {
 const char kEllipsis[] = "...";
@@ -46,16 +50,33 @@ std::string LinesThatFit(const std::vector<std::string>& lines, size_t room) {
   return text;
 }
 
-std::vector<std::string> NamesOnDay(const DateRecordList& list, const COleDateTime& day) {
+std::vector<std::string> NamesOnDay(const DateRecordList& list, DateListKind kind, const COleDateTime& day) {
   std::vector<std::string> names;
-  DateBreakdown wanted;
-  if (!day.GetAsBreakdown(wanted)) return names;
-  for (const DateRecord& record : list) {
-    DateBreakdown date;
-    if (record.active && record.date.GetAsBreakdown(date) && date.year == wanted.year &&
-        date.month == wanted.month && date.day == wanted.day) {
-      names.push_back(record.name);
+  if (!day.IsValid()) return names;
+  const long long wanted = DayIndex(day.m_dt);
+  for (const DateRecord& record : list)
+    if (OccursOn(record, wanted)) names.push_back(ShownName(record, wanted, kind));
+  return names;
+}
+
+std::vector<ReminderLine> ReminderLines(const DateRecordList& holidays, const DateRecordList& events,
+                                        long long today, long daysAhead) {
+  daysAhead = std::clamp(daysAhead, 0L, kMaxRemindDaysAhead);
+  const std::vector<Occurrence> found[2] = {OccurrencesWithin(holidays, today, today + daysAhead),
+                                            OccurrencesWithin(events, today, today + daysAhead)};
+  const DateListKind kinds[2] = {DateListKind::Holidays, DateListKind::Events};
+  std::vector<ReminderLine> lines;
+  size_t next[2] = {0, 0};
+  for (long long day = today; day <= today + daysAhead; ++day) {
+    for (int k = 0; k < 2; ++k) {
+      for (; next[k] < found[k].size() && found[k][next[k]].day == day; ++next[k]) {
+        const long long ahead = day - today;
+        const std::string lead = ahead == 0   ? (k == 0 ? "Holiday: " : "Event: ")
+                                 : ahead == 1 ? "Tomorrow: "
+                                              : "In " + std::to_string(ahead) + " days: ";
+        lines.push_back(ReminderLine{lead + ShownName(*found[k][next[k]].record, day, kinds[k]), kinds[k], day});
+      }
     }
   }
-  return names;
+  return lines;
 }

@@ -27,8 +27,26 @@ std::string TooltipText(const std::string& title, const std::string& dateText,
 // last for the rest; a line too wide for the balloon is cut with "...".
 std::string LinesThatFit(const std::vector<std::string>& lines, size_t room);
 
-// The names of the active records on the date of `day`, in list order.
-std::vector<std::string> NamesOnDay(const DateRecordList& list, const COleDateTime& day);
+// The names of the active records of a list that fall on the date of `day`,
+// in list order, as ShownName gives them.
+std::vector<std::string> NamesOnDay(const DateRecordList& list, DateListKind kind, const COleDateTime& day);
+
+// How many days ahead the daily balloon may look: two months.
+constexpr long kMaxRemindDaysAhead = 60;
+
+// One line of the daily balloon, with the list and day it tells of.
+struct ReminderLine {
+  std::string text;
+  DateListKind kind;
+  long long day;  // DayIndex
+};
+
+// The daily balloon's lines: today's holidays ("Holiday: " name) and events
+// ("Event: " name), then those of the next `daysAhead` days, soonest first
+// and holidays first within a day: "Tomorrow: " name, "In 3 days: " name.
+// `daysAhead` is taken within 0..kMaxRemindDaysAhead.
+std::vector<ReminderLine> ReminderLines(const DateRecordList& holidays, const DateRecordList& events,
+                                        long long today, long daysAhead);
 
 // A counter's end as the Countdowns page lists it and its balloon tells it:
 // the date, a space, the time, in the user's locale (Windows only).

@@ -1,19 +1,23 @@
 #include "pages/CDateListPage.h"
 
+#include <algorithm>
+
+#include "base/DifferenceCalc.h"
 #include "base/ProgramNames.h"
 #include "controls/CalendarMarks.h"
 #include "controls/MakerSite.h"
 #include "framework/Dpi.h"
 #include "framework/LocaleText.h"
+#include "lists/ReminderText.h"
 #include "resource.h"
 
 namespace {
 
 const DateListPageSetup kSetups[] = {
     {DateListKind::Holidays, IDD_HOLIDAYS, IDC_HOL_CALENDAR, IDC_HOL_LIST, IDC_HOL_SAVE,
-     IDC_HOL_LOAD, IDC_HOL_LINK, "/tempovista/holidays", 0},
+     IDC_HOL_LOAD, IDC_HOL_LINK, "/tempovista/holidays", 0, 0, 0},
     {DateListKind::Events, IDD_EVENTS, IDC_EVT_CALENDAR, IDC_EVT_LIST, IDC_EVT_SAVE, IDC_EVT_LOAD,
-     IDC_EVT_LINK, "/tempovista/events", IDC_EVT_REMIND},
+     IDC_EVT_LINK, "/tempovista/events", IDC_EVT_REMIND, IDC_EVT_AHEAD, IDC_EVT_AHEAD_SPIN},
 };
 
 const DateListPageSetup& SetupOf(DateListKind kind) {
@@ -25,6 +29,8 @@ const DateListPageSetup& SetupOf(DateListKind kind) {
 COleDateTime DayOf(const COleDateTime& moment) {
   return COleDateTime(moment.GetYear(), moment.GetMonth(), moment.GetDay(), 0, 0, 0);
 }
+
+constexpr UINT kMaxDaysAhead = static_cast<UINT>(kMaxRemindDaysAhead);
 
 }  // namespace
 
@@ -40,14 +46,24 @@ void CDateListPage::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, m_setup.calendarId, m_calendar);
   DDX_MonthCalCtrl(pDX, m_setup.calendarId, m_selectedDate);
   DDX_Text(pDX, IDC_LIST_NAME, m_strEvent);
-  if (m_setup.remindId != 0) DDX_Check(pDX, m_setup.remindId, m_bRemind);
+  DDX_Check(pDX, IDC_LIST_YEARLY, m_bYearly);
+  if (m_setup.remindId != 0) {
+    DDX_Check(pDX, m_setup.remindId, m_bRemind);
+    DDX_Text(pDX, m_setup.aheadId, m_daysAhead);
+  }
 }
 
 BOOL CDateListPage::OnInitDialog() {
   CListFilePage::OnInitDialog();
   m_link.SetLink(std::string("http://") + kMakerHost + m_setup.linkPath);
   m_link.SetUnderlined(true);
-  if (m_pMainDlg != nullptr) m_bRemind = m_pMainDlg->GetNumberSetting(setting::kNotifyToday) != 0 ? TRUE : FALSE;
+  if (m_pMainDlg != nullptr && m_setup.remindId != 0) {
+    m_bRemind = m_pMainDlg->GetNumberSetting(setting::kNotifyToday) != 0 ? TRUE : FALSE;
+    const long ahead = m_pMainDlg->GetNumberSetting(setting::kRemindDaysAhead);
+    m_daysAhead = ahead < 0 ? 0 : std::min(static_cast<UINT>(ahead), kMaxDaysAhead);
+    SendDlgItemMessage(m_setup.aheadSpinId, UDM_SETRANGE32, 0, kMaxDaysAhead);
+    SendDlgItemMessage(m_setup.aheadSpinId, UDM_SETPOS32, 0, static_cast<LPARAM>(m_daysAhead));
+  }
 
   m_list.Attach(GetDlgItem(m_setup.listId));
   m_list.InsertColumn(0, "Event", ScaleForDpi(180, GetDpi()));
@@ -60,6 +76,8 @@ BOOL CDateListPage::OnInitDialog() {
   SyncSelection();
   UpdateData(false);
   EnableItem(m_setup.saveId, m_listChanged);
+  EnableDaysAhead();
+  m_initialised = true;
   return TRUE;
 }
 
@@ -72,6 +90,8 @@ bool CDateListPage::OnCommand(WORD id, WORD code, HWND control) {
     OnReadyMade();
   } else if (code == BN_CLICKED && m_setup.remindId != 0 && id == m_setup.remindId) {
     OnRemindBox();
+  } else if (code == EN_CHANGE && m_setup.aheadId != 0 && id == m_setup.aheadId) {
+    OnDaysAhead();
   } else {
     return CListFilePage::OnCommand(id, code, control);
   }
@@ -107,8 +127,10 @@ void CDateListPage::RefreshList() {
   // would draw the list after every one on some systems.
   m_list.ClearSelection();
   m_rows.clear();
-  for (const DateRecord* record : MarkListDays(m_calendar, List()))
-    m_rows.push_back(Row{record->date, record->name, DateText(record->date)});
+  for (const Occurrence& o : MarkListDays(m_calendar, List(), m_setup.kind)) {
+    const COleDateTime day(static_cast<double>(o.day));
+    m_rows.push_back(Row{day, ShownName(*o.record, o.day, m_setup.kind), DateText(day)});
+  }
   const int count = static_cast<int>(m_rows.size());
   for (int row = m_list.GetItemCount(); row < count; ++row) m_list.InsertCallbackItem(row, 2, row);
   for (int row = m_list.GetItemCount() - 1; row >= count; --row) m_list.DeleteItem(row);
@@ -117,8 +139,9 @@ void CDateListPage::RefreshList() {
 
 DateRecordList::iterator CDateListPage::FindSelected() {
   DateRecordList& list = List();
+  const long long day = DayIndex(m_selectedDate.m_dt);
   for (auto it = list.begin(); it != list.end(); ++it)
-    if (it->active && it->date == m_selectedDate) return it;
+    if (OccursOn(*it, day)) return it;
   return list.end();
 }
 
@@ -131,7 +154,9 @@ void CDateListPage::ShowSelection(bool found) {
 void CDateListPage::SyncSelection() {
   const auto found = FindSelected();
   const bool has = found != List().end();
+  // A yearly record's own name, never its years count.
   m_strEvent = has ? found->name : std::string();
+  m_bYearly = has && found->yearly ? TRUE : FALSE;
   ShowSelection(has);
 }
 
@@ -180,14 +205,18 @@ void CDateListPage::OnAddOrUpdate() {
   // Names are taken as typed, empty ones too; the list file writes the few
   // characters it cannot hold (bars, line breaks) as spaces.
   DateRecordList& list = List();
-  const auto found = FindSelected();
+  // A yearly record found on a later day keeps its first date: cleared,
+  // it is a one-time record there.
+  auto found = FindSelected();
   if (found != list.end()) {
     found->name = m_strEvent;
+    found->yearly = m_bYearly != FALSE;
   } else {
     list.push_back(DateRecord{m_strEvent, m_selectedDate, true});
+    list.back().yearly = m_bYearly != FALSE;
     SortByDate(list);
   }
-  ShowSelection(true);
+  ShowSelection(FindSelected() != list.end());
   ListEdited();
   UpdateData(false);
   RefreshList();
@@ -201,9 +230,14 @@ void CDateListPage::OnDelete() {
     RefreshList();
     return;
   }
+  if (found->yearly && MessageBox("\"" + found->name + "\" comes back every year.\nDelete it in every year?",
+                                  kProgramTitle, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    return;
+  }
   list.erase(found);
   SortByDate(list);
   m_strEvent.clear();
+  m_bYearly = FALSE;
   ShowSelection(false);
   ListEdited();
   UpdateData(false);
@@ -235,6 +269,26 @@ void CDateListPage::OnReadyMade() {
 void CDateListPage::OnRemindBox() {
   UpdateData(true);
   if (m_pMainDlg != nullptr) m_pMainDlg->SetNumberSetting(setting::kNotifyToday, m_bRemind ? 1 : 0);
+  EnableDaysAhead();
+}
+
+// Typed or stepped: a number past the reminder's reach is its reach.
+void CDateListPage::OnDaysAhead() {
+  // The box's first texts, written while the page starts, are no user's.
+  if (!m_initialised) return;
+  UpdateData(true);
+  if (m_daysAhead > kMaxDaysAhead) {
+    m_daysAhead = kMaxDaysAhead;
+    UpdateData(false);
+  }
+  if (m_pMainDlg != nullptr && m_pMainDlg->GetNumberSetting(setting::kRemindDaysAhead) != static_cast<long>(m_daysAhead))
+    m_pMainDlg->SetNumberSetting(setting::kRemindDaysAhead, static_cast<long>(m_daysAhead));
+}
+
+void CDateListPage::EnableDaysAhead() {
+  if (m_setup.aheadId == 0) return;
+  EnableItem(m_setup.aheadId, m_bRemind != FALSE);
+  EnableItem(m_setup.aheadSpinId, m_bRemind != FALSE);
 }
 
 void CDateListPage::OfferWorkWeek(const ReadyMadeChoice& choice) const {

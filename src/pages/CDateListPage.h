@@ -23,13 +23,16 @@ struct DateListPageSetup {
   int linkId;
   const char* linkPath;  // the page of ready-made list files on the maker's site
   int remindId;          // the box for today's reminder; 0: none on this page
+  int aheadId;           // the reminder's days ahead and their arrows
+  int aheadSpinId;
 };
 
 // A page that edits one list of named days of its owner on its own
 // calendar: the list's days are bold with their names as tooltips, and
 // listed beside it. A day holds one record through this page: Add on a day
-// that has one renames it. The list is edited in place; rows identify their
-// record by its date, since a save rebuilds the list.
+// that has one renames it. A yearly record is edited from any of its days
+// and keeps its first date. The list is edited in place; rows identify
+// their record by the day, since a save rebuilds the list.
 class CDateListPage : public CListFilePage {
  public:
   CDateListPage(DateListKind kind, ListOwner* owner);
@@ -48,7 +51,9 @@ class CDateListPage : public CListFilePage {
   CListView m_list;
   CTipMonthCal m_calendar;
   std::string m_strEvent;
+  BOOL m_bYearly = FALSE;  // the record comes back every year
   BOOL m_bRemind = TRUE;  // the NotifyToday setting, where the page has its box
+  UINT m_daysAhead = 0;   // the RemindDaysAhead setting, beside it
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -67,6 +72,8 @@ class CDateListPage : public CListFilePage {
   void OnDelete();
   void OnReadyMade();
   void OnRemindBox();
+  void OnDaysAhead();
+  void EnableDaysAhead();
   // Asks whether business days should follow the chosen country's week
   // when it is not the stored one; Yes stores it.
   void OfferWorkWeek(const ReadyMadeChoice& choice) const;
@@ -79,5 +86,6 @@ class CDateListPage : public CListFilePage {
   };
 
   const DateListPageSetup& m_setup;
+  bool m_initialised = false;
   std::vector<Row> m_rows;
 };

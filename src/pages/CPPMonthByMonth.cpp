@@ -244,7 +244,7 @@ void CPPMonthByMonth::ComputeCounts() {
 }
 
 void CPPMonthByMonth::MarkHolidays(CTipMonthCal& calendar) {
-  MarkListDays(calendar, Holidays());
+  MarkListDays(calendar, Holidays(), DateListKind::Holidays);
 }
 
 void CPPMonthByMonth::OnResetToToday() {

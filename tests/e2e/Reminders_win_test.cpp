@@ -32,10 +32,19 @@ std::vector<app::ShellCall> Balloons(const app::AppProcess& process) {
 const std::string kGreek = "Χριστούγεννα";
 const std::string kJapanese = "天皇誕生日のお祝いと家族の集まりと夕食会の記念日";
 
+// A birthday tomorrow, twelve years ago (so also on a 29 February), that comes back every year.
+std::string BirthdayTomorrow() {
+  std::string line = CounterLine("Anna", 86400, nullptr, false);
+  const size_t year = line.find('|') + 1;
+  line.replace(year, 4, std::to_string(std::stoi(line.substr(year, 4)) - 12));
+  return "!Every year\r\n" + line;
+}
+
 TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
   app::ClearSettings();
   app::WriteText(setting::kHolidayFile, listfile::WriteListFile("e2e-remind.tvh", TodayLine("Hol One") + TodayLine(kGreek.c_str())));
-  app::WriteText(setting::kEventFile, listfile::WriteListFile("e2e-remind.tve", TodayLine(kJapanese.c_str())));
+  app::WriteText(setting::kEventFile, listfile::WriteListFile("e2e-remind.tve", TodayLine(kJapanese.c_str()) + BirthdayTomorrow()));
+  app::WriteNumber(setting::kRemindDaysAhead, 2);
   {
     app::AppProcess process;
     HWND page = process.StartOnPage(app::kCountdownsPage);
@@ -56,7 +65,7 @@ TEST(Reminders, ComeFromTheTrayWhileHiddenAndTodayOncePerDay) {
     const std::vector<app::ShellCall> balloons = Balloons(process);
     ASSERT_EQ(balloons.size(), 3u) << "nothing for the counter that had ended before the load";
     EXPECT_EQ(balloons[0].title + ": " + balloons[0].text,
-              "Today: Holiday: Hol One\\nHoliday: " + kGreek + "\\nEvent: " + kJapanese);
+              "Today: Holiday: Hol One\\nHoliday: " + kGreek + "\\nEvent: " + kJapanese + "\\nTomorrow: Anna (12)");
     EXPECT_EQ(balloons[1].title, "Soon");
     EXPECT_EQ(balloons[1].text.rfind("Countdown ended at ", 0), 0u) << balloons[1].text;
     // On the program's own clock, against the end's instant: however late

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/CivilDays.h"
 #include "ical/ICalendarText.h"
+#include "lists/Occurrences.h"
 #include "support/ICalendarTestText.h"
 #include "support/TestPaths.h"
 
@@ -33,8 +35,8 @@ TEST(ICalendarFiles, LoadWithHandCheckedDates) {
       {"USHolidays.ics", 600,
        {"Thanksgiving Day|2026-11-26", "Thanksgiving Day|2030-11-28",
         "Independence Day|2040-07-04"}},
-      {"GermanHolidays.ics", 300, {"Tag der Deutschen Einheit|2031-10-03"}},
-      {"JapanHolidays.ics", 500,
+      {"GermanHolidays.ics", 290, {"Tag der Deutschen Einheit|2031-10-03"}},
+      {"JapanHolidays.ics", 250,
        {"\xE6\x88\x90\xE4\xBA\xBA\xE3\x81\xAE\xE6\x97\xA5 / Seijin no hi / Coming-of-age Day|2027-01-11",
         "\xE6\x88\x90\xE4\xBA\xBA\xE3\x81\xAE\xE6\x97\xA5 / Seijin no hi / Coming-of-age Day|2035-01-08"}},
       {"UkraineHolidays.ics", 1000, {}},
@@ -53,9 +55,14 @@ TEST(ICalendarFiles, LoadWithHandCheckedDates) {
     const DateRecordList records = ParseICalendarText(text, DateListKind::Holidays, &cutShort);
     EXPECT_FALSE(cutShort) << c.file;
     EXPECT_GE(records.size(), c.minRecords) << c.file;
-    const std::vector<std::string> lines = RecordLines(records);
+    // Plain yearly events are one yearly record each: the day is one of its years.
     for (const std::string& e : c.expected) {
-      EXPECT_NE(std::find(lines.begin(), lines.end(), e), lines.end()) << c.file << ": " << e;
+      const size_t bar = e.find('|');
+      const long day = DaysFromCivil(std::stoi(e.substr(bar + 1, 4)), std::stoi(e.substr(bar + 6, 2)),
+                                     std::stoi(e.substr(bar + 9, 2)));
+      EXPECT_TRUE(std::any_of(records.begin(), records.end(), [&](const DateRecord& r) {
+        return r.name == e.substr(0, bar) && OccursOn(r, day);
+      })) << c.file << ": " << e;
     }
   }
 }

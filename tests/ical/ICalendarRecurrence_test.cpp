@@ -94,10 +94,34 @@ TEST(ICalendarRecurrence, RecurrenceIdReplacesItsOccurrence) {
             (Lines{"Day|2024-07-04", "Moved|2025-07-05", "Day|2027-07-04", "Other|2027-07-04"}));
 }
 
+// Only a rule that repeats its own day every year, and nothing more, makes
+// yearly records (one per day of the event); the rest expand.
+TEST(ICalendarRecurrence, PlainYearlyRulesGiveYearlyRecords) {
+  FixedClock clock;
+  const struct { const char* start; const char* more; DateListKind kind; size_t records; bool yearly; } cases[] = {
+      {"20201225", "RRULE:FREQ=YEARLY", DateListKind::Holidays, 1, true},
+      {"20201225", "RRULE:FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=25;WKST=SU", DateListKind::Events, 1, true},
+      {"20201224", "DTEND;VALUE=DATE:20201227\nRRULE:FREQ=YEARLY", DateListKind::Events, 3, true},
+      {"20200229", "RRULE:RSCALE=GREGORIAN;FREQ=YEARLY;SKIP=BACKWARD", DateListKind::Events, 1, true},
+      {"20200229", "RRULE:FREQ=YEARLY", DateListKind::Events, 10, false},  // leap years only
+      {"20201225", "RRULE:FREQ=YEARLY;COUNT=3", DateListKind::Events, 3, false},
+      {"20201225", "RRULE:FREQ=YEARLY;INTERVAL=2", DateListKind::Events, 19, false},
+      {"20201225", "RRULE:FREQ=YEARLY;BYMONTH=1", DateListKind::Events, 37, false},
+      {"20201225", "RRULE:FREQ=YEARLY\nEXDATE;VALUE=DATE:20211225", DateListKind::Events, 36, false},
+      {"20201225", "RRULE:FREQ=YEARLY", DateListKind::Counters, 37, false},
+  };
+  for (const auto& c : cases) {
+    const DateRecordList records = ParseICalendarText(
+        Calendar({std::string("SUMMARY:X\nDTSTART;VALUE=DATE:") + c.start + "\n" + c.more}), c.kind);
+    EXPECT_EQ(records.size(), c.records) << c.more;
+    for (const DateRecord& r : records) EXPECT_EQ(r.yearly, c.yearly) << c.more;
+  }
+}
+
 TEST(ICalendarRecurrence, OpenRuleRunsThirtyYearsAhead) {
   FixedClock clock;  // 2026
   const DateRecordList records = ParseICalendarText(
-      Calendar({"SUMMARY:X\nDTSTART;VALUE=DATE:20201225\nRRULE:FREQ=YEARLY"}), DateListKind::Events);
+      Calendar({"SUMMARY:X\nDTSTART;VALUE=DATE:20201225\nRRULE:FREQ=YEARLY"}), DateListKind::Counters);
   ASSERT_EQ(records.size(), 37u);
   EXPECT_EQ(RecordLines(records).back(), "X|2056-12-25");
 }

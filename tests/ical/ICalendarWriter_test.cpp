@@ -62,14 +62,22 @@ TEST(FormatICalendarText, RoundTrip) {
        {Record("Launch", 2027, 3, 4, 5, 6, 7), Record("Launch", 2027, 3, 4, 5, 6, 7),
         Record("Midnight", 1899, 12, 29, 6, 0, 0), Record("End", 2027, 3, 4, 23, 59, 59)}},
   };
+  // Yearly records mixed in: 29 February, and one before 1899-12-30.
   for (const auto& c : cases) {
-    DateRecordList sorted = c.list;
+    DateRecordList list = c.list;
+    if (c.kind != DateListKind::Counters) {
+      for (DateRecord& r : list) r.yearly = r.name.size() > 4 && r.name != "Party";
+    }
+    DateRecordList sorted = list;
     SortByDate(sorted);
     const bool counters = c.kind == DateListKind::Counters;
-    const std::string text = FormatICalendarText(c.list, c.kind);
+    const std::string text = FormatICalendarText(list, c.kind);
     EXPECT_TRUE(IsICalendarText(text));
     EXPECT_TRUE(ICalendarMadeByUs(text));
-    EXPECT_EQ(RecordLines(ParseICalendarText(text, c.kind), counters), RecordLines(sorted, counters));
+    const DateRecordList back = ParseICalendarText(text, c.kind);
+    EXPECT_EQ(RecordLines(back, counters), RecordLines(sorted, counters));
+    EXPECT_TRUE(std::equal(back.begin(), back.end(), sorted.begin(), sorted.end(),
+                           [](const DateRecord& a, const DateRecord& b) { return a.yearly == b.yearly; }));
     // UIDs tell duplicates apart and stay from one save to the next.
     std::vector<std::string> uids = Uids(text);
     std::sort(uids.begin(), uids.end());

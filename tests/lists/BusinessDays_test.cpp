@@ -6,6 +6,7 @@
 
 #include "base/DifferenceCalc.h"
 #include "base/WorkWeek.h"
+#include "lists/Occurrences.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -35,7 +36,7 @@ long CountedDayByDay(const COleDateTime& start, const COleDateTime& end,
   long count = 0;
   for (COleDateTime d = start.AddDays(1); d <= end; d = d.AddDays(1)) {
     bool off = IsoWeekday(d.m_dt) > 5;
-    for (const DateRecord& h : holidays) off = off || (h.active && h.date == d);
+    for (const DateRecord& h : holidays) off = off || OccursOn(h, DayIndex(d.m_dt));
     if (!off) ++count;
   }
   return count;
@@ -82,6 +83,35 @@ TEST(CountBusinessDays, MatchesCountingDayByDay) {
     const COleDateTime end = start.AddDays(span(rng));
     ASSERT_EQ(Count(start, end, holidays), CountedDayByDay(start, end, holidays))
         << start.m_dt << " .. " << end.m_dt;
+  }
+}
+
+// Yearly holidays (29 February among them, one-time ones on the same days,
+// records on one day twice) over spans of up to forty years, each end of
+// the span a move's start and end too.
+TEST(BusinessDays, YearlyHolidaysMatchCountingDayByDay) {
+  std::mt19937 rng(9);
+  std::uniform_int_distribution<int> year(1890, 1910), month(1, 12), day(1, 28), span(0, 15000), kind(0, 9);
+  for (int round = 0; round < 60; ++round) {
+    DateRecordList holidays;
+    for (int i = 0; i < 12; ++i) {
+      const int k = kind(rng);
+      holidays.push_back(Holiday(k == 0 ? Day(1896 + 4 * (i % 3), 2, 29) : k == 1 ? Day(year(rng), 2, 28) : Day(year(rng), month(rng), day(rng))));
+      holidays.back().yearly = k < 7;
+      const COleDateTime& front = holidays.front().date;
+      if (k == 8) holidays.push_back(holidays.front());
+      if (k == 9) holidays.push_back(Holiday(Day(front.GetYear() + 4, front.GetMonth(), front.GetDay())));
+    }
+    const COleDateTime start = Day(year(rng), month(rng), day(rng)), end = start.AddDays(span(rng));
+    const long expected = CountedDayByDay(start, end, holidays);
+    const HolidayIndex index(holidays);
+    ASSERT_EQ(CountBusinessDays(start, end, index), expected) << round;
+    COleDateTime moved;
+    if (IsoWeekday(end.m_dt) <= 5 && expected > 0 && CountedDayByDay(end.AddDays(-1), end, holidays) == 1) {
+      ASSERT_TRUE(MoveByBusinessDays(start, expected, index, moved) && moved == end) << round;
+      ASSERT_TRUE(MoveByBusinessDays(end, -expected, index, moved) && moved.m_dt <= start.m_dt) << round;
+      ASSERT_EQ(CountBusinessDays(moved.AddDays(-1), end.AddDays(-1), index), expected) << round;
+    }
   }
 }
 

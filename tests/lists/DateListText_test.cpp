@@ -169,21 +169,47 @@ TEST(DateListText, RoundTrip) {
                       COleDateTime(year(rng), month(rng), day(rng), counter ? hour(rng) : 0,
                                    counter ? hms(rng) : 0, counter ? hms(rng) : 0),
                       true});
+      list.back().yearly = !counter && i % 3 == 0;  // one-time and yearly mixed
     }
     const std::string text = FormatDateListText(list, kind, LeadByteTable());
     std::string read = text;
     RemoveCarriageReturns(read);
-    const DateRecordList back = ParseDateListText(read, LeadByteTable());
+    const DateRecordList back = ParseDateListText(read, LeadByteTable(), kind);
     ASSERT_EQ(back.size(), list.size());
     auto a = list.begin();
     for (const DateRecord& b : back) {
       EXPECT_EQ(b.name, a->name);
       EXPECT_EQ(b.date.m_dt, a->date.m_dt) << a->name;
       EXPECT_TRUE(b.date.IsValid());
+      EXPECT_EQ(b.yearly, a->yearly) << a->name;
       ++a;
     }
     EXPECT_EQ(FormatDateListText(back, kind, LeadByteTable()), text);
   }
+}
+
+// "!Every year" makes the next record yearly; versions before it skip the
+// line and read the record on its first date.
+TEST(ParseDateListText, EveryYearLine) {
+  const struct { const char* what; const char* text; DateListKind kind; std::vector<bool> yearly; } cases[] = {
+      {"before one record of two", "!Every year\nA|2004/12/25\nB|2005/01/01\n", DateListKind::Events, {true, false}},
+      {"blank lines between", "!Every year\n\n\nA|2004/12/25\n", DateListKind::Holidays, {true}},
+      {"twice in a row", "!Every year\n!Every year\nA|2004/12/25\nB|2005/01/01", DateListKind::Events, {true, false}},
+      {"another line between", "!Every year\n!Version: 1.0\nA|2004/12/25\n", DateListKind::Events, {false}},
+      {"not exactly the line", "!Every years\nA|2004/12/25\n!every year\nB|2005/01/01", DateListKind::Events, {false, false}},
+      {"before a date that does not parse", "!Every year\nA|2004/13/45\nB|2005/01/01", DateListKind::Events, {false, false}},
+      {"at the end of the file", "A|2004/12/25\n!Every year\n", DateListKind::Events, {false}},
+      {"in a countdown file", "!Every year\nA|2004/12/25 10:00:00\n", DateListKind::Counters, {false}},
+  };
+  for (const auto& c : cases) {
+    std::vector<bool> yearly;
+    for (const DateRecord& r : ParseDateListText(c.text, c.kind)) yearly.push_back(r.yearly);
+    EXPECT_EQ(yearly, c.yearly) << c.what;
+  }
+  DateRecordList list{{"Anna", COleDateTime(kXmas), true}};
+  list.front().yearly = true;
+  EXPECT_EQ(FormatDateListText(list, DateListKind::Events), "!Version: 1.0\r\n!Every year\r\nAnna|2004/12/25\r\n");
+  EXPECT_EQ(FormatDateListText(list, DateListKind::Counters), "!Version: 1.0\r\nAnna|2004/12/25 00:00:00\r\n");
 }
 
 TEST(DateListText, RemoveCarriageReturns) {

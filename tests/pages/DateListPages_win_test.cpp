@@ -182,6 +182,49 @@ TEST_F(DateListPagesTest, SaveFileWritesTheListAndMonthByMonthFollowsTheHolidays
   });
 }
 
+TEST_F(DateListPagesTest, YearlyBirthdayShowsItsYearsAndComesBackFromTheFile) {
+  RunPages([&] {
+    CDateListPage& page = Show(kEventsPage);
+    PickDay(page, 1967, 1, 20);
+    Type(page, IDC_LIST_NAME, "Anna");
+    Press(page, IDC_LIST_YEARLY);
+    Press(page, IDC_LIST_ADD);
+    for (int pass = 0; pass < 2; ++pass) {
+      SCOPED_TRACE(pass == 0 ? "added" : "loaded back");
+      PickDay(page, 2003, 1, 20);
+      EXPECT_EQ(Rows(page), Strings{Row("Anna (36)", 2003, 1, 20)});
+      EXPECT_EQ(TextOf(page, IDC_LIST_NAME), "Anna");
+      EXPECT_EQ(SendMessageA(ItemOf(page, IDC_LIST_YEARLY), BM_GETCHECK, 0, 0), BST_CHECKED);
+      if (pass == 1) break;
+      Type(page, IDC_LIST_LOCATION, File("e.tve"));
+      Press(page, IDC_EVT_SAVE);
+      EXPECT_EQ(ReadBytes(File("e.tve")), "!Version: 1.0\r\n!Every year\r\nAnna|1967/01/20\r\n");
+      m_dlg->m_events.clear();
+      Press(page, IDC_EVT_LOAD);
+    }
+    // Delete asks first; not Yes keeps it in every year.
+    Press(page, IDC_LIST_DELETE);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "\"Anna\" comes back every year.\nDelete it in every year?");
+    EXPECT_EQ(boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(m_dlg->m_events.size(), 1u);
+  });
+}
+
+TEST_F(DateListPagesTest, DaysAheadKeepTheStoredNumberUpToSixty) {
+  Store(setting::kRemindDaysAhead, 3);
+  RunPages([&] {
+    CDateListPage& page = Show(kEventsPage);
+    EXPECT_EQ(TextOf(page, IDC_EVT_AHEAD), "3");
+    EXPECT_EQ(Stored(setting::kRemindDaysAhead), 3) << "the page's start wrote over it";
+    Type(page, IDC_EVT_AHEAD, "75");
+    EXPECT_EQ(TextOf(page, IDC_EVT_AHEAD), "60");
+    EXPECT_EQ(Stored(setting::kRemindDaysAhead), 60);
+    Press(page, IDC_EVT_REMIND);
+    EXPECT_FALSE(Enabled(page, IDC_EVT_AHEAD));
+  });
+}
+
 // The open-file dialog's answers, one call at a time: a file name, or an
 // extended error (0: cancelled).
 struct DialogAnswer {
