@@ -107,6 +107,11 @@
 #define IDC_CD_NOTIFY         1090
 #define IDC_EVT_REMIND        1091
 
+// The web row of every list page: allowing web addresses, and where the
+// page's web list stands.
+#define IDC_LIST_WEB          1092
+#define IDC_LIST_STATUS       1093
+
 // About page controls.
 #define IDC_ABOUT_NOTICE      1009
 #define IDC_ABOUT_SUPPORT     1010

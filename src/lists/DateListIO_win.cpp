@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "base/ProgramNames.h"
 #include "lists/DateListText.h"
 #include "lists/ListFileEncoding.h"
 #include "lists/ListKindInfo.h"
+#include "lists/ListLocation.h"
 #include "lists/ListSource.h"
 #include "lists/ListTextFormat.h"
 #include "lists/PlatformText.h"
@@ -28,21 +31,32 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
   if (!FetchListText(owner, location, allowRemote, cachePath, quiet, prefix, text)) return false;
   if (rememberLocation) owner.SetTextSetting(info.locationSetting, location);
 
+  if (ClassifyLocation(location) == LocationKind::Local || ClassifyLocation(location) == LocationKind::FileUrl)
+    ForgetWebValidators(kind, owner);
   // Parsed before the list is touched: the old records go only once the new ones are there.
-  DateRecordList records;
+  ReplaceDateList(kind, owner, ParseListText(std::move(text), kind));
+  return true;
+}
+
+DateRecordList ParseListText(std::string text, DateListKind kind) {
   const ListTextFormat* calendar = RegisteredListTextFormat();
-  if (calendar != nullptr && calendar->isOfKind(text)) {
-    records = calendar->parse(text, kind);  // UTF-8 by its own format
-  } else {
-    text = ListFileToText(text, LegacyCodePage(), ProgramCodePage());
-    RemoveCarriageReturns(text);
-    records = ParseDateListText(text);
-  }
+  if (calendar != nullptr && calendar->isOfKind(text)) return calendar->parse(text, kind);  // UTF-8 by its own format
+  text = ListFileToText(text, LegacyCodePage(), ProgramCodePage());
+  RemoveCarriageReturns(text);
+  return ParseDateListText(text);
+}
+
+void ReplaceDateList(DateListKind kind, ListOwner& owner, DateRecordList records) {
   DateRecordList& list = owner.GetList(kind);
   list.swap(records);
   SortByDate(list);
   owner.OnListChanged(kind);
-  return true;
+}
+
+void ForgetWebValidators(DateListKind kind, ListOwner& owner) {
+  const ListKindInfo& info = GetListKindInfo(kind);
+  for (const char* name : {info.webAddressSetting, info.webETagSetting, info.webLastModifiedSetting})
+    if (!owner.GetTextSetting(name).empty()) owner.SetTextSetting(name, std::string());
 }
 
 bool SaveDateList(DateListKind kind, ListOwner& owner, const std::string& location,
