@@ -10,10 +10,10 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
                   bool allowRemote, bool rememberLocation, bool quiet);
 
 // The records of a list file's text, in the registered calendar format or
-// as list text; safe on any thread.
+// as list text, sorted by date; safe on any thread.
 DateRecordList ParseListText(std::string text, DateListKind kind);
 
-// Puts `records` in place of the kind's list, sorted, and tells the owner.
+// Puts `records` (sorted) in place of the kind's list, and tells the owner.
 void ReplaceDateList(DateListKind kind, ListOwner& owner, DateRecordList records);
 
 // Forgets what the last web answer for the kind said: its cache now holds

@@ -39,17 +39,21 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
 }
 
 DateRecordList ParseListText(std::string text, DateListKind kind) {
+  DateRecordList records;
   const ListTextFormat* calendar = RegisteredListTextFormat();
-  if (calendar != nullptr && calendar->isOfKind(text)) return calendar->parse(text, kind);  // UTF-8 by its own format
-  text = ListFileToText(text, LegacyCodePage(), ProgramCodePage());
-  RemoveCarriageReturns(text);
-  return ParseDateListText(text);
+  if (calendar != nullptr && calendar->isOfKind(text)) {
+    records = calendar->parse(text, kind);  // UTF-8 by its own format
+  } else {
+    text = ListFileToText(text, LegacyCodePage(), ProgramCodePage());
+    RemoveCarriageReturns(text);
+    records = ParseDateListText(text);
+  }
+  SortByDate(records);
+  return records;
 }
 
 void ReplaceDateList(DateListKind kind, ListOwner& owner, DateRecordList records) {
-  DateRecordList& list = owner.GetList(kind);
-  list.swap(records);
-  SortByDate(list);
+  owner.GetList(kind).swap(records);
   owner.OnListChanged(kind);
 }
 
