@@ -59,7 +59,8 @@ void ReplaceDateList(DateListKind kind, ListOwner& owner, DateRecordList records
 
 void ForgetWebValidators(DateListKind kind, ListOwner& owner) {
   const ListKindInfo& info = GetListKindInfo(kind);
-  for (const char* name : {info.webAddressSetting, info.webETagSetting, info.webLastModifiedSetting})
+  for (const char* name :
+       {info.webAddressSetting, info.webETagSetting, info.webLastModifiedSetting, info.webUpdatedSetting})
     if (!owner.GetTextSetting(name).empty()) owner.SetTextSetting(name, std::string());
 }
 
