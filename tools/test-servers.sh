@@ -3,13 +3,10 @@
 #   test-servers.sh start DIR   serves DIR/www over HTTP and FTP (anonymous,
 #                               read-only) on free ports, written to DIR/ports
 #                               as "http N", "ftp N" and "dead N" (a port
-#                               nobody listens on); requests go to DIR/*.log.
-#                               The web server has routes for a network's
-#                               faults (tools/test-web-server.py), and serves
-#                               https for "localhost" as "https N" (a
-#                               certificate from the throwaway CA in
-#                               DIR/tls/ca.crt) and "selfsigned N" (one that
-#                               signs itself)
+#                               nobody listens on); requests go to DIR/*.log;
+#                               https for localhost as "https N" (signed by
+#                               the CA DIR/tls/ca.crt) and "selfsigned N";
+#                               the faults' routes: tools/test-web-server.py
 #   test-servers.sh stop DIR    stops them
 # The servers also stop by themselves after half an hour.
 set -eu
@@ -44,10 +41,9 @@ sys.exit(1)
 PY
 }
 
-# A throwaway CA and a certificate it signed for localhost, and one that
-# signs itself; made once per folder.
+# A throwaway CA with a certificate for localhost, and one that signs itself.
 make_certificates() {
-  local tls=$1 ssl="openssl req -batch -nodes -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -days 30"
+  local tls=$1 ssl="openssl req -batch -nodes -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -days 3650"
   [ -f "$tls/self.crt" ] && return
   mkdir -p "$tls"
   $ssl -x509 -subj /CN=Tempovista-test-CA -keyout "$tls/ca.key" -out "$tls/ca.crt" \
@@ -55,7 +51,7 @@ make_certificates() {
   $ssl -subj /CN=localhost -keyout "$tls/server.key" -out "$tls/server.csr" 2>/dev/null
   printf 'subjectAltName=DNS:localhost\nextendedKeyUsage=serverAuth\n' >"$tls/ext"
   openssl x509 -req -in "$tls/server.csr" -CA "$tls/ca.crt" -CAkey "$tls/ca.key" -CAcreateserial \
-    -days 30 -extfile "$tls/ext" -out "$tls/server.crt" 2>/dev/null
+    -days 3650 -extfile "$tls/ext" -out "$tls/server.crt" 2>/dev/null
   $ssl -x509 -subj /CN=localhost -addext subjectAltName=DNS:localhost \
     -keyout "$tls/self.key" -out "$tls/self.crt" 2>/dev/null
 }

@@ -1,45 +1,21 @@
 // Web lists in the running program, driven as a user would: the prompt, the
 // window answering through a download, Cancel, time-outs, start-up
 // refreshes and their conditional second start, unsaved edits, and https.
-#include <windows.h>
-#include <commctrl.h>
 #include <wincrypt.h>
-#include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
-#include <string>
 
-#include "base/ProgramNames.h"
+#include "lists/ListTestSupport_win.h"
 #include "resource.h"
 #include "support/AppProcess_win.h"
-#include "support/TestPaths.h"
 #include "support/WindowProbe_win.h"
 
 namespace {
 
 using app::AppProcess;
+using listtest::ReadBytes;
 
 const int kHolidaysPage = 2;
-
-std::string ServerDir() { return LaneFolder() + "\\list-servers"; }
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-int Port(const std::string& name) {
-  std::istringstream ports(ReadAll(ServerDir() + "\\ports"));
-  std::string key;
-  int port = 0;
-  while (ports >> key >> port)
-    if (key == name) return port;
-  return 0;
-}
 
 // A one-day list for today, so that the page's rows (this month's) show it.
 std::string ListText(const char* name) {
@@ -50,47 +26,46 @@ std::string ListText(const char* name) {
   return line;
 }
 
-// The throwaway CA the fixture's https server was made with, trusted in
-// this prefix from now on.
-void TrustTestAuthority() {
-  const std::string pem = ReadAll(ServerDir() + "\\tls\\ca.crt");
+// The throwaway CA of the fixture's https server, trusted in this prefix.
+void TrustTestAuthority(const listtest::Servers& servers) {
+  const std::string pem = ReadBytes(servers.dir + "\\tls\\ca.crt");
   BYTE der[4096];
   DWORD size = sizeof der;
-  ASSERT_TRUE(CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, der, &size, nullptr, nullptr));
   HCERTSTORE root = CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, "ROOT");
-  ASSERT_NE(root, nullptr);
-  EXPECT_TRUE(CertAddEncodedCertificateToStore(root, X509_ASN_ENCODING, der, size, CERT_STORE_ADD_REPLACE_EXISTING,
+  EXPECT_TRUE(CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, der, &size, nullptr, nullptr) &&
+              CertAddEncodedCertificateToStore(root, X509_ASN_ENCODING, der, size, CERT_STORE_ADD_REPLACE_EXISTING,
                                                nullptr));
   CertCloseStore(root, 0);
 }
 
-enum class Action { Refresh, Load, LoadAndCancel, EditThenRefresh };
+enum class Action { Refresh, Load, LoadAndCancel, EditThenRefresh, SecondStart };
 
 struct Row {
   const char* name;
-  const char* address;  // {http}, {https}, {self} stand for the servers
+  const char* address;   // {http}, {https}, {self} stand for the servers, {port} for the web server's
   Action action;
-  DWORD allowed;        // InternetAllowed before the start
-  int promptAnswer;     // to the question about the web; 0: none comes
-  const char* box;      // the start of the message that follows; nullptr: none
-  const char* firstRow; // the list's first name afterwards
-  const char* status;   // the start of the status line afterwards
+  DWORD allowed;         // InternetAllowed before the start
+  int promptAnswer;      // to the question about the web; 0: none comes
+  const char* box;       // the start of the message that follows; nullptr: none
+  const char* firstRow;  // the list's first name afterwards
+  const char* status;    // the start of the status line afterwards
 };
 
+const char kUnreadable[] = "Unable to read the holidays file";
 const Row kRows[] = {
     {"PromptYes", "{http}/etag/web.tvh", Action::Load, 0, IDYES, nullptr, "From the web", "Updated "},
-    {"PromptNo", "{http}/etag/web.tvh", Action::Load, 0, IDNO, "Unable to read the holidays file", "From the cache", ""},
-    {"SilentServer", "{http}/silent", Action::Load, 1, 0, "Unable to read the holidays file", "From the cache",
+    {"PromptNo", "{http}/etag/web.tvh", Action::Load, 0, IDNO, kUnreadable, "From the cache", ""},
+    {"SilentServer", "{http}/silent", Action::Load, 1, 0, kUnreadable, "From the cache",
      "Not updated: no answer within 2 seconds"},
-    // A byte every half second outlasts ten times the time-out of a second.
-    {"Trickle", "{http}/trickle", Action::Load, 1, 0, "Unable to read the holidays file", "From the cache",
+    // A byte every half second outlasts ten times a time-out of a second.
+    {"Trickle", "{http}/trickle", Action::Load, 1, 0, kUnreadable, "From the cache",
      "Not updated: no answer within 1 second"},
     {"Cancel", "{http}/silent", Action::LoadAndCancel, 1, 0, nullptr, "From the cache", ""},
     {"StartupRefresh", "webcal://127.0.0.1:{port}/etag/web.tvh", Action::Refresh, 1, 0, nullptr, "From the web",
      "Updated "},
-    {"SecondStartNotModified", "{http}/etag/web.tvh", Action::Refresh, 1, 0, nullptr, "From the web",
-     "Checked "},
-    {"UnsavedEdits", "{http}/etag/web.tvh", Action::EditThenRefresh, 1, 0, nullptr, "Typed here",
+    {"SecondStartNotModified", "{http}/etag/web.tvh", Action::SecondStart, 1, 0, nullptr, "From the web", "Checked "},
+    // The edit comes before the refresh starts or before its list arrives.
+    {"UnsavedEdits", "{http}/slow/web.tvh", Action::EditThenRefresh, 1, 0, nullptr, "Typed here",
      "Not updated: the list has unsaved changes"},
     {"TrustedHttps", "{https}/web.tvh", Action::Load, 1, 0, nullptr, "From the web", "Updated "},
     {"SelfSignedHttps", "{self}/web.tvh", Action::Refresh, 1, 0, nullptr, "From the cache",
@@ -101,101 +76,106 @@ const Row kRows[] = {
      "Not updated: the list is larger than 64 MB"},
 };
 
-std::string Expand(std::string text) {
+std::string Expand(std::string text, const listtest::Servers& servers) {
   const std::pair<const char*, std::string> names[] = {
-      {"{http}", "http://127.0.0.1:" + std::to_string(Port("http"))},
-      {"{https}", "https://localhost:" + std::to_string(Port("https"))},
-      {"{self}", "https://localhost:" + std::to_string(Port("selfsigned"))},
-      {"{port}", std::to_string(Port("http"))}};
+      {"{http}", "http://127.0.0.1:" + std::to_string(servers.http)},
+      {"{https}", "https://localhost:" + std::to_string(servers.https)},
+      {"{self}", "https://localhost:" + std::to_string(servers.selfSigned)},
+      {"{port}", std::to_string(servers.http)}};
   for (const auto& [name, value] : names)
     for (size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, std::strlen(name), value);
   return text;
 }
 
-// A control's text, read with the main window never blocking the test.
 std::string Text(HWND page, int id) { return probe::ControlText(GetDlgItem(page, id)); }
+
+// Sent with a time-out: a handler that opens a message box does not return.
+bool Send(HWND window, UINT msg, const char* text = nullptr, UINT timeoutMs = 5000) {
+  DWORD_PTR ignored;
+  return SendMessageTimeoutA(window, msg, 0, LPARAM(text), SMTO_ABORTIFHUNG, timeoutMs, &ignored) != 0;
+}
 
 class WebLists : public ::testing::TestWithParam<Row> {};
 
 TEST_P(WebLists, AsTheUserSeesThem) {
   const Row& row = GetParam();
-  TrustTestAuthority();
+  listtest::Servers servers;
+  ASSERT_TRUE(servers.Load());
+  TrustTestAuthority(servers);
   const std::string cache = LaneFolder() + "\\web-cache.tvh";
-  std::ofstream(ServerDir() + "\\www\\web.tvh", std::ios::binary) << ListText("From the web");
-  const std::string address = Expand(row.address);
-  const std::string log = ServerDir() + "\\http.log";
-  const size_t logStart = ReadAll(log).size();
-  app::ClearSettings();
+  const std::string address = Expand(row.address, servers);
+  const size_t logStart = ReadBytes(servers.httpLog).size();
+  std::ofstream(servers.www + "\\web.tvh", std::ios::binary) << ListText("From the web");
   std::ofstream(cache, std::ios::binary) << ListText("From the cache");
+  app::ClearSettings();
   app::WriteText(setting::kHolidayCacheFile, cache);
-  app::WriteText(setting::kHolidayFile, row.action == Action::Refresh ? address : std::string("C:\\none.tvh"));
+  const bool loads = row.action == Action::Load || row.action == Action::LoadAndCancel;
+  app::WriteText(setting::kHolidayFile, loads ? std::string("C:\\none.tvh") : address);
   app::WriteNumber(setting::kInternetAllowed, row.allowed);
-  app::WriteNumber(setting::kWebTimeout, std::string(row.name) == "Trickle" ? 1 : 2);
-  if (row.action == Action::EditThenRefresh) app::WriteText(setting::kHolidayFile, Expand("{http}/slow/web.tvh"));
+  app::WriteNumber(setting::kWebTimeout, std::strstr(row.address, "trickle") ? 1 : 2);
 
-  if (std::string(row.name) == "SecondStartNotModified") {
+  if (row.action == Action::SecondStart) {
     // The first start refreshes and keeps the answer's validators.
     AppProcess first(app::Build::Shipped);
-    HWND firstPage = first.StartOnPage(kHolidaysPage);
-    ASSERT_NE(firstPage, nullptr);
-    ASSERT_TRUE(probe::WaitUntil([&] { return Text(firstPage, IDC_LIST_STATUS).rfind("Updated ", 0) == 0; }, 60000));
-    first.ExitFromTray(GetParent(firstPage));
+    HWND page = first.StartOnPage(kHolidaysPage);
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(probe::WaitUntil([&] { return Text(page, IDC_LIST_STATUS).rfind("Updated ", 0) == 0; }, 60000));
+    EXPECT_TRUE(first.ExitFromTray(GetParent(page)));
   }
   AppProcess process(app::Build::Shipped);
   HWND page = process.StartOnPage(kHolidaysPage);
   ASSERT_NE(page, nullptr);
   HWND window = GetParent(page);
-  const auto answers = [&] {
-    DWORD_PTR ignored;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
-  };
-  DWORD_PTR ignored;
   if (row.action == Action::EditThenRefresh) {
-    SendMessageTimeoutA(GetDlgItem(page, IDC_LIST_NAME), WM_SETTEXT, 0, LPARAM("Typed here"), SMTO_ABORTIFHUNG, 5000, &ignored);
-    SendMessageTimeoutA(GetDlgItem(page, IDC_LIST_ADD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    Send(GetDlgItem(page, IDC_LIST_NAME), WM_SETTEXT, "Typed here");
+    Send(GetDlgItem(page, IDC_LIST_ADD), BM_CLICK);
   }
-  if (row.action == Action::Load || row.action == Action::LoadAndCancel) {
-    SendMessageTimeoutA(GetDlgItem(page, IDC_LIST_LOCATION), WM_SETTEXT, 0, LPARAM(address.c_str()), SMTO_ABORTIFHUNG,
-                        5000, &ignored);
-    SendMessageTimeoutA(GetDlgItem(page, IDC_HOL_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 300, &ignored);
+  if (loads) {
+    Send(GetDlgItem(page, IDC_LIST_LOCATION), WM_SETTEXT, address.c_str());
+    Send(GetDlgItem(page, IDC_HOL_LOAD), BM_CLICK, nullptr, 300);
   }
   HWND box = nullptr;
+  const auto boxShows = [&] { return (box = probe::FindMessageBox(process.Pid())) != nullptr; };
   if (row.promptAnswer != 0) {
-    ASSERT_TRUE(probe::WaitUntil([&] { return (box = probe::FindMessageBox(process.Pid())) != nullptr; }, 20000));
+    ASSERT_TRUE(probe::WaitUntil(boxShows, 20000));
     EXPECT_EQ("Loading lists from web addresses is turned off.\n\nTurn it on and load this address?",
               probe::MessageBoxText(box));
     probe::AnswerMessageBox(box, row.promptAnswer);
+    ASSERT_TRUE(probe::WaitUntil([&] { return !IsWindowVisible(box); }, 20000));  // not taken for the next one
   }
   if (row.action == Action::LoadAndCancel) {
     ASSERT_TRUE(probe::WaitUntil([&] { return Text(page, IDC_LIST_STATUS) == "Loading... 0 KB"; }, 20000));
     EXPECT_EQ("&Cancel", Text(page, IDC_HOL_LOAD));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_LIST_LOCATION)));
-    EXPECT_TRUE(answers());
-    SendMessageTimeoutA(GetDlgItem(page, IDC_HOL_LOAD), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    Send(GetDlgItem(page, IDC_HOL_LOAD), BM_CLICK);
     EXPECT_EQ("&Load File", Text(page, IDC_HOL_LOAD));
   }
   if (row.box != nullptr) {
     // The window answers all the while the fetch waits out its time-out.
     bool answered = true;
-    ASSERT_TRUE(probe::WaitUntil([&] { answered = answered && answers();
-                                       return (box = probe::FindMessageBox(process.Pid())) != nullptr; }, 60000));
-    EXPECT_TRUE(answered);
+    ASSERT_TRUE(probe::WaitUntil([&] { return !(answered = answered && Send(window, WM_NULL)) || boxShows(); }, 60000));
+    ASSERT_TRUE(answered);
     EXPECT_EQ(0u, probe::MessageBoxText(box).find(row.box)) << probe::MessageBoxText(box);
     probe::AnswerMessageBox(box, IDOK);
   }
-  EXPECT_TRUE(probe::WaitUntil([&] { return Text(page, IDC_LIST_STATUS).rfind(row.status, 0) == 0 &&
-                                            probe::ListViewText(GetDlgItem(page, IDC_HOL_LIST), 0, 0) == row.firstRow; },
-                               60000))
-      << Text(page, IDC_LIST_STATUS) << " / " << probe::ListViewText(GetDlgItem(page, IDC_HOL_LIST), 0, 0);
-  EXPECT_EQ(row.promptAnswer == IDNO ? 0u : 1u, [] { DWORD v = 0; app::ReadNumber(setting::kInternetAllowed, v); return v; }());
-  const std::string requests = ReadAll(log).substr(logStart);
-  if (std::string(row.name) == "SecondStartNotModified") {
-    EXPECT_NE(std::string::npos, requests.find("If-None-Match: \""));
+  // The status line, then the first row.
+  const auto shown = [&] {
+    return Text(page, IDC_LIST_STATUS) + "|" + probe::ListViewText(GetDlgItem(page, IDC_HOL_LIST), 0, 0);
+  };
+  const std::string row1 = std::string("|") + row.firstRow;
+  EXPECT_TRUE(probe::WaitUntil([&] {
+    const std::string now = shown();
+    return now.rfind(row.status, 0) == 0 && now.size() >= row1.size() && now.substr(now.size() - row1.size()) == row1;
+  }, 60000)) << shown();
+  DWORD allowed = 0;
+  EXPECT_TRUE(app::ReadNumber(setting::kInternetAllowed, allowed) && allowed == (row.promptAnswer == IDNO ? 0u : 1u));
+  if (row.action == Action::SecondStart) {
+    EXPECT_NE(std::string::npos, ReadBytes(servers.httpLog).substr(logStart).find("If-None-Match: \""));
   }
   if (row.action == Action::LoadAndCancel) {
-    EXPECT_EQ(ListText("From the cache"), ReadAll(cache));
     std::string stored;
     EXPECT_TRUE(app::ReadText(setting::kHolidayFile, stored) && stored == "C:\\none.tvh") << stored;
+    EXPECT_EQ(ListText("From the cache"), ReadBytes(cache));
   }
   // Unsaved edits would hold the exit with a question: that run just ends.
   if (row.action != Action::EditThenRefresh) {
