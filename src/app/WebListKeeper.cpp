@@ -14,7 +14,6 @@
 #include "lists/ListFileWriter.h"
 #include "lists/ListKindInfo.h"
 #include "lists/ListLocation.h"
-#include "lists/ListSource.h"
 #include "lists/WebFailureText.h"
 
 namespace {
@@ -38,18 +37,31 @@ void WebListKeeper::Start() {
   if (m_started) return;
   m_started = true;
   const int64_t now = ClockSeconds();
-  for (KindState& state : m_kinds) state.schedule.Start(now, kStartDelay);
+  for (DateListKind kind : kListKinds) {
+    ConfigureSchedule(kind);
+    Of(kind).schedule.Start(now, kStartDelay);
+  }
   ArmRefreshTimer();
+}
+
+bool WebListKeeper::ConfigureSchedule(DateListKind kind) {
+  KindState& state = Of(kind);
+  const bool remote = IsRemote(m_owner.GetTextSetting(GetListKindInfo(kind).locationSetting));
+  state.schedule.Configure(remote ? m_owner.GetNumberSetting(setting::kWebRefreshHours) : 0, state.feedSeconds);
+  if (!remote) state.status.clear();  // a local list has no status
+  return remote;
 }
 
 void WebListKeeper::Load(DateListKind kind, const std::string& location) {
   KindState& state = Of(kind);
-  Abandon(state);  // a refresh of the same list gives way
+  Abandon(state);  // a refresh of the same list gives way, and waits a period
+  state.schedule.Skipped(ClockSeconds());
   Begin(kind, location, true);
 }
 
 void WebListKeeper::Cancel(DateListKind kind) {
   Abandon(Of(kind));
+  ArmRefreshTimer();
   Notify(kind);
 }
 
@@ -70,10 +82,11 @@ void WebListKeeper::Begin(DateListKind kind, const std::string& location, bool u
   request.kind = kind;
   request.location = location;
   request.timeoutMs = static_cast<DWORD>(TimeoutSeconds()) * 1000;
-  std::string cached;
+  WIN32_FILE_ATTRIBUTE_DATA cache{};
   // Load File always asks whole: it is the user's way to take the server's list.
   if (!userStarted && m_owner.GetTextSetting(info.webAddressSetting) == location &&
-      ReadLocalFileBytes(m_owner.GetTextSetting(info.cacheSetting), cached) && !cached.empty()) {
+      GetFileAttributesExA(m_owner.GetTextSetting(info.cacheSetting).c_str(), GetFileExInfoStandard, &cache) &&
+      (cache.nFileSizeLow != 0 || cache.nFileSizeHigh != 0)) {
     request.etag = m_owner.GetTextSetting(info.webETagSetting);
     request.lastModified = m_owner.GetTextSetting(info.webLastModifiedSetting);
   }
@@ -153,7 +166,7 @@ bool WebListKeeper::TakeList(DateListKind kind, WebFetchResult& result) {
   m_owner.SetTextSetting(info.webUpdatedSetting, std::to_string(now));
   ReplaceDateList(kind, m_owner, std::move(result.records));
   state.feedSeconds = result.feedSeconds;
-  state.schedule.Configure(m_owner.GetNumberSetting(setting::kWebRefreshHours), state.feedSeconds);
+  ConfigureSchedule(kind);
   state.schedule.Succeeded(now);
   state.status = "Updated " + MomentText(now);
   if (ListEditor* editor = m_owner.ListEditorOf(kind)) editor->OnListDownloaded(location, true);
@@ -202,16 +215,10 @@ void WebListKeeper::OnResume() {
 
 void WebListKeeper::RefreshDue() {
   const int64_t now = ClockSeconds();
-  const long hours = m_owner.GetNumberSetting(setting::kWebRefreshHours);
   for (DateListKind kind : kListKinds) {
     KindState& state = Of(kind);
+    if (!ConfigureSchedule(kind) || state.generation != 0 || !state.schedule.IsDue(now)) continue;
     const std::string location = m_owner.GetTextSetting(GetListKindInfo(kind).locationSetting);
-    if (!IsRemote(location)) {
-      state.status.clear();  // a local list has no status
-      continue;
-    }
-    state.schedule.Configure(hours, state.feedSeconds);
-    if (state.generation != 0 || !state.schedule.IsDue(now)) continue;
     const ListEditor* editor = m_owner.ListEditorOf(kind);
     unsigned long reason = 0;
     if (m_owner.GetNumberSetting(setting::kInternetAllowed) != 1) {
@@ -230,13 +237,14 @@ void WebListKeeper::RefreshDue() {
   ArmRefreshTimer();
 }
 
-// One timer for the soonest refresh; none while refreshes are off.
+// One timer for the soonest refresh; none while refreshes are off. A list
+// being fetched waits for its answer, which arms the timer again.
 void WebListKeeper::ArmRefreshTimer() {
   if (!m_started || m_owner.m_hWnd == nullptr) return;
   const int64_t now = ClockSeconds();
   int64_t soonest = -1;
   for (const KindState& state : m_kinds) {
-    if (state.schedule.Due() < 0) continue;
+    if (state.schedule.Period() <= 0 || state.schedule.Due() < 0 || state.generation != 0) continue;
     const int64_t wait = state.schedule.Due() - now;
     if (soonest < 0 || wait < soonest) soonest = wait;
   }

@@ -61,6 +61,9 @@ class WebListKeeper {
   KindState& Of(DateListKind kind) { return m_kinds[static_cast<int>(kind)]; }
   const KindState& Of(DateListKind kind) const { return m_kinds[static_cast<int>(kind)]; }
   long TimeoutSeconds() const;
+  // The kind's period from the settings (none for a local list); whether
+  // its list is a web or FTP one.
+  bool ConfigureSchedule(DateListKind kind);
   void Begin(DateListKind kind, const std::string& location, bool userStarted);
   void Abandon(KindState& state);
   // Caches, remembers and shows the list read; false when the cache could

@@ -74,7 +74,7 @@ void CListFilePage::OnLoadFile() {
   }
   UpdateData(true);
   // A web list comes in beside the window; its end arrives in OnListDownloaded.
-  if (IsWebLocation(m_location) && !m_location.empty() && AskToAllowWeb()) {
+  if (IsWebLocation(m_location) && AskToAllowWeb()) {
     m_pMainDlg->StartListDownload(ListKind(), m_location);
     return;
   }
