@@ -83,9 +83,8 @@ void CListFilePage::OnLoadFile() {
 
 bool CListFilePage::AskToAllowWeb() {
   if (m_pMainDlg->GetNumberSetting(setting::kInternetAllowed) == 1) return true;
-  if (m_pMainDlg->ShowListMessage("Loading lists from web addresses is turned off.\n\nTurn it on and load this address?",
-                                  kProgramTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
-    return false;
+  const char question[] = "Loading lists from web addresses is turned off.\n\nTurn it on and load this address?";
+  if (m_pMainDlg->ShowListMessage(question, kProgramTitle, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
   m_pMainDlg->SetNumberSetting(setting::kInternetAllowed, 1);
   m_bAllowWeb = TRUE;
   UpdateData(false);
@@ -116,7 +115,11 @@ void CListFilePage::OnWebStateChanged() {
   for (int id : {static_cast<int>(IDC_LIST_LOCATION), static_cast<int>(IDC_LIST_BROWSE),
                  static_cast<int>(IDC_HOL_READYMADE)})
     EnableItem(id, !state.loading);
-  EnableItem(m_saveId, !state.loading && m_listChanged);
+  EnableSaveFile();
+}
+
+void CListFilePage::EnableSaveFile() {
+  EnableItem(m_saveId, m_listChanged && (m_pMainDlg == nullptr || !m_pMainDlg->GetWebListState(ListKind()).loading));
 }
 
 void CListFilePage::OnSaveFile() {

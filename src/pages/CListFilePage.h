@@ -38,6 +38,9 @@ class CListFilePage : public CPropertyPage, public ListFileSteps {
   // After the page edited the list: it has unsaved changes, and the owner
   // hears of them.
   void ListEdited();
+  // Save File is enabled while the list has unsaved changes and no web
+  // load runs.
+  void EnableSaveFile();
   // After Load File, or a file chosen with the browse button: `replaced`
   // says whether the list now holds the file's records.
   virtual void OnListRead(bool replaced) = 0;
