@@ -79,15 +79,17 @@ class BenchDlg : public CMainDlg {
 
 BenchDlg* g_dlg = nullptr;
 
+// After the idle phase: the user's load.
+void CALLBACK StartLoad(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_phase = 1;
+  g_dlg->StartListDownload(DateListKind::Holidays, "http://127.0.0.1:" + std::to_string(g_port) + "/list.tvh");
+}
+
 void CALLBACK Drive(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   CreateThread(nullptr, 0, Ping, g_dlg->GetSafeHwnd(), 0, nullptr);
-  Sleep(0);
-  SetTimer(nullptr, 0, kIdleMs, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    g_phase = 1;
-    g_dlg->StartListDownload(DateListKind::Holidays, "http://127.0.0.1:" + std::to_string(g_port) + "/list.tvh");
-  });
+  SetTimer(nullptr, 0, kIdleMs, &StartLoad);
 }
 
 void Report(const char* what, std::vector<double> times) {
