@@ -21,11 +21,6 @@ const int64_t kStartDelay = 1;     // seconds after the window state was applied
 const UINT kWatchdogPeriod = 250;  // ms; also how often the page's byte count moves
 const DWORD kExitWaitMs = 2000;
 
-bool IsRemote(const std::string& location) {
-  const LocationKind kind = ClassifyLocation(location);
-  return kind == LocationKind::Web || kind == LocationKind::Ftp;
-}
-
 std::string MomentText(int64_t seconds) { return DateText(LocalTimeAt(seconds), DateTextForm::DateAndTime); }
 }  // namespace
 
@@ -46,7 +41,7 @@ void WebListKeeper::Start() {
 
 bool WebListKeeper::ConfigureSchedule(DateListKind kind) {
   KindState& state = Of(kind);
-  const bool remote = IsRemote(m_owner.GetTextSetting(GetListKindInfo(kind).locationSetting));
+  const bool remote = IsRemoteLocation(m_owner.GetTextSetting(GetListKindInfo(kind).locationSetting));
   state.schedule.Configure(remote ? m_owner.GetNumberSetting(setting::kWebRefreshHours) : 0, state.feedSeconds);
   if (!remote) state.status.clear();  // a local list has no status
   return remote;

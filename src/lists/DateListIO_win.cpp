@@ -31,8 +31,7 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
   if (!FetchListText(owner, location, allowRemote, cachePath, quiet, prefix, text)) return false;
   if (rememberLocation) owner.SetTextSetting(info.locationSetting, location);
 
-  if (ClassifyLocation(location) == LocationKind::Local || ClassifyLocation(location) == LocationKind::FileUrl)
-    ForgetWebValidators(kind, owner);
+  if (!IsRemoteLocation(location)) ForgetWebValidators(kind, owner);
   // Parsed before the list is touched: the old records go only once the new ones are there.
   ReplaceDateList(kind, owner, ParseListText(std::move(text), kind));
   return true;

@@ -35,6 +35,11 @@ LocationKind ClassifyLocation(const std::string& location) {
   return LocationKind::Local;
 }
 
+bool IsRemoteLocation(const std::string& location) {
+  const LocationKind kind = ClassifyLocation(location);
+  return kind == LocationKind::Web || kind == LocationKind::Ftp;
+}
+
 std::string FetchAddressOf(const std::string& location) {
   // Subscribe links hand out webcal addresses; the calendar behind one is
   // served over plain HTTP(S).

@@ -12,6 +12,9 @@ enum class LocationKind {
 
 LocationKind ClassifyLocation(const std::string& location);
 
+// A web or FTP address: one read over the network.
+bool IsRemoteLocation(const std::string& location);
+
 // The address a web location is fetched from: webcal:// reads as http://
 // and webcals:// as https://; any other location comes back unchanged.
 std::string FetchAddressOf(const std::string& location);

@@ -11,13 +11,6 @@
 #include "lists/ListLocation.h"
 #include "resource.h"
 
-namespace {
-bool IsWebLocation(const std::string& location) {
-  const LocationKind kind = ClassifyLocation(location);
-  return kind == LocationKind::Web || kind == LocationKind::Ftp;
-}
-}  // namespace
-
 void CListFilePage::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_LIST_LOCATION, m_location);
   DDX_Check(pDX, IDC_LIST_WEB, m_bAllowWeb);
@@ -74,7 +67,7 @@ void CListFilePage::OnLoadFile() {
   }
   UpdateData(true);
   // A web list comes in beside the window; its end arrives in OnListDownloaded.
-  if (IsWebLocation(m_location) && AskToAllowWeb()) {
+  if (IsRemoteLocation(m_location) && AskToAllowWeb()) {
     m_pMainDlg->StartListDownload(ListKind(), m_location);
     return;
   }
