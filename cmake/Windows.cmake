@@ -147,6 +147,8 @@ foreach(area base lists ical framework controls pages app e2e)
   endif()
 endforeach()
 add_dependencies(e2e_win_tests Tempovista Tempovista_test)
+# The web lists' test trusts the test servers' throwaway certificate authority.
+target_link_libraries(e2e_win_tests PRIVATE crypt32)
 # The end-to-end shards are the longest tests (much the longest where the
 # programs are emulated): started first, so that none is left to run alone
 # at the end.

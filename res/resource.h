@@ -122,6 +122,11 @@
 #define IDC_EVT_AHEAD         1095
 #define IDC_EVT_AHEAD_SPIN    1096
 
+// The web row of every list page: allowing web addresses, and where the
+// page's web list stands.
+#define IDC_LIST_WEB          1092
+#define IDC_LIST_STATUS       1093
+
 // About page controls.
 #define IDC_ABOUT_NOTICE      1009
 #define IDC_ABOUT_SUPPORT     1010

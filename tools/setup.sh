@@ -30,9 +30,11 @@ for p in cmake ccache g++ clang libclang-rt-14-dev googletest libgtest-dev libbe
          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
          wine wine64 wine32:i386 fonts-wine xvfb python3-pyftpdlib python3-numpy \
          imagemagick xdotool x11-apps qemu-user-static nsis python3-xlib \
-         locales fonts-ipafont-gothic; do
+         locales fonts-ipafont-gothic libgnutls30 libgnutls30:i386 openssl; do
   pkg_ok "$p" || need+=("$p")
 done
+# Wine's https needs GnuTLS, which Debian installs only as a recommendation;
+# the web lists' tests make their certificates with openssl.
 # Node.js writes the ready-made holiday lists. Any node and npm on the PATH
 # will do (some installs of Node bring their own npm).
 command -v node >/dev/null || need+=(nodejs)

@@ -3,7 +3,10 @@
 #   test-servers.sh start DIR   serves DIR/www over HTTP and FTP (anonymous,
 #                               read-only) on free ports, written to DIR/ports
 #                               as "http N", "ftp N" and "dead N" (a port
-#                               nobody listens on); requests go to DIR/*.log
+#                               nobody listens on); requests go to DIR/*.log;
+#                               https for localhost as "https N" (signed by
+#                               the CA DIR/tls/ca.crt) and "selfsigned N";
+#                               the faults' routes: tools/test-web-server.py
 #   test-servers.sh stop DIR    stops them
 # The servers also stop by themselves after half an hour.
 set -eu
@@ -38,6 +41,21 @@ sys.exit(1)
 PY
 }
 
+# A throwaway CA with a certificate for localhost, and one that signs itself.
+make_certificates() {
+  local tls=$1 ssl="openssl req -batch -nodes -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -days 3650"
+  [ -f "$tls/self.crt" ] && return
+  mkdir -p "$tls"
+  $ssl -x509 -subj /CN=Tempovista-test-CA -keyout "$tls/ca.key" -out "$tls/ca.crt" \
+    -addext basicConstraints=critical,CA:true -addext keyUsage=critical,keyCertSign 2>/dev/null
+  $ssl -subj /CN=localhost -keyout "$tls/server.key" -out "$tls/server.csr" 2>/dev/null
+  printf 'subjectAltName=DNS:localhost\nextendedKeyUsage=serverAuth\n' >"$tls/ext"
+  openssl x509 -req -in "$tls/server.csr" -CA "$tls/ca.crt" -CAkey "$tls/ca.key" -CAcreateserial \
+    -days 3650 -extfile "$tls/ext" -out "$tls/server.crt" 2>/dev/null
+  $ssl -x509 -subj /CN=localhost -addext subjectAltName=DNS:localhost \
+    -keyout "$tls/self.key" -out "$tls/self.crt" 2>/dev/null
+}
+
 case $action in
   start)
     stop
@@ -47,15 +65,20 @@ case $action in
     http=$(free_port)
     ftp=$(free_port)
     dead=$(free_port)
+    https=$(free_port)
+    selfsigned=$(free_port)
+    make_certificates "$dir/tls"
     # Detached from the caller's output, so that ctest does not wait for them.
-    setsid timeout 1800 "$py" -u -m http.server --bind 127.0.0.1 --directory "$dir/www" "$http" \
-      </dev/null >"$dir/http.log" 2>&1 &
+    setsid timeout 1800 "$py" -u "$(dirname "$0")/test-web-server.py" "$dir" "$http" \
+      "$https" "$dir/tls/server.crt" "$dir/tls/server.key" \
+      "$selfsigned" "$dir/tls/self.crt" "$dir/tls/self.key" </dev/null >"$dir/http.log" 2>&1 &
     echo $! >"$dir/http.pid"
     setsid timeout 1800 "$py" -u -m pyftpdlib -i 127.0.0.1 -p "$ftp" -d "$dir/www" \
       </dev/null >"$dir/ftp.log" 2>&1 &
     echo $! >"$dir/ftp.pid"
-    wait_for "$http" && wait_for "$ftp" || { stop; echo "servers did not start" >&2; exit 1; }
-    printf 'http %s\nftp %s\ndead %s\n' "$http" "$ftp" "$dead" >"$dir/ports"
+    wait_for "$http" && wait_for "$ftp" && wait_for "$https" || { stop; echo "servers did not start" >&2; exit 1; }
+    printf 'http %s\nftp %s\ndead %s\nhttps %s\nselfsigned %s\n' \
+      "$http" "$ftp" "$dead" "$https" "$selfsigned" >"$dir/ports"
     ;;
   stop)
     stop

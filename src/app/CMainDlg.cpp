@@ -77,6 +77,17 @@ ListEditor* CMainDlg::FindListEditor(DateListKind kind, int& index) const {
   return nullptr;
 }
 
+ListEditor* CMainDlg::ListEditorOf(DateListKind kind) const {
+  int index;
+  return FindListEditor(kind, index);
+}
+
+void CMainDlg::StartListDownload(DateListKind kind, const std::string& location) { m_webLists.Load(kind, location); }
+
+void CMainDlg::CancelListDownload(DateListKind kind) { m_webLists.Cancel(kind); }
+
+WebListState CMainDlg::GetWebListState(DateListKind kind) { return m_webLists.State(kind); }
+
 bool CMainDlg::AnyListChanged() const {
   int index;
   for (DateListKind kind : kListKinds) {
@@ -105,6 +116,7 @@ bool CMainDlg::PromptSaveChangedLists() {
 }
 
 BOOL CMainDlg::OnQueryEndSession() {
+  m_webLists.Shutdown();  // nothing a fetch reads after this reaches a list
   if (AnyListChanged()) {
     BlockSessionEnd();
     // Refused: the system's blocking screen shows the reason meanwhile.
@@ -240,6 +252,7 @@ void CMainDlg::RestoreWindowState() {
   const bool startedMinimised = show == SW_SHOWMINIMIZED || show == SW_MINIMIZE || show == SW_SHOWMINNOACTIVE;
   ApplyWindowState(GetNumberSetting(setting::kWindowHide) != 0,
                    startedMinimised || GetNumberSetting(setting::kWindowMinimised) != 0);
+  m_webLists.Start();
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -249,14 +262,21 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   switch (msg) {
     case WM_TIMER:
+      if (m_webLists.OnTimer(wParam)) return 0;
       if (wParam != TrayReminders::kWakeUpTimer) break;
       m_reminders.OnWakeUp();
+      return 0;
+    case WebListKeeper::kFetchedMessage:
+      m_webLists.OnFetched(reinterpret_cast<WebFetchResult*>(lParam));
       return 0;
     case WM_TIMECHANGE:
       m_reminders.OnClockChanged();
       break;
     case WM_POWERBROADCAST:
-      if (wParam == PBT_APMRESUMEAUTOMATIC) m_reminders.OnClockChanged();
+      if (wParam == PBT_APMRESUMEAUTOMATIC) {
+        m_reminders.OnClockChanged();
+        m_webLists.OnResume();
+      }
       break;
     case WM_TRAYICON_NOTIFY:
       // comctl32 reads this number as PSM_REBOOTSYSTEM: never pass it on.
@@ -318,6 +338,7 @@ LRESULT CMainDlg::OnSysCommand(WPARAM command, LPARAM lParam) {
 }
 
 void CMainDlg::ExitApplication() {
+  m_webLists.Shutdown();
   if (!PromptSaveChangedLists()) return;  // a list could not be saved: keep running
   SendMessageA(m_hWnd, WM_CLOSE, 0, 0);  // the sheet's own close ends the modal run
 }

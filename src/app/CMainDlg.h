@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/TrayReminders.h"
+#include "app/WebListKeeper.h"
 #include "base/COleDateTime.h"
 #include "framework/CPropertySheet.h"
 #include "framework/ScopedHandles.h"
@@ -39,6 +40,8 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   // has told the user why: the window comes back on that list's page and the
   // answer is false (the program must not end); no further list is asked.
   bool PromptSaveChangedLists();
+  // The page that edits the kind's list; nullptr when there is none.
+  ListEditor* ListEditorOf(DateListKind kind) const;
 
   DateRecordList& GetList(DateListKind kind) override;
   int ShowListMessage(const std::string& text, const std::string& caption,
@@ -55,7 +58,11 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   // never added. Today's balloon follows, once a day.
   void ModifyTrayIcon(const std::string& dateText, const COleDateTime& now) override;
   // The stored state; minimised, too, when the program was started so.
+  // The web lists' refreshes begin from here.
   void RestoreWindowState() override;
+  void StartListDownload(DateListKind kind, const std::string& location) override;
+  void CancelListDownload(DateListKind kind) override;
+  WebListState GetWebListState(DateListKind kind) override;
 
   NOTIFYICONDATAW m_nid{};  // first form (NOTIFYICONDATAW_V1_SIZE)
   DateRecordList m_holidays;
@@ -108,4 +115,5 @@ class CMainDlg : public CPropertySheet, public ListOwner {
   std::string m_trayDate;         // the date text of the last tray update
   COleDateTime m_trayDay{0.0, COleDateTime::invalid};  // its day; invalid before the first
   TrayReminders m_reminders{*this};
+  WebListKeeper m_webLists{*this};
 };

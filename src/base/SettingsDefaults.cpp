@@ -18,12 +18,20 @@ const NumberDefault kNumberDefaults[kNumberDefaultCount] = {
     {setting::kNotifyToday, 1},
     {setting::kLastTodayNotice, 0},
     {setting::kRemindDaysAhead, 0},
+    {setting::kWebTimeout, 30},
+    {setting::kWebRefreshHours, 12},
 };
 
 const TextDefault kTextDefaults[kTextDefaultCount] = {
     {setting::kHolidayFile, ""},      {setting::kEventFile, ""},
     {setting::kCounterFile, ""},      {setting::kHolidayCacheFile, ""},
     {setting::kEventCacheFile, ""},   {setting::kCounterCacheFile, ""},
+    {setting::kHolidayWebAddress, ""}, {setting::kHolidayWebETag, ""},
+    {setting::kHolidayWebLastModified, ""}, {setting::kHolidayWebUpdated, ""},
+    {setting::kEventWebAddress, ""},   {setting::kEventWebETag, ""},
+    {setting::kEventWebLastModified, ""}, {setting::kEventWebUpdated, ""},
+    {setting::kCounterWebAddress, ""}, {setting::kCounterWebETag, ""},
+    {setting::kCounterWebLastModified, ""}, {setting::kCounterWebUpdated, ""},
 };
 
 long DefaultNumber(const char* name) {

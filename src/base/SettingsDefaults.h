@@ -10,11 +10,11 @@ struct TextDefault {
   const char* value;
 };
 
-// The defaults of the program's eighteen settings, in the order they are
+// The defaults of the program's thirty-two settings, in the order they are
 // added to the store. The store keeps pointers to these entries, so they
 // live for the whole run.
-constexpr int kNumberDefaultCount = 12;
-constexpr int kTextDefaultCount = 6;
+constexpr int kNumberDefaultCount = 14;
+constexpr int kTextDefaultCount = 18;
 extern const NumberDefault kNumberDefaults[kNumberDefaultCount];
 extern const TextDefault kTextDefaults[kTextDefaultCount];
 

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "base/ProgramNames.h"
 #include "lists/DateListText.h"
 #include "lists/ListFileEncoding.h"
 #include "lists/ListKindInfo.h"
+#include "lists/ListLocation.h"
 #include "lists/ListSource.h"
 #include "lists/ListTextFormat.h"
 #include "lists/PlatformText.h"
@@ -28,7 +31,13 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
   if (!FetchListText(owner, location, allowRemote, cachePath, quiet, prefix, text)) return false;
   if (rememberLocation) owner.SetTextSetting(info.locationSetting, location);
 
+  if (!IsRemoteLocation(location)) ForgetWebValidators(kind, owner);
   // Parsed before the list is touched: the old records go only once the new ones are there.
+  ReplaceDateList(kind, owner, ParseListText(std::move(text), kind));
+  return true;
+}
+
+DateRecordList ParseListText(std::string text, DateListKind kind) {
   DateRecordList records;
   const ListTextFormat* calendar = RegisteredListTextFormat();
   if (calendar != nullptr && calendar->isOfKind(text)) {
@@ -38,11 +47,20 @@ bool LoadDateList(DateListKind kind, ListOwner& owner, const std::string& locati
     RemoveCarriageReturns(text);
     records = ParseDateListText(text, kind);
   }
-  DateRecordList& list = owner.GetList(kind);
-  list.swap(records);
-  SortByDate(list);
+  SortByDate(records);
+  return records;
+}
+
+void ReplaceDateList(DateListKind kind, ListOwner& owner, DateRecordList records) {
+  owner.GetList(kind).swap(records);
   owner.OnListChanged(kind);
-  return true;
+}
+
+void ForgetWebValidators(DateListKind kind, ListOwner& owner) {
+  const ListKindInfo& info = GetListKindInfo(kind);
+  for (const char* name :
+       {info.webAddressSetting, info.webETagSetting, info.webLastModifiedSetting, info.webUpdatedSetting})
+    if (!owner.GetTextSetting(name).empty()) owner.SetTextSetting(name, std::string());
 }
 
 bool SaveDateList(DateListKind kind, ListOwner& owner, const std::string& location,

@@ -21,6 +21,13 @@ class ListEditor {
   // Shows the date's day on the editor's calendar, with what the list holds
   // on it.
   virtual void ShowDay(const COleDateTime& day) = 0;
+  // The list was replaced from its web address (or, that failing, from the
+  // cache) by a load the user started or a refresh: it has no unsaved
+  // changes, and the editor shows it. `location` is where it came from.
+  virtual void OnListDownloaded(const std::string& /*location*/, bool /*replaced*/) {}
+  // The kind's web state changed: a load began or ended, bytes came, or
+  // the status line has news.
+  virtual void OnWebStateChanged() {}
 
  protected:
   ~ListEditor() = default;

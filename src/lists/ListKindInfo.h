@@ -12,6 +12,12 @@ struct ListKindInfo {
   const char* extension;         // offered by the page's file dialog
   const char* fileFilter;        // the file dialog's filter, "|"-separated
   const char* saveQuestion;      // asked at exit while the list has unsaved changes
+  // What the last web answer that wrote the cache said (its address, ETag,
+  // Last-Modified, and when it came), for conditional refreshes.
+  const char* webAddressSetting;
+  const char* webETagSetting;
+  const char* webLastModifiedSetting;
+  const char* webUpdatedSetting;
 };
 
 const ListKindInfo& GetListKindInfo(DateListKind kind);

@@ -27,11 +27,25 @@ bool IsDriveStart(const std::string& text, size_t at) {
 }  // namespace
 
 LocationKind ClassifyLocation(const std::string& location) {
-  if (StartsWithNoCase(location, "http://") || StartsWithNoCase(location, "https://"))
+  if (StartsWithNoCase(location, "http://") || StartsWithNoCase(location, "https://") ||
+      StartsWithNoCase(location, "webcal://") || StartsWithNoCase(location, "webcals://"))
     return LocationKind::Web;
   if (StartsWithNoCase(location, "ftp://")) return LocationKind::Ftp;
   if (StartsWithNoCase(location, "file:")) return LocationKind::FileUrl;
   return LocationKind::Local;
+}
+
+bool IsRemoteLocation(const std::string& location) {
+  const LocationKind kind = ClassifyLocation(location);
+  return kind == LocationKind::Web || kind == LocationKind::Ftp;
+}
+
+std::string FetchAddressOf(const std::string& location) {
+  // Subscribe links hand out webcal addresses; the calendar behind one is
+  // served over plain HTTP(S).
+  if (StartsWithNoCase(location, "webcal://")) return "http://" + location.substr(9);
+  if (StartsWithNoCase(location, "webcals://")) return "https://" + location.substr(10);
+  return location;
 }
 
 std::string LocalPathOfFileUrl(const std::string& location) {

@@ -1,8 +1,17 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "base/COleDateTime.h"
 #include "lists/DateRecord.h"
+
+// Where a kind's web list stands, for its page: a load the user started is
+// running (with the bytes so far), and the status line's text.
+struct WebListState {
+  bool loading = false;
+  uint64_t bytes = 0;
+  std::string status;
+};
 
 // What the lists and the pages need of the window that owns the lists: the
 // list of a kind, message boxes owned by that window, the settings store,
@@ -27,6 +36,12 @@ class ListOwner {
   // A new day, or the first: the tray shows the day of `now` and
   // `dateText`, the date text made from that same reading of the clock.
   virtual void ModifyTrayIcon(const std::string& /*dateText*/, const COleDateTime& /*now*/) {}
+  // Web and FTP lists: a load the user started, which runs beside the
+  // window; its end reaches the kind's editor (ListEditor::OnListDownloaded,
+  // OnWebStateChanged). Cancel drops it, leaving everything as it was.
+  virtual void StartListDownload(DateListKind /*kind*/, const std::string& /*location*/) {}
+  virtual void CancelListDownload(DateListKind /*kind*/) {}
+  virtual WebListState GetWebListState(DateListKind /*kind*/) { return WebListState(); }
   // Shortly after start-up: the window takes the state the user left it in.
   virtual void RestoreWindowState() {}
 

@@ -12,9 +12,9 @@
 #include "lists/CInternetSession_win.h"
 #include "lists/ListFileWriter.h"
 #include "lists/ListLocation.h"
+#include "lists/RefreshSchedule.h"
 
 namespace {
-const char kAgentName[] = "Quorvane Tempovista";
 const DWORD kReadBlock = 1023;
 
 // Closes the file however the read ends, a throwing append included.
@@ -34,15 +34,18 @@ bool ReadLocalText(const std::string& path, std::string& text) {
   return std::ferror(file.get()) == 0;
 }
 
-bool ReadLocation(const std::string& location, bool allowRemote, std::string& text) {
+bool ReadLocation(const std::string& location, bool allowRemote, DWORD timeoutMs, std::string& text) {
   try {
     const LocationKind kind = ClassifyLocation(location);
     switch (kind) {
       case LocationKind::Web:
       case LocationKind::Ftp: {
         if (!allowRemote) return false;
-        CInternetSession session(kAgentName);
-        return session.ReadURL(location, kind == LocationKind::Web, text, kReadBlock);
+        CInternetSession session(kWebAgentName, timeoutMs);
+        WebAnswer answer = session.Fetch(location, std::string(), std::string(), nullptr);
+        if (answer.outcome != WebAnswer::Read) return false;
+        text.swap(answer.text);
+        return true;
       }
       case LocationKind::FileUrl:
         return ReadLocalText(LocalPathOfFileUrl(location), text);
@@ -61,7 +64,8 @@ bool FetchListText(ListOwner& owner, const std::string& location, bool allowRemo
                    const std::string& cachePath, bool quiet, const std::string& messagePrefix,
                    std::string& text) {
   std::string read;
-  if (ReadLocation(location, allowRemote, read)) {
+  const DWORD timeoutMs = static_cast<DWORD>(WebTimeoutSeconds(owner.GetNumberSetting(setting::kWebTimeout))) * 1000;
+  if (ReadLocation(location, allowRemote, timeoutMs, read)) {
     // The cache must hold what was read, or the read is not used at all.
     if (cachePath.empty() || WriteWholeFile(cachePath, read) != FileWriteResult::Written)
       return false;

@@ -18,6 +18,9 @@ struct ListTextFormat {
   // Whether the text was written by this program, so that saving over it
   // loses nothing another program wrote.
   bool (*madeByUs)(const std::string& text);
+  // How often a feed in this format asks to be fetched again, in seconds;
+  // 0 when it does not say.
+  long long (*refreshSeconds)(const std::string& text);
 };
 
 // The format lives for the rest of the run.

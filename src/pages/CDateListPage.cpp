@@ -75,7 +75,7 @@ BOOL CDateListPage::OnInitDialog() {
   m_selectedDate = DayOf(COleDateTime::GetCurrentTime());
   SyncSelection();
   UpdateData(false);
-  EnableItem(m_setup.saveId, m_listChanged);
+  EnableSaveFile();
   EnableDaysAhead();
   m_initialised = true;
   return TRUE;
@@ -121,7 +121,7 @@ bool CDateListPage::OnNotify(int id, NMHDR* header, LRESULT* result) {
 }
 
 void CDateListPage::RefreshList() {
-  EnableItem(m_setup.saveId, m_listChanged);
+  EnableSaveFile();
   // The rows ask the page for their texts when they are drawn, so a new
   // month only adds or removes the difference in rows: setting each text
   // would draw the list after every one on some systems.

@@ -8,14 +8,30 @@
 #include "base/ProgramNames.h"
 #include "framework/Prompt.h"
 #include "lists/ListKindInfo.h"
+#include "lists/ListLocation.h"
 #include "resource.h"
 
-void CListFilePage::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_LIST_LOCATION, m_location); }
+void CListFilePage::DoDataExchange(CDataExchange* pDX) {
+  DDX_Text(pDX, IDC_LIST_LOCATION, m_location);
+  DDX_Check(pDX, IDC_LIST_WEB, m_bAllowWeb);
+}
 
 BOOL CListFilePage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  if (m_pMainDlg != nullptr) m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
+  if (m_pMainDlg != nullptr) {
+    m_location = m_pMainDlg->GetTextSetting(GetListKindInfo(ListKind()).locationSetting);
+    m_bAllowWeb = m_pMainDlg->GetNumberSetting(setting::kInternetAllowed) == 1 ? TRUE : FALSE;
+  }
+  OnWebStateChanged();
   return TRUE;
+}
+
+BOOL CListFilePage::OnSetActive() {
+  if (m_pMainDlg != nullptr && m_hWnd != nullptr) {
+    UpdateData(true);
+    m_bAllowWeb = m_pMainDlg->GetNumberSetting(setting::kInternetAllowed) == 1 ? TRUE : FALSE;
+  }
+  return CPropertyPage::OnSetActive();
 }
 
 bool CListFilePage::OnCommand(WORD id, WORD code, HWND control) {
@@ -25,6 +41,8 @@ bool CListFilePage::OnCommand(WORD id, WORD code, HWND control) {
     OnSaveFile();
   } else if (code == BN_CLICKED && id == IDC_LIST_BROWSE) {
     OnBrowse();
+  } else if (code == BN_CLICKED && id == IDC_LIST_WEB) {
+    OnAllowWebBox();
   } else {
     return CPropertyPage::OnCommand(id, code, control);
   }
@@ -42,8 +60,59 @@ void CListFilePage::ListEdited() {
 }
 
 void CListFilePage::OnLoadFile() {
+  if (m_pMainDlg == nullptr) return;
+  if (m_pMainDlg->GetWebListState(ListKind()).loading) {  // the button reads Cancel
+    m_pMainDlg->CancelListDownload(ListKind());
+    return;
+  }
   UpdateData(true);
-  OnListRead(m_pMainDlg != nullptr && LoadListFile(*m_pMainDlg, m_location));
+  // A web list comes in beside the window; its end arrives in OnListDownloaded.
+  if (IsRemoteLocation(m_location) && AskToAllowWeb()) {
+    m_pMainDlg->StartListDownload(ListKind(), m_location);
+    return;
+  }
+  OnListRead(LoadListFile(*m_pMainDlg, m_location));
+}
+
+bool CListFilePage::AskToAllowWeb() {
+  if (m_pMainDlg->GetNumberSetting(setting::kInternetAllowed) == 1) return true;
+  const char question[] = "Loading lists from web addresses is turned off.\n\nTurn it on and load this address?";
+  if (m_pMainDlg->ShowListMessage(question, kProgramTitle, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
+  m_pMainDlg->SetNumberSetting(setting::kInternetAllowed, 1);
+  m_bAllowWeb = TRUE;
+  UpdateData(false);
+  return true;
+}
+
+void CListFilePage::OnAllowWebBox() {
+  UpdateData(true);
+  if (m_pMainDlg != nullptr) m_pMainDlg->SetNumberSetting(setting::kInternetAllowed, m_bAllowWeb ? 1 : 0);
+}
+
+void CListFilePage::OnListDownloaded(const std::string& location, bool replaced) {
+  if (replaced) m_listChanged = false;
+  if (m_hWnd == nullptr) return;  // the page shows the list when it is first shown
+  UpdateData(true);
+  m_location = location;
+  OnListRead(replaced);
+  UpdateData(false);
+  OnWebStateChanged();
+}
+
+void CListFilePage::OnWebStateChanged() {
+  if (m_hWnd == nullptr || m_pMainDlg == nullptr) return;
+  const WebListState state = m_pMainDlg->GetWebListState(ListKind());
+  SetDlgItemText(m_loadId, state.loading ? "&Cancel" : "&Load File");
+  SetDlgItemText(IDC_LIST_STATUS,
+                 state.loading ? "Loading... " + std::to_string(state.bytes / 1024) + " KB" : state.status);
+  for (int id : {static_cast<int>(IDC_LIST_LOCATION), static_cast<int>(IDC_LIST_BROWSE),
+                 static_cast<int>(IDC_HOL_READYMADE)})
+    EnableItem(id, !state.loading);
+  EnableSaveFile();
+}
+
+void CListFilePage::EnableSaveFile() {
+  EnableItem(m_saveId, m_listChanged && (m_pMainDlg == nullptr || !m_pMainDlg->GetWebListState(ListKind()).loading));
 }
 
 void CListFilePage::OnSaveFile() {

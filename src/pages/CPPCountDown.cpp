@@ -153,7 +153,7 @@ void CPPCountDown::OnPickerText(int id, const std::string& text, SYSTEMTIME& val
 // The rows stay where they are, so neither the selection nor the scroll
 // position moves; only as many rows come or go as counters did.
 void CPPCountDown::RefreshCounters() {
-  EnableItem(IDC_CD_SAVE, m_listChanged);
+  EnableSaveFile();
   if (SyncRows()) {
     m_list.RedrawItems();
   } else {

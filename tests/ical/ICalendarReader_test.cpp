@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/LocalTime.h"
+#include "ical/ICalendarFormat.h"
 #include "ical/ICalendarText.h"
 #include "support/ICalendarTestText.h"
 
@@ -115,4 +116,22 @@ TEST(ParseICalendarText, UtcTimesAreMadeLocal) {
   saved ? setenv("TZ", old.c_str(), 1) : unsetenv("TZ");
   tzset();
 #endif
+}
+
+TEST(ICalendarFeed, AFeedNamesItsPeriodBeforeItsEvents) {
+  const struct {
+    const char* properties;
+    long long seconds;
+  } cases[] = {
+      {"REFRESH-INTERVAL;VALUE=DURATION:PT12H\r\n", 12 * 3600},
+      {"X-PUBLISHED-TTL:P1D\r\n", 24 * 3600},
+      {"x-published-ttl:PT30M\r\n", 1800},
+      {"X-PUBLISHED-TTL:soon\r\n", 0},
+      {"", 0},
+  };
+  for (const auto& c : cases) {
+    const std::string text = std::string("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n") + c.properties +
+                             "BEGIN:VEVENT\r\nX-PUBLISHED-TTL:PT5H\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    EXPECT_EQ(c.seconds, kICalendarFormat.refreshSeconds(text)) << c.properties;
+  }
 }

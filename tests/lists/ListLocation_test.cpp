@@ -10,6 +10,9 @@ TEST(ListLocation, SchemesAreMatchedWithoutCaseAndOnlyAtTheStart) {
       {"http://127.0.0.1/x.tvh", LocationKind::Web},
       {"HTTP://127.0.0.1/x.tvh", LocationKind::Web},
       {"hTtPs://host/x", LocationKind::Web},
+      {"webcal://host/x.ics", LocationKind::Web},
+      {"WEBCALS://host/x.ics", LocationKind::Web},
+      {"webcal:/host/x.ics", LocationKind::Local},
       {"ftp://host/x.tve", LocationKind::Ftp},
       {"FTP://host/x.tve", LocationKind::Ftp},
       {"file:///C:/x.tvh", LocationKind::FileUrl},
@@ -23,6 +26,16 @@ TEST(ListLocation, SchemesAreMatchedWithoutCaseAndOnlyAtTheStart) {
       {"", LocationKind::Local},
   };
   for (const auto& c : cases) EXPECT_EQ(c.kind, ClassifyLocation(c.location)) << c.location;
+}
+
+TEST(ListLocation, SubscriptionSchemesAreFetchedOverHttp) {
+  const char* cases[][2] = {
+      {"webcal://host/x.ics", "http://host/x.ics"},
+      {"WebCals://host/x.ics", "https://host/x.ics"},
+      {"https://host/x.ics", "https://host/x.ics"},
+      {"ftp://host/x.ics", "ftp://host/x.ics"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c[1], FetchAddressOf(c[0])) << c[0];
 }
 
 TEST(ListLocation, FileUrlsBecomeLocalPaths) {

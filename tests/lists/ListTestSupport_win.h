@@ -74,11 +74,11 @@ inline std::string FreshFolder(const std::string& name) {
 
 // The ports the fixture's servers listen on, and where they log requests.
 struct Servers {
-  int http = 0, ftp = 0, dead = 0;
-  std::string www, httpLog;
+  int http = 0, ftp = 0, dead = 0, https = 0, selfSigned = 0;  // https for "localhost"
+  std::string dir, www, httpLog;
 
   bool Load() {
-    const std::string dir = LaneDir() + "\\list-servers";
+    dir = LaneDir() + "\\list-servers";
     std::istringstream ports(ReadBytes(dir + "\\ports"));
     std::string name;
     int port;
@@ -86,6 +86,8 @@ struct Servers {
       if (name == "http") http = port;
       if (name == "ftp") ftp = port;
       if (name == "dead") dead = port;
+      if (name == "https") https = port;
+      if (name == "selfsigned") selfSigned = port;
     }
     www = dir + "\\www";
     httpLog = dir + "\\http.log";

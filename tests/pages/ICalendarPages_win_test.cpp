@@ -46,6 +46,8 @@ TEST_F(ICalendarPagesTest, AWebCalendarGivesBoldDaysAndFewerBusinessDays) {
     probe::Watcher watch(ItemOf(page, IDC_HOL_CALENDAR));
     Type(page, IDC_LIST_LOCATION, servers.Http("pages-holidays.ics"));
     Press(page, IDC_HOL_LOAD);
+    // The download runs beside the window; its list arrives as a message.
+    ASSERT_TRUE(probe::WaitUntil([&] { return !m_dlg->GetWebListState(DateListKind::Holidays).loading; }, 20000));
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(Rows(page), Strings{Row("Ημέρα Μνήμης", 2003, 1, 20)});
     wchar_t wide[32] = {};
