@@ -9,7 +9,7 @@
 #include "lists/WebFailureText.h"
 
 namespace {
-const DWORD kReadBlock = 64 * 1024;
+const DWORD kWebReadBlock = 64 * 1024;
 const int kMostRedirects = 5;
 
 // Closes a WinINet handle on every way out.
@@ -45,7 +45,7 @@ bool StartsWithNoCase(const std::string& text, const char* prefix) {
 // Reads the body to its end, into `answer.text`; false (with the error set)
 // on a read error, a cancel, or too many bytes.
 bool ReadBody(HINTERNET handle, WebAnswer& answer, WebFetchProgress* progress) {
-  std::vector<char> block(kReadBlock);
+  std::vector<char> block(kWebReadBlock);
   for (;;) {
     if (progress != nullptr && progress->cancelled) {
       answer.error = ERROR_INTERNET_OPERATION_CANCELLED;
@@ -59,7 +59,7 @@ bool ReadBody(HINTERNET handle, WebAnswer& answer, WebFetchProgress* progress) {
       return false;
     }
     DWORD got = 0;
-    if (!InternetReadFile(handle, block.data(), std::min<DWORD>(std::max<DWORD>(available, 1), kReadBlock), &got)) {
+    if (!InternetReadFile(handle, block.data(), std::min<DWORD>(std::max<DWORD>(available, 1), kWebReadBlock), &got)) {
       answer.error = GetLastError();
       return false;
     }
