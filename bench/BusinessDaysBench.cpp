@@ -75,9 +75,7 @@ BENCHMARK(BM_CountBusinessDays)->Arg(0x1F)->Arg(0x4F)->Unit(benchmark::kNanoseco
 
 // 10,000 business days forward (and, second argument 1, backward) from
 // days all over the holidays' centuries.
-void BM_MoveByBusinessDays(benchmark::State& state) {
-  const HolidayIndex index(Data().holidays, Week(state));
-  const long n = state.range(1) != 0 ? -kMove : kMove;
+void TimeMoves(benchmark::State& state, const HolidayIndex& index, long n) {
   const std::vector<COleDateTime>& d = Data().draws;
   size_t i = 0;
   COleDateTime moved;
@@ -85,6 +83,10 @@ void BM_MoveByBusinessDays(benchmark::State& state) {
     benchmark::DoNotOptimize(MoveByBusinessDays(d[i++ & (2 * kDraws - 1)], n, index, moved));
     benchmark::DoNotOptimize(moved);
   }
+}
+
+void BM_MoveByBusinessDays(benchmark::State& state) {
+  TimeMoves(state, HolidayIndex(Data().holidays, Week(state)), state.range(1) != 0 ? -kMove : kMove);
 }
 BENCHMARK(BM_MoveByBusinessDays)->Args({0x1F, 0})->Args({0x1F, 1})->Args({0x4F, 0})->Unit(benchmark::kNanosecond);
 
@@ -124,13 +126,7 @@ void BM_YearlyMove(benchmark::State& state) {
   const COleDateTime from(1900, 1, 1, 0, 0, 0);
   const long n = CountBusinessDays(from, from.AddDays(365.2425 * static_cast<double>(state.range(0))), index);
   state.counters["n"] = static_cast<double>(n);
-  const std::vector<COleDateTime>& d = Data().draws;
-  size_t i = 0;
-  COleDateTime moved;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(MoveByBusinessDays(d[i++ & (2 * kDraws - 1)], n, index, moved));
-    benchmark::DoNotOptimize(moved);
-  }
+  TimeMoves(state, index, n);
 }
 BENCHMARK(BM_YearlyMove)->Arg(10)->Arg(1000)->Unit(benchmark::kNanosecond);
 
