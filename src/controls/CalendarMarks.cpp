@@ -29,5 +29,8 @@ std::vector<Occurrence> MarkListDays(CTipMonthCal& calendar, const DateRecordLis
   }
   ::SendMessageA(hwnd, MCM_SETDAYSTATE, static_cast<WPARAM>(words),
                  reinterpret_cast<LPARAM>(states.data()));
+  // Wine's calendar keeps new day states without drawing them: a list loaded
+  // in place would show the old list's bold days until the month changed.
+  ::InvalidateRect(hwnd, nullptr, FALSE);
   return marked;
 }

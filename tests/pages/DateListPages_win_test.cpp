@@ -123,9 +123,12 @@ TEST_F(DateListPagesTest, LoadFileFailsWithoutChangeOrServesTheCache) {
     EXPECT_EQ(m_settings.GetText(setting::kHolidayFile), "");
 
     Type(page, IDC_LIST_LOCATION, File("a.tvh"));
+    UpdateWindow(ItemOf(page, IDC_HOL_CALENDAR));
     Press(page, IDC_HOL_LOAD);
     EXPECT_EQ(Rows(page), Strings{Row("Loaded", 2003, 1, 22)});
     EXPECT_FALSE(Enabled(page, IDC_HOL_SAVE));
+    // The loaded list's bold days are drawn, not the old ones.
+    EXPECT_TRUE(GetUpdateRect(ItemOf(page, IDC_HOL_CALENDAR), nullptr, FALSE));
 
     // The file gone, its cache stands in, as after a successful load.
     Press(page, IDC_LIST_ADD);
