@@ -12,7 +12,7 @@ CPPAbout::CPPAbout()
           "share, or load from the web.\r\n\r\n"
           // The credits the data's licences ask for.
           "Holiday lists derived from date-holidays by commenthol and contributors, CC BY-SA "
-          "3.0; their work weeks from the Unicode CLDR, \xa9 Unicode, Inc., Unicode License v3.") {}
+          "3.0; their work weeks from the Unicode CLDR, \xc2\xa9 Unicode, Inc., Unicode License v3.") {}
 
 void CPPAbout::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_ABOUT_SUPPORT, m_supportLink);
