@@ -247,9 +247,10 @@ function main() {
     list.language = writeLanguageList(list, hd, firstLanguage.get(country), title);
     entries.push(list);
   }
-  // By country, the country's own list before its regions.
-  const key = (l) => `${l.country}\u0001${l.region}`;
-  entries.sort((a, b) => (key(a) < key(b) ? -1 : key(a) > key(b) ? 1 : 0));
+  // By country as an English reader looks names up ("Åland Islands" among
+  // the A's, not after Zimbabwe), the country's own list before its regions.
+  const collator = new Intl.Collator('en');
+  entries.sort((a, b) => collator.compare(a.country, b.country) || collator.compare(a.region, b.region));
   const index = [
     '!Version: 1.0',
     '! Ready-made holiday lists: file|country|region (empty for the whole country)|first year|last year|' +
