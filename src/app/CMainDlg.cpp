@@ -7,6 +7,7 @@
 #include "base/ProgramNames.h"
 #include "base/SettingsDefaults.h"
 #include "framework/Dpi.h"
+#include "framework/Prompt.h"
 #include "framework/ResourceModule.h"
 #include "framework/ScopedHandles.h"
 #include "framework/ShellNotify.h"
@@ -48,9 +49,11 @@ DateRecordList& CMainDlg::GetList(DateListKind kind) {
   }
 }
 
+// Over the window the user is in: a dialog of ours that saves through the
+// list writer (the year table) gets the box, not the window behind it.
 int CMainDlg::ShowListMessage(const std::string& text, const std::string& caption,
                               unsigned type) {
-  return MessageBox(text, caption, type);
+  return ShowMessageBox(::GetLastActivePopup(m_hWnd), text, caption, type);
 }
 
 long CMainDlg::GetNumberSetting(const char* name) {

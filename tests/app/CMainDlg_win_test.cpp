@@ -203,6 +203,25 @@ TEST_F(MainDlgTest, SystemMenuExitAsksAndNoChangesNothing) {
   EXPECT_EQ(Count(NIM_DELETE), 1) << "only the harness's own close removed the icon";
 }
 
+// A list message shown while a dialog of ours is up (the year table's
+// save) belongs to that dialog, which the user is in; else to the window.
+TEST_F(MainDlgTest, ListMessagesGoOverTheDialogInUse) {
+  std::vector<HWND> owners;
+  Run({[&] {
+         m_dlg->ShowListMessage("one", kProgramTitle, MB_OK);
+         HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, Sheet(),
+                                      nullptr, nullptr, nullptr);
+         SetActiveWindow(popup);
+         m_dlg->ShowListMessage("two", kProgramTitle, MB_OK);
+         owners = {Sheet(), popup};
+         DestroyWindow(popup);
+         return true;
+       }});
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].owner, owners[0]);
+  EXPECT_EQ(boxes[1].owner, owners[1]);
+}
+
 TEST_F(MainDlgTest, SystemMenuExitAnsweredYesEndsTheRun) {
   boxAnswer = IDYES;
   const bool ended = Run({[&] { SysCommand(1); return true; }, [] { return false; }});
