@@ -13,7 +13,8 @@
 // invalid -1.0 for any other failure.
 COleDateTime ParsePlatformDate(const std::string& text);
 
-// Which bytes begin a double-byte character in the program's code page.
+// Which bytes begin a double-byte character in the program's code page,
+// as CodePageText::IsLeadByte tells them (PlatformText.cpp, both builds).
 struct LeadByteTable {
   bool lead[256] = {};
   bool any = false;

@@ -7,11 +7,6 @@ COleDateTime ParsePlatformDate(const std::string&) {
   return COleDateTime(0.0, COleDateTime::invalid);
 }
 
-const LeadByteTable& AnsiLeadBytes() {
-  static const LeadByteTable none;
-  return none;
-}
-
 unsigned LegacyCodePage() { return 1252; }
 
 namespace {

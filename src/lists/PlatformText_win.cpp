@@ -17,20 +17,6 @@ COleDateTime ParsePlatformDate(const std::string& text) {
   return COleDateTime(hr == DISP_E_TYPEMISMATCH ? 0.0 : -1.0, COleDateTime::invalid);
 }
 
-const LeadByteTable& AnsiLeadBytes() {
-  static const LeadByteTable table = [] {
-    LeadByteTable t;
-    // IsDBCSLeadByte takes UTF-8 for single bytes, rightly so here, but
-    // one table of lead bytes serves every cut.
-    const CodePageText codePage;
-    for (int c = 0x80; c < 0x100; ++c) {
-      if (codePage.IsLeadByte(static_cast<unsigned char>(c))) t.lead[c] = t.any = true;
-    }
-    return t;
-  }();
-  return table;
-}
-
 unsigned LegacyCodePage() {
   DWORD page = 0;
   // "0" for a system language that has no legacy code page: earlier versions
