@@ -154,6 +154,12 @@ void CPPCountDown::OnPickerText(int id, const std::string& text, SYSTEMTIME& val
 // position moves; only as many rows come or go as counters did.
 void CPPCountDown::RefreshCounters() {
   EnableSaveFile();
+  RefreshRows();
+}
+
+// The tick's part: the Save File button changes only with the list or its
+// web load, which enable it themselves.
+void CPPCountDown::RefreshRows() {
   if (SyncRows()) {
     m_list.RedrawItems();
   } else {
@@ -238,7 +244,7 @@ bool CPPCountDown::ListShowing() const {
 // clock, also where the list asks for it later to draw it.
 void CPPCountDown::OnTimerTick(UINT_PTR) {
   m_now = ClockSeconds();
-  if (ListShowing()) RefreshCounters();
+  if (ListShowing()) RefreshRows();
 }
 
 // After the list was replaced, a row index points at some other counter:

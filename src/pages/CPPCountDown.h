@@ -64,6 +64,8 @@ class CPPCountDown : public CListFilePage {
   DateRecordList::iterator FindActive(int index);
   COleDateTime ComposedEnd() const;
   bool ListShowing() const;
+  // RefreshCounters without the Save File button.
+  void RefreshRows();
   bool SyncRows();
   void RedrawChangedTimes();
   void OnGetDispInfo(NMHDR* header);
