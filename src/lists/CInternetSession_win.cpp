@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "lists/ListLocation.h"
@@ -35,11 +34,6 @@ std::string QueryText(HINTERNET request, DWORD info) {
 
 bool IsRedirect(DWORD status) {
   return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-}
-
-bool StartsWithNoCase(const std::string& text, const char* prefix) {
-  return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.c_str(),
-                        static_cast<int>(std::min(text.size(), std::strlen(prefix))), prefix, -1) == CSTR_EQUAL;
 }
 
 // Reads the body to its end, into `answer.text`; false (with the error set)
@@ -146,8 +140,8 @@ WebAnswer CInternetSession::FetchHttp(std::string url, const std::string& header
       if (target.empty() || !InternetCombineUrlA(url.c_str(), target.c_str(), combined, &length, ICU_NO_ENCODE))
         return Failure(ERROR_HTTP_REDIRECT_FAILED);
       url.assign(combined, length);
-      const bool webTarget = StartsWithNoCase(url, "http://") || StartsWithNoCase(url, "https://");
-      if (secure && !StartsWithNoCase(url, "https://")) return Failure(kWebErrorInsecureRedirect);
+      const bool webTarget = StartsWithScheme(url, "http://") || StartsWithScheme(url, "https://");
+      if (secure && !StartsWithScheme(url, "https://")) return Failure(kWebErrorInsecureRedirect);
       if (!webTarget) return Failure(ERROR_HTTP_REDIRECT_FAILED);
       continue;
     }

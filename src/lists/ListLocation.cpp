@@ -3,16 +3,16 @@
 #include <cctype>
 #include <cstring>
 
-namespace {
-bool StartsWithNoCase(const std::string& text, const char* prefix) {
-  const size_t length = std::strlen(prefix);
-  if (text.size() < length) return false;
+bool StartsWithScheme(const std::string& location, const char* scheme) {
+  const size_t length = std::strlen(scheme);
+  if (location.size() < length) return false;
   for (size_t i = 0; i < length; ++i) {
-    if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    if (std::tolower(static_cast<unsigned char>(location[i])) != scheme[i]) return false;
   }
   return true;
 }
 
+namespace {
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -27,11 +27,11 @@ bool IsDriveStart(const std::string& text, size_t at) {
 }  // namespace
 
 LocationKind ClassifyLocation(const std::string& location) {
-  if (StartsWithNoCase(location, "http://") || StartsWithNoCase(location, "https://") ||
-      StartsWithNoCase(location, "webcal://") || StartsWithNoCase(location, "webcals://"))
+  if (StartsWithScheme(location, "http://") || StartsWithScheme(location, "https://") ||
+      StartsWithScheme(location, "webcal://") || StartsWithScheme(location, "webcals://"))
     return LocationKind::Web;
-  if (StartsWithNoCase(location, "ftp://")) return LocationKind::Ftp;
-  if (StartsWithNoCase(location, "file:")) return LocationKind::FileUrl;
+  if (StartsWithScheme(location, "ftp://")) return LocationKind::Ftp;
+  if (StartsWithScheme(location, "file:")) return LocationKind::FileUrl;
   return LocationKind::Local;
 }
 
@@ -43,8 +43,8 @@ bool IsRemoteLocation(const std::string& location) {
 std::string FetchAddressOf(const std::string& location) {
   // Subscribe links hand out webcal addresses; the calendar behind one is
   // served over plain HTTP(S).
-  if (StartsWithNoCase(location, "webcal://")) return "http://" + location.substr(9);
-  if (StartsWithNoCase(location, "webcals://")) return "https://" + location.substr(10);
+  if (StartsWithScheme(location, "webcal://")) return "http://" + location.substr(9);
+  if (StartsWithScheme(location, "webcals://")) return "https://" + location.substr(10);
   return location;
 }
 

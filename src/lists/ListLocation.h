@@ -12,6 +12,10 @@ enum class LocationKind {
 
 LocationKind ClassifyLocation(const std::string& location);
 
+// Whether `location` begins with `scheme` ("https://", in lower case), in
+// any case.
+bool StartsWithScheme(const std::string& location, const char* scheme);
+
 // A web or FTP address: one read over the network.
 bool IsRemoteLocation(const std::string& location);
 
