@@ -49,6 +49,12 @@ bool CTipMonthCal::SetCurSel(const SYSTEMTIME& day) {
 }
 
 int CTipMonthCal::EarliestYear() {
+  // The platform's calendar does not change during a run: asked once.
+  static const int year = AskEarliestYear();
+  return year;
+}
+
+int CTipMonthCal::AskEarliestYear() {
   // A calendar tells its earliest day only as the start of a range set on
   // it, so a hidden one is asked which years' last day it takes.
   HWND probe = ::CreateWindowExA(0, MONTHCAL_CLASSA, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,

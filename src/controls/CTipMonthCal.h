@@ -40,6 +40,7 @@ class CTipMonthCal : public CSubclassedWnd {
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  static int AskEarliestYear();
   void OnMouseMove(WPARAM wParam, LPARAM lParam);
   TOOLINFOA ToolInfo(const char* text) const;
 
