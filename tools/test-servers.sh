@@ -23,8 +23,11 @@ stop() {
   done
 }
 
-free_port() {
-  "$py" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+# Five free ports, all held until chosen, so that no two are the same.
+free_ports() {
+  "$py" -c 'import socket; s = [socket.socket() for _ in range(5)]
+for x in s: x.bind(("127.0.0.1", 0))
+print(*(x.getsockname()[1] for x in s))'
 }
 
 wait_for() {
@@ -43,17 +46,15 @@ PY
 
 # A throwaway CA with a certificate for localhost, and one that signs itself.
 make_certificates() {
-  local tls=$1 ssl="openssl req -batch -nodes -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -days 3650"
+  local tls=$1 ssl="openssl req -batch -nodes -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -days 3650 -x509"
+  local host="-subj /CN=localhost -addext subjectAltName=DNS:localhost"
   [ -f "$tls/self.crt" ] && return
   mkdir -p "$tls"
-  $ssl -x509 -subj /CN=Tempovista-test-CA -keyout "$tls/ca.key" -out "$tls/ca.crt" \
+  $ssl -subj /CN=Tempovista-test-CA -keyout "$tls/ca.key" -out "$tls/ca.crt" \
     -addext basicConstraints=critical,CA:true -addext keyUsage=critical,keyCertSign 2>/dev/null
-  $ssl -subj /CN=localhost -keyout "$tls/server.key" -out "$tls/server.csr" 2>/dev/null
-  printf 'subjectAltName=DNS:localhost\nextendedKeyUsage=serverAuth\n' >"$tls/ext"
-  openssl x509 -req -in "$tls/server.csr" -CA "$tls/ca.crt" -CAkey "$tls/ca.key" -CAcreateserial \
-    -days 3650 -extfile "$tls/ext" -out "$tls/server.crt" 2>/dev/null
-  $ssl -x509 -subj /CN=localhost -addext subjectAltName=DNS:localhost \
-    -keyout "$tls/self.key" -out "$tls/self.crt" 2>/dev/null
+  $ssl $host -CA "$tls/ca.crt" -CAkey "$tls/ca.key" -addext basicConstraints=CA:false \
+    -addext extendedKeyUsage=serverAuth -keyout "$tls/server.key" -out "$tls/server.crt" 2>/dev/null
+  $ssl $host -keyout "$tls/self.key" -out "$tls/self.crt" 2>/dev/null
 }
 
 case $action in
@@ -62,11 +63,7 @@ case $action in
     mkdir -p "$dir/www"
     rm -f "$dir/ports" "$dir/http.log" "$dir/ftp.log"
     unset http_proxy https_proxy ftp_proxy HTTP_PROXY HTTPS_PROXY FTP_PROXY
-    http=$(free_port)
-    ftp=$(free_port)
-    dead=$(free_port)
-    https=$(free_port)
-    selfsigned=$(free_port)
+    read -r http ftp dead https selfsigned <<<"$(free_ports)"
     make_certificates "$dir/tls"
     # Detached from the caller's output, so that ctest does not wait for them.
     setsid timeout 1800 "$py" -u "$(dirname "$0")/test-web-server.py" "$dir" "$http" \

@@ -1,6 +1,6 @@
 // Web lists in the running program, driven as a user would: the prompt, the
-// window answering through a download, Cancel, time-outs, start-up
-// refreshes and their conditional second start, unsaved edits, and https.
+// window answering through a download, Cancel, time-outs, start-up refreshes
+// (webcal) and their conditional second start, unsaved edits, and https.
 #include <wincrypt.h>
 
 #include <cstring>
@@ -8,23 +8,14 @@
 #include "lists/ListTestSupport_win.h"
 #include "resource.h"
 #include "support/AppProcess_win.h"
+#include "support/ListFileText_win.h"
 #include "support/WindowProbe_win.h"
 
 namespace {
 
 using app::AppProcess;
+using listfile::TodayLine;  // a one-day list for today, so that the page's rows (this month's) show it
 using listtest::ReadBytes;
-
-const int kHolidaysPage = 2;
-
-// A one-day list for today, so that the page's rows (this month's) show it.
-std::string ListText(const char* name) {
-  SYSTEMTIME today;
-  GetLocalTime(&today);
-  char line[128];
-  snprintf(line, sizeof line, "%s|%04d/%02d/%02d\r\n", name, today.wYear, today.wMonth, today.wDay);
-  return line;
-}
 
 // The throwaway CA of the fixture's https server, trusted in this prefix.
 void TrustTestAuthority(const listtest::Servers& servers) {
@@ -38,14 +29,14 @@ void TrustTestAuthority(const listtest::Servers& servers) {
   CertCloseStore(root, 0);
 }
 
+// SecondStart: a start-up refresh, then a start whose refresh is conditional.
 enum class Action { Refresh, Load, LoadAndCancel, EditThenRefresh, SecondStart };
 
 struct Row {
   const char* name;
   const char* address;   // {http}, {https}, {self} stand for the servers, {port} for the web server's
   Action action;
-  DWORD allowed;         // InternetAllowed before the start
-  int promptAnswer;      // to the question about the web; 0: none comes
+  int promptAnswer;      // to the question about the web, which comes where it is off; 0: it is on
   const char* box;       // the start of the message that follows; nullptr: none
   const char* firstRow;  // the list's first name afterwards
   const char* status;    // the start of the status line afterwards
@@ -53,26 +44,25 @@ struct Row {
 
 const char kUnreadable[] = "Unable to read the holidays file";
 const Row kRows[] = {
-    {"PromptYes", "{http}/etag/web.tvh", Action::Load, 0, IDYES, nullptr, "From the web", "Updated "},
-    {"PromptNo", "{http}/etag/web.tvh", Action::Load, 0, IDNO, kUnreadable, "From the cache", ""},
-    {"SilentServer", "{http}/silent", Action::Load, 1, 0, kUnreadable, "From the cache",
+    {"PromptYes", "{http}/etag/web.tvh", Action::Load, IDYES, nullptr, "From the web", "Updated "},
+    {"PromptNo", "{http}/etag/web.tvh", Action::Load, IDNO, kUnreadable, "From the cache", ""},
+    {"SilentServer", "{http}/silent", Action::Load, 0, kUnreadable, "From the cache",
      "Not updated: no answer within 2 seconds"},
     // A byte every half second outlasts ten times a time-out of a second.
-    {"Trickle", "{http}/trickle", Action::Load, 1, 0, kUnreadable, "From the cache",
+    {"Trickle", "{http}/trickle", Action::Load, 0, kUnreadable, "From the cache",
      "Not updated: no answer within 1 second"},
-    {"Cancel", "{http}/silent", Action::LoadAndCancel, 1, 0, nullptr, "From the cache", ""},
-    {"StartupRefresh", "webcal://127.0.0.1:{port}/etag/web.tvh", Action::Refresh, 1, 0, nullptr, "From the web",
-     "Updated "},
-    {"SecondStartNotModified", "{http}/etag/web.tvh", Action::SecondStart, 1, 0, nullptr, "From the web", "Checked "},
+    {"Cancel", "{http}/silent", Action::LoadAndCancel, 0, nullptr, "From the cache", ""},
+    {"StartupRefreshThenNotModified", "webcal://127.0.0.1:{port}/etag/web.tvh", Action::SecondStart, 0, nullptr,
+     "From the web", "Checked "},
     // The edit comes before the refresh starts or before its list arrives.
-    {"UnsavedEdits", "{http}/slow/web.tvh", Action::EditThenRefresh, 1, 0, nullptr, "Typed here",
+    {"UnsavedEdits", "{http}/slow/web.tvh", Action::EditThenRefresh, 0, nullptr, "Typed here",
      "Not updated: the list has unsaved changes"},
-    {"TrustedHttps", "{https}/web.tvh", Action::Load, 1, 0, nullptr, "From the web", "Updated "},
-    {"SelfSignedHttps", "{self}/web.tvh", Action::Refresh, 1, 0, nullptr, "From the cache",
+    {"TrustedHttps", "{https}/web.tvh", Action::Load, 0, nullptr, "From the web", "Updated "},
+    {"SelfSignedHttps", "{self}/web.tvh", Action::Refresh, 0, nullptr, "From the cache",
      "Not updated: the certificate is not trusted"},
-    {"RedirectToHttp", "{https}/to?{http}/web.tvh", Action::Refresh, 1, 0, nullptr, "From the cache",
+    {"RedirectToHttp", "{https}/to?{http}/web.tvh", Action::Refresh, 0, nullptr, "From the cache",
      "Not updated: the server redirected to an insecure address"},
-    {"Huge", "{http}/huge", Action::Refresh, 1, 0, nullptr, "From the cache",
+    {"Huge", "{http}/huge", Action::Refresh, 0, nullptr, "From the cache",
      "Not updated: the list is larger than 64 MB"},
 };
 
@@ -88,6 +78,19 @@ std::string Expand(std::string text, const listtest::Servers& servers) {
 }
 
 std::string Text(HWND page, int id) { return probe::ControlText(GetDlgItem(page, id)); }
+
+// The status line, then the list's first name.
+std::string Shown(HWND page) {
+  return Text(page, IDC_LIST_STATUS) + "|" + probe::ListViewText(GetDlgItem(page, IDC_HOL_LIST), 0, 0);
+}
+
+// Waits for a status line that starts with `status` over a list that starts with `firstRow`.
+bool Shows(HWND page, const char* status, const char* firstRow) {
+  return probe::WaitUntil([&] {
+    const std::string now = Shown(page);  // names hold no "|"
+    return now.rfind(status, 0) == 0 && now.substr(now.rfind('|') + 1) == firstRow;
+  }, 60000);
+}
 
 // Sent with a time-out: a handler that opens a message box does not return.
 bool Send(HWND window, UINT msg, const char* text = nullptr, UINT timeoutMs = 5000) {
@@ -105,25 +108,25 @@ TEST_P(WebLists, AsTheUserSeesThem) {
   const std::string cache = LaneFolder() + "\\web-cache.tvh";
   const std::string address = Expand(row.address, servers);
   const size_t logStart = ReadBytes(servers.httpLog).size();
-  std::ofstream(servers.www + "\\web.tvh", std::ios::binary) << ListText("From the web");
-  std::ofstream(cache, std::ios::binary) << ListText("From the cache");
+  std::ofstream(servers.www + "\\web.tvh", std::ios::binary) << TodayLine("From the web");
+  std::ofstream(cache, std::ios::binary) << TodayLine("From the cache");
   app::ClearSettings();
   app::WriteText(setting::kHolidayCacheFile, cache);
   const bool loads = row.action == Action::Load || row.action == Action::LoadAndCancel;
   app::WriteText(setting::kHolidayFile, loads ? std::string("C:\\none.tvh") : address);
-  app::WriteNumber(setting::kInternetAllowed, row.allowed);
+  app::WriteNumber(setting::kInternetAllowed, row.promptAnswer == 0);
   app::WriteNumber(setting::kWebTimeout, std::strstr(row.address, "trickle") ? 1 : 2);
 
   if (row.action == Action::SecondStart) {
-    // The first start refreshes and keeps the answer's validators.
+    // The first start refreshes, shows the answer and keeps its validators.
     AppProcess first(app::Build::Shipped);
-    HWND page = first.StartOnPage(kHolidaysPage);
+    HWND page = first.StartOnPage(app::kHolidaysPage);
     ASSERT_NE(page, nullptr);
-    ASSERT_TRUE(probe::WaitUntil([&] { return Text(page, IDC_LIST_STATUS).rfind("Updated ", 0) == 0; }, 60000));
+    ASSERT_TRUE(Shows(page, "Updated ", "From the web")) << Shown(page);
     EXPECT_TRUE(first.ExitFromTray(GetParent(page)));
   }
   AppProcess process(app::Build::Shipped);
-  HWND page = process.StartOnPage(kHolidaysPage);
+  HWND page = process.StartOnPage(app::kHolidaysPage);
   ASSERT_NE(page, nullptr);
   HWND window = GetParent(page);
   if (row.action == Action::EditThenRefresh) {
@@ -158,15 +161,7 @@ TEST_P(WebLists, AsTheUserSeesThem) {
     EXPECT_EQ(0u, probe::MessageBoxText(box).find(row.box)) << probe::MessageBoxText(box);
     probe::AnswerMessageBox(box, IDOK);
   }
-  // The status line, then the first row.
-  const auto shown = [&] {
-    return Text(page, IDC_LIST_STATUS) + "|" + probe::ListViewText(GetDlgItem(page, IDC_HOL_LIST), 0, 0);
-  };
-  const std::string row1 = std::string("|") + row.firstRow;
-  EXPECT_TRUE(probe::WaitUntil([&] {
-    const std::string now = shown();
-    return now.rfind(row.status, 0) == 0 && now.size() >= row1.size() && now.substr(now.size() - row1.size()) == row1;
-  }, 60000)) << shown();
+  EXPECT_TRUE(Shows(page, row.status, row.firstRow)) << Shown(page);
   DWORD allowed = 0;
   EXPECT_TRUE(app::ReadNumber(setting::kInternetAllowed, allowed) && allowed == (row.promptAnswer == IDNO ? 0u : 1u));
   if (row.action == Action::SecondStart) {
@@ -175,7 +170,7 @@ TEST_P(WebLists, AsTheUserSeesThem) {
   if (row.action == Action::LoadAndCancel) {
     std::string stored;
     EXPECT_TRUE(app::ReadText(setting::kHolidayFile, stored) && stored == "C:\\none.tvh") << stored;
-    EXPECT_EQ(ListText("From the cache"), ReadBytes(cache));
+    EXPECT_EQ(TodayLine("From the cache"), ReadBytes(cache));
   }
   // Unsaved edits would hold the exit with a question: that run just ends.
   if (row.action != Action::EditThenRefresh) {

@@ -16,6 +16,7 @@ namespace app {
 constexpr const char* kSettingsKey = "Software\\QRV\\Tempovista";
 // Pages of the main window, as StartOnPage counts them.
 constexpr int kStopwatchPage = 1;
+constexpr int kHolidaysPage = 2;
 constexpr int kCountdownsPage = 4;
 
 // One notification-area call the program made, from its shell log.
