@@ -6,33 +6,21 @@
 
 namespace {
 
-// "日" and "😀" in UTF-8, "日" and "ア" (lead byte 0x83, trail 0x41 'A') in
-// Shift-JIS.
-const std::string kDayUtf8 = "\xE6\x97\xA5", kSmileUtf8 = "\xF0\x9F\x98\x80";
-const std::string kDaySjis = "\x93\xFA", kKatakanaA = "\x83\x41";
-
-struct CodePageCutCase {
-  unsigned codePage;
-  std::string text;
-  size_t room;
-  size_t bytes;  // FitBytes
-  size_t wide;   // FitWide
-};
+// "日" and "😀" in UTF-8, "日" in Shift-JIS.
+const std::string kDayUtf8 = "\xE6\x97\xA5", kSmileUtf8 = "\xF0\x9F\x98\x80", kDaySjis = "\x93\xFA";
 
 TEST(CodePageText, CutsNeverSplitACharacter) {
-  const CodePageCutCase cases[] = {
-      {kUtf8CodePage, "a" + kDayUtf8 + "b", 2, 1, 4},             // 3 bytes, 1 unit
-      {kUtf8CodePage, "\xCE\xB1\xCE\xB2", 3, 2, 4},              // Greek: 2 bytes each
-      {kUtf8CodePage, kSmileUtf8 + "x", 1, 0, 0},                    // a surrogate pair takes 2
-      {kUtf8CodePage, kSmileUtf8 + "x", 2, 0, 4},
-      {kUtf8CodePage, "a\xE6\x97" "b", 2, 2, 2},                 // broken: bytes alone
-      {kUtf8CodePage, "\xC0\xAF\xED\xA0\x80", 3, 3, 3},          // overlong, surrogate
-      {932, "a" + kDaySjis + kKatakanaA, 2, 1, 3},
-      {932, "\x83|x", 1, 0, 2},                                 // the trail byte is no bar
-      {932, "a\x83", 5, 2, 2},                                   // a lead byte at the end
+  // Room, then what FitBytes and FitWide take of it.
+  const struct { unsigned codePage; std::string text; size_t room, bytes, wide; } cases[] = {
+      {kUtf8CodePage, "a" + kDayUtf8 + "b", 2, 1, 4},     // 3 bytes, 1 unit
+      {kUtf8CodePage, kSmileUtf8 + "x", 2, 0, 4},         // a surrogate pair takes 2
+      {kUtf8CodePage, "a\xE6\x97" "b", 2, 2, 2},         // broken: bytes alone
+      {kUtf8CodePage, "\xC0\xAF\xED\xA0\x80", 3, 3, 3},  // overlong, surrogate
+      {932, "\x83|x", 1, 0, 2},                         // the trail byte is no bar
+      {932, "a\x83", 5, 2, 2},                           // a lead byte at the end
       {936, kDaySjis + "x", 1, 0, 2},
   };
-  for (const CodePageCutCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.codePage) + " " + c.text + " room " + std::to_string(c.room));
     const CodePageText text(c.codePage);
     EXPECT_EQ(text.FitBytes(c.text, c.room), c.bytes);
@@ -41,9 +29,8 @@ TEST(CodePageText, CutsNeverSplitACharacter) {
 }
 
 TEST(CodePageText, StepsByCharacter) {
-  const CodePageText utf8(kUtf8CodePage);
-  EXPECT_EQ(utf8.WideLength("a" + kDayUtf8 + kSmileUtf8), 4u);
-  EXPECT_EQ(utf8.WideLength("a\xFF" "\xE6\x97"), 4u);  // each broken byte one U+FFFD at most
+  // Each broken byte one U+FFFD at most.
+  EXPECT_EQ(CodePageText(kUtf8CodePage).WideLength("a" + kDayUtf8 + kSmileUtf8 + "\xFF\xE6\x97"), 7u);
   // "\x95\\" is one Shift-JIS character, whose second byte is a backslash.
   EXPECT_EQ(CodePageText(932).FindLastOf("a\\\x95\\b", "\\/"), 1u);
   EXPECT_EQ(CodePageText(1252).FindLastOf("a\\\x95\\b", "\\/"), 3u);

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-COleDateTime Day(int y, int m, int d) { return COleDateTime(y, m, d, 0, 0, 0); }
-}  // namespace
+#include "support/TestDays.h"
 
 TEST(DifferenceCalc, AmountIsTheLeadingNumberClamped) {
   struct Case {

@@ -7,6 +7,7 @@
 #include "base/DifferenceCalc.h"
 #include "base/WorkWeek.h"
 #include "lists/Occurrences.h"
+#include "support/TestDays.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -18,8 +19,6 @@
 #endif
 
 namespace {
-
-COleDateTime Day(int y, int m, int d) { return COleDateTime(y, m, d, 0, 0, 0); }
 
 DateRecord Holiday(const COleDateTime& date, bool active = true) {
   return DateRecord{"holiday", date, active};

@@ -3,33 +3,27 @@
 #include <gtest/gtest.h>
 
 #include "base/CivilDays.h"
+#include "support/TestDays.h"
 
 TEST(Occurrences, OnWhichDaysAndWithWhatName) {
-  DateRecord anna{"Anna", COleDateTime(1990, 7, 14, 0, 0, 0), true}, leap{"Leap", COleDateTime(2000, 2, 29, 0, 0, 0), true};
+  DateRecord anna{"Anna", Day(1990, 7, 14), true}, leap{"Leap", Day(2000, 2, 29), true};
   anna.yearly = leap.yearly = true;
-  const DateRecord once{"Once", COleDateTime(2020, 5, 1, 0, 0, 0), true};
-  const struct {
-    const DateRecord& record;
-    int y, m, d;
-    const char* shown;  // nullptr: does not fall on that day
-  } cases[] = {
+  const DateRecord once{"Once", Day(2020, 5, 1), true};
+  // The name shown on a day, "-" where the record does not fall on it.
+  const struct { const DateRecord& record; int y, m, d; const char* shown; } cases[] = {
       {anna, 1990, 7, 14, "Anna"},  // its first year: no count
       {anna, 2026, 7, 14, "Anna (36)"},
-      {anna, 1989, 7, 14, nullptr},  // never before its first date
-      {anna, 2026, 7, 15, nullptr},
+      {anna, 1989, 7, 14, "-"},  // never before its first date
       {leap, 2004, 2, 29, "Leap (4)"},
       {leap, 2001, 2, 28, "Leap (1)"},  // common years: 28 February
-      {leap, 2004, 2, 28, nullptr},
+      {leap, 2004, 2, 28, "-"},
       {leap, 2100, 2, 28, "Leap (100)"},  // 2100 is common
       {once, 2020, 5, 1, "Once"},
-      {once, 2021, 5, 1, nullptr},
+      {once, 2021, 5, 1, "-"},
   };
   for (const auto& c : cases) {
     const long long day = DaysFromCivil(c.y, c.m, c.d);
-    EXPECT_EQ(OccursOn(c.record, day), c.shown != nullptr) << c.record.name << " " << c.y;
-    if (c.shown != nullptr) {
-      EXPECT_EQ(ShownName(c.record, day, DateListKind::Events), c.shown);
-    }
+    EXPECT_EQ(OccursOn(c.record, day) ? ShownName(c.record, day, DateListKind::Events) : "-", c.shown) << c.y;
   }
   EXPECT_EQ(ShownName(anna, DaysFromCivil(2026, 7, 14), DateListKind::Holidays), "Anna") << "a day off counts no years";
   DateRecordList list{once, anna, leap};

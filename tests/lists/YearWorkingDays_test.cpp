@@ -2,27 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "base/DifferenceCalc.h"
-
-namespace {
-
-COleDateTime Day(int y, int m, int d) { return COleDateTime(y, m, d, 0, 0, 0); }
-
-// The table's figures spelled out: every day of the month looked at alone.
-MonthWorkingDays CountedDayByDay(int year, int month, const WorkWeek& week, const DateRecordList& holidays) {
-  MonthWorkingDays row;
-  for (COleDateTime d = Day(year, month, 1); d.GetMonth() == month; d = d.AddDays(1)) {
-    ++row.days;
-    if (!week.Works(IsoWeekday(d.m_dt))) continue;
-    ++row.working;
-    bool off = false;
-    for (const DateRecord& h : holidays) off = off || (h.active && h.date == d);
-    ++(off ? row.holidays : row.business);
-  }
-  return row;
-}
-
-}  // namespace
+#include "support/TestDays.h"
 
 TEST(YearWorkingDays, MonthsMatchADayByDayCount) {
   const WorkWeek sundayToThursday(0x4F);
@@ -34,13 +17,19 @@ TEST(YearWorkingDays, MonthsMatchADayByDayCount) {
       {"Sunday", Day(2028, 5, 14), true},   {"Year end", Day(2028, 12, 31), true},  // a Sunday
   };
   const YearWorkingDays table(2028, HolidayIndex(holidays, sundayToThursday));
+  auto counts = [](const MonthWorkingDays& r) { return std::make_tuple(r.days, r.working, r.holidays, r.business); };
   for (int month = 1; month <= 12; ++month) {
-    const MonthWorkingDays expected = CountedDayByDay(2028, month, sundayToThursday, holidays);
-    const MonthWorkingDays& row = table.Month(month);
-    EXPECT_EQ(row.days, expected.days) << month;
-    EXPECT_EQ(row.working, expected.working) << month;
-    EXPECT_EQ(row.holidays, expected.holidays) << month;
-    EXPECT_EQ(row.business, expected.business) << month;
+    // The table's figures spelled out: every day of the month looked at alone.
+    MonthWorkingDays expected;
+    for (COleDateTime d = Day(2028, month, 1); d.GetMonth() == month; d = d.AddDays(1)) {
+      ++expected.days;
+      if (!sundayToThursday.Works(IsoWeekday(d.m_dt))) continue;
+      ++expected.working;
+      bool off = false;
+      for (const DateRecord& h : holidays) off = off || (h.active && h.date == d);
+      ++(off ? expected.holidays : expected.business);
+    }
+    EXPECT_EQ(counts(table.Month(month)), counts(expected)) << month;
   }
   EXPECT_EQ(table.Total().days, 366);
   EXPECT_EQ(table.Total().holidays, 4);
