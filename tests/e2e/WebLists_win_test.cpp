@@ -115,7 +115,10 @@ TEST_P(WebLists, AsTheUserSeesThem) {
   const bool loads = row.action == Action::Load || row.action == Action::LoadAndCancel;
   app::WriteText(setting::kHolidayFile, loads ? std::string("C:\\none.tvh") : address);
   app::WriteNumber(setting::kInternetAllowed, row.promptAnswer == 0);
-  app::WriteNumber(setting::kWebTimeout, std::strstr(row.address, "trickle") ? 1 : 2);
+  // Short only where the row waits one out: on a loaded machine a TLS
+  // handshake can outlast two seconds, which WinINet reports as a channel error.
+  const bool waits = std::strstr(row.address, "silent") != nullptr;
+  app::WriteNumber(setting::kWebTimeout, std::strstr(row.address, "trickle") ? 1 : waits ? 2 : 10);
 
   if (row.action == Action::SecondStart) {
     // The first start refreshes, shows the answer and keeps its validators.
